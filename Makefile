@@ -1,0 +1,61 @@
+# Kalvex Now! — one entry point for building, running and testing.
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+NATIVE  := $(BUILD)/native
+WIN64   := $(BUILD)/win64
+WIN32   := $(BUILD)/win32
+BENCH   := $(BUILD)/bench
+
+.PHONY: all deps native win64 win32 test test-native test-wine run dist gallery bench clean
+
+all: native win64 win32
+
+deps:
+	@sh scripts/install-deps.sh
+
+$(NATIVE)/Makefile: | deps
+	CC=clang CXX=clang++ cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DKN_SANITIZE=ON >/dev/null
+
+$(WIN64)/Makefile: | deps
+	cmake -S . -B $(WIN64) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+
+$(WIN32)/Makefile: | deps
+	cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DKN_TESTS=OFF -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+
+native: $(NATIVE)/Makefile
+	cmake --build $(NATIVE) -j $(JOBS)
+
+win64: $(WIN64)/Makefile
+	cmake --build $(WIN64) -j $(JOBS)
+
+win32: $(WIN32)/Makefile
+	cmake --build $(WIN32) -j $(JOBS)
+
+test-native: native
+	cd $(NATIVE) && ctest --output-on-failure
+
+test-wine: win64
+	sh scripts/wine-ctest.sh $(WIN64)
+
+# Native tests first, then the Wine tests; each prints ctest's summary.
+test: deps
+	$(MAKE) native win64 win32
+	$(MAKE) test-native
+	$(MAKE) test-wine
+
+run: deps win64
+	sh scripts/run.sh $(BUILD)
+
+dist: deps win32
+	sh scripts/dist.sh $(WIN32)/KalvexNow.exe $(BUILD)/KalvexNow.zip
+
+gallery: deps win64
+	sh scripts/gallery.sh $(WIN64) $(BUILD)/gallery.png
+
+bench: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DKN_TESTS=OFF -DKN_BENCHMARKS=ON >/dev/null
+	cmake --build $(BENCH) -j $(JOBS)
+	sh scripts/bench.sh $(BENCH) $(WIN64)
+
+clean:
+	rm -rf $(BUILD)

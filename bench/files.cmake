@@ -1,0 +1,2 @@
+kn_win_tool(timer_idle_bench TimerIdleBench.cpp)
+kn_benchmark(perfdata_bench PerfDataBench.cpp)

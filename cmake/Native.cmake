@@ -1,0 +1,45 @@
+# Host build: the pure code, its unit tests, fuzz targets and benchmarks.
+if(KN_SANITIZE)
+  set(KN_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_compile_options(${KN_SANITIZER_FLAGS})
+  add_link_options(${KN_SANITIZER_FLAGS})
+  # The library was compiled before the flags were set globally here.
+  target_compile_options(kn_pure PRIVATE ${KN_SANITIZER_FLAGS})
+endif()
+
+if(KN_TESTS AND KN_PURE_TESTS)
+  find_package(GTest REQUIRED)
+  find_package(Threads REQUIRED)
+  add_executable(pure_tests ${KN_PURE_TESTS})
+  target_link_libraries(pure_tests PRIVATE kn_pure GTest::gtest_main Threads::Threads)
+  add_test(NAME native_pure_tests COMMAND pure_tests)
+endif()
+
+# libFuzzer needs clang; each target gets a bounded run as a test.
+get_property(KN_FUZZ_TARGETS GLOBAL PROPERTY KN_FUZZ_TARGETS)
+if(KN_TESTS AND KN_FUZZ_TARGETS AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  set(KN_FUZZ_SECONDS 30 CACHE STRING "Seconds each fuzz target runs in the test suite")
+  foreach(name ${KN_FUZZ_TARGETS})
+    get_property(harness GLOBAL PROPERTY KN_FUZZ_${name}_HARNESS)
+    add_executable(${name} ${harness} ${KN_PURE_SOURCES})
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/src)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set(corpus ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
+    set(work ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
+    add_test(NAME ${name}
+      COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+              sh -c "mkdir -p '${work}' && exec \"$0\" -max_total_time=${KN_FUZZ_SECONDS} -print_final_stats=1 '${work}' '${corpus}'"
+              $<TARGET_FILE:${name}>)
+  endforeach()
+endif()
+
+get_property(benchmark_names GLOBAL PROPERTY KN_BENCHMARKS)
+if(KN_BENCHMARKS AND benchmark_names)
+  find_package(benchmark REQUIRED)
+  foreach(name ${benchmark_names})
+    get_property(files GLOBAL PROPERTY KN_BENCH_${name})
+    add_executable(${name} ${files})
+    target_link_libraries(${name} PRIVATE kn_pure benchmark::benchmark_main)
+  endforeach()
+endif()

@@ -1,0 +1,58 @@
+# Cross build: the program, and (64-bit) every test, run under Wine.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_SOURCE_DIR}/src")
+
+set(KN_WIN_DEFINES WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601 WINVER=0x0601)
+set(KN_SYSTEM_LIBS comctl32 gdi32 user32 advapi32 shell32 msimg32 ole32 uuid)
+# No DLL of ours and no runtime DLL: the exe imports system DLLs only.
+set(KN_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+target_compile_definitions(kn_pure PUBLIC ${KN_WIN_DEFINES})
+
+add_library(kn_win STATIC ${KN_WIN_SOURCES})
+target_include_directories(kn_win PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/res)
+target_link_libraries(kn_win PUBLIC kn_pure ${KN_SYSTEM_LIBS})
+
+set(KN_RESOURCES ${CMAKE_SOURCE_DIR}/res/KalvexNow.rc)
+
+add_executable(KalvexNow WIN32 ${CMAKE_SOURCE_DIR}/src/app/KalvexNow.cpp ${KN_RESOURCES})
+target_link_libraries(KalvexNow PRIVATE kn_win)
+target_link_options(KalvexNow PRIVATE ${KN_STATIC_LINK})
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+  target_link_options(KalvexNow PRIVATE -s)
+endif()
+
+if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+  function(kn_add_wine_test name)
+    add_executable(${name} ${ARGN} ${KN_RESOURCES})
+    target_link_libraries(${name} PRIVATE kn_win gtest_main)
+    target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
+    add_test(NAME wine_${name} COMMAND ${name})
+    set_tests_properties(wine_${name} PROPERTIES TIMEOUT 600)
+  endfunction()
+
+  if(KN_PURE_TESTS)
+    kn_add_wine_test(pure_tests ${KN_PURE_TESTS})
+  endif()
+  get_property(suites GLOBAL PROPERTY KN_WIN_TEST_SUITES)
+  list(REMOVE_DUPLICATES suites)
+  foreach(suite ${suites})
+    get_property(files GLOBAL PROPERTY KN_WIN_TESTS_${suite})
+    kn_add_wine_test(${suite}_tests ${files})
+  endforeach()
+
+  # Tools that run the built program under Wine: end-to-end tests, the
+  # gallery and the Windows-side benchmarks.
+  get_property(KN_WIN_TOOLS GLOBAL PROPERTY KN_WIN_TOOLS)
+  foreach(name ${KN_WIN_TOOLS})
+    get_property(files GLOBAL PROPERTY KN_WIN_TOOL_${name})
+    add_executable(${name} ${files} ${KN_RESOURCES})
+    target_link_libraries(${name} PRIVATE kn_win)
+    target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
+  endforeach()
+endif()

@@ -1,0 +1,1 @@
+kn_fuzz_target(perfdata PerfDataFuzz.cpp)

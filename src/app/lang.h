@@ -1,0 +1,78 @@
+#pragma once
+// Ids of the user-interface string table (res/strings.rc). Every text the
+// user sees lives there, so a translation replaces the table as a whole.
+
+namespace lang {
+
+enum TextId : unsigned {
+    // Main window
+    MainCaption = 65088,
+    CurrentTimeText = 65089,
+    CurrentSongText = 65090,
+    PlaylistPosText = 65091,
+    AvCPULoadText = 65092,
+    OverTimeText = 65093,
+    CurCPULoadText = 65094,
+    AvCPULoadLevText = 65095,
+    ActText = 65096,
+    SkinText = 65097,
+    DateText = 65098,
+    TimeText = 65099,
+    PlDaysText = 65100,
+    PlTimeText = 65101,
+    TimeCountdown = 65102,
+    ActionTurnOff = 65103,      // the five action list items, in action order
+    ButtonSync = 65108,
+    ButtonAbout = 65109,
+    ButtonExecute = 65110,
+    ButtonClose = 65111,
+    SkinListEmpty = 65112,
+
+    // Per-action captions; each column holds five consecutive-by-table ids
+    // listed in app/ActionCaptions.cpp.
+
+    // About box
+    AboutCaption = 65121,
+    AboutProgramName = 65122,
+    AboutVersion = 65123,
+    AboutAuthor = 65124,
+    AboutThanks = 65126,
+    AboutThanksText = 65128,
+
+    // Message dialog
+    MessageCaption = 65131,
+
+    // Confirmation dialog
+    ConfirmCaption = 65132,
+    ConfirmCancel = 65133,
+    ConfirmSeconds = 65134,
+    ConfirmAttention = 65135,
+    ConfirmTurnOff = 65148,
+    ConfirmReboot = 65149,
+    ConfirmLogOff = 65150,
+    ConfirmStandby = 65151,
+    ConfirmHibernate = 65120,
+
+    // Media player monitor
+    WinampNotStarted = 65152,
+    WinampTooOld = 65153,
+    WinampNotPlaying = 65154,
+    WinampDisappeared = 65179,
+    WinampOf = 65180,
+    WinampSecOf = 65181,
+    WinampSec = 65182,
+
+    LanguageCode = 65170,
+
+    // Clock synchronisation
+    SyncAttempt = 65171,
+    SyncOfTen = 65172,
+    SyncClockWas = 65173,
+    SyncSecondsFast = 65174,
+    SyncClockRight = 65175,
+    SyncSecondsSlow = 65176,
+    SyncClockMatch = 65177,
+    SyncFailed = 65178,
+};
+
+} // namespace lang

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "monitors/CpuDataSource.h"
+#include "monitors/CpuSamplerCore.h"
+#include "monitors/PerfData.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace monitors {
+
+// One CPU usage sampler over a data source. On the NT family the first
+// successful sample chooses where the counters come from for good: the
+// registry's processor object when the system publishes it, otherwise the
+// kernel's per-processor times (Wine, or performance counters switched off).
+// Slots of the two sources mean different things, so they are never mixed.
+class CpuSampler {
+public:
+    // Throws rtl::Error when the platform family cannot be told.
+    explicit CpuSampler(ICpuDataSource& source);
+    ~CpuSampler();
+    CpuSampler(const CpuSampler&) = delete;
+    CpuSampler& operator=(const CpuSampler&) = delete;
+
+    void takeSample();
+    int slotCount();
+    double loadFraction(int index);
+
+    bool isNT() const noexcept { return isNT_; }
+    std::size_t perfBufferSize() const noexcept { return perfBuffer_.size(); }
+
+private:
+    enum class NtSource { Undecided, Registry, Kernel };
+
+    void takeNtSample();
+    PerfDataStatus sampleRegistry();
+    bool sampleKernel();
+    std::optional<std::span<const std::byte>> queryPerfData();
+    std::optional<std::span<const std::byte>> queryProcessorTimes();
+
+    void sampleStatistic();
+    void stopStatistic() noexcept;
+    std::optional<DWORD> readCpuUsage(const SourceKey& key) noexcept;
+
+    ICpuDataSource& source_;
+    bool isNT_ = false;
+
+    NtSource ntSource_ = NtSource::Undecided;
+    std::vector<std::byte> perfBuffer_;
+    bool perfDataQueried_ = false;
+    std::vector<std::byte> kernelBuffer_;
+    CpuSamplerCore core_;
+
+    bool statisticStarted_ = false;
+    SourceKey statisticKey_;
+    DWORD reading_ = 0;
+};
+
+} // namespace monitors

@@ -1,0 +1,34 @@
+#include "monitors/CpuSamples.h"
+
+#include "monitors/ProcessorTimes.h"
+
+#include <algorithm>
+
+namespace monitors {
+
+void RecordRegistrySample(CpuSamplerCore& core, const ProcessorCounters& found)
+{
+    if (!core.slotsFixed()) {
+        core.fixSlotCount(found.instanceCount());
+    }
+    const CpuSlotWrite slots = core.beginSample();
+    const int written = found.readValues(slots.idle);
+    // One time stamp for the whole block.
+    std::fill_n(slots.clock.begin(), written, found.systemTime());
+}
+
+bool RecordKernelSample(CpuSamplerCore& core, std::span<const std::byte> processorTimes)
+{
+    const int records = ProcessorRecordCount(processorTimes);
+    if (records == 0) {
+        return false;
+    }
+    if (!core.slotsFixed()) {
+        core.fixSlotCount(records);
+    }
+    const CpuSlotWrite slots = core.beginSample();
+    ReadProcessorTimes(processorTimes, slots.idle, slots.clock);
+    return true;
+}
+
+} // namespace monitors

@@ -1,0 +1,52 @@
+#include "monitors/adCpuUsage.h"
+
+#include "monitors/CpuSampler.h"
+#include "rtl/Error.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<monitors::CpuSampler> g_sampler;
+
+monitors::CpuSampler& Sampler()
+{
+    if (!g_sampler) {
+        throw rtl::Error("The CPU sampler is not initialised");
+    }
+    return *g_sampler;
+}
+
+} // namespace
+
+void InitCpuSampler()
+{
+    static monitors::SystemCpuDataSource system;
+    InitCpuSampler(system);
+}
+
+void InitCpuSampler(monitors::ICpuDataSource& source)
+{
+    g_sampler.reset();
+    g_sampler.emplace(source);
+}
+
+void TakeCpuSample()
+{
+    Sampler().takeSample();
+}
+
+int CpuSlotCount()
+{
+    return Sampler().slotCount();
+}
+
+double CpuLoadFraction(int index)
+{
+    return Sampler().loadFraction(index);
+}
+
+void CloseCpuSampler()
+{
+    g_sampler.reset();
+}

@@ -1,0 +1,15 @@
+#include "toolkit/ApplicationTitle.h"
+
+namespace tk {
+
+namespace {
+std::string& Title() {
+    static std::string title;
+    return title;
+}
+} // namespace
+
+const std::string& ApplicationTitle() { return Title(); }
+void SetApplicationTitle(std::string title) { Title() = std::move(title); }
+
+} // namespace tk

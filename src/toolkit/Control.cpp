@@ -1,0 +1,115 @@
+#include "toolkit/Control.h"
+
+#include "toolkit/Form.h"
+#include "toolkit/WinControl.h"
+
+namespace tk {
+
+Control::Control(WinControl* parent, std::string name, Bounds bounds)
+    : parent_(parent), name_(std::move(name)), bounds_(bounds) {
+    if (parent_) {
+        font_ = parent_->Font();
+        color_ = parent_->Color();
+    }
+}
+
+Form* Control::OwnerForm() const {
+    const Control* c = this;
+    while (c->parent_) c = c->parent_;
+    return dynamic_cast<Form*>(const_cast<Control*>(c));
+}
+
+void Control::SetBounds(Bounds b) {
+    if (b.left == bounds_.left && b.top == bounds_.top && b.width == bounds_.width &&
+        b.height == bounds_.height)
+        return;
+    bounds_ = b;
+    BoundsChanged();
+}
+
+void Control::SetVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    VisibleChanged();
+}
+
+void Control::SetEnabled(bool v) {
+    if (v == enabled_) return;
+    enabled_ = v;
+    EnabledChanged();
+}
+
+void Control::SetCaption(const std::string& text) {
+    if (text == caption_) return;
+    caption_ = text;
+    TextChanged();
+}
+
+void Control::SetFont(const FontSpec& f) {
+    font_ = f;
+    FontChanged();
+}
+
+void Control::SetColor(TColor c) {
+    if (c == color_) return;
+    color_ = c;
+    ColorChanged();
+}
+
+void Control::SetHint(const std::string& h) {
+    if (h == hint_) return;
+    hint_ = h;
+    HintChanged();
+}
+
+void Control::Click() {
+    if (OnClick) OnClick(*this);
+}
+
+GraphicControl::GraphicControl(WinControl* parent, std::string name, Bounds bounds)
+    : Control(parent, std::move(name), bounds) {}
+
+void GraphicControl::Invalidate() {
+    if (!Parent() || !Parent()->Handle()) return;
+    const RECT r = GetBounds().Rect();
+    InvalidateRect(Parent()->Handle(), &r, FALSE);
+}
+
+void GraphicControl::Repaint() {
+    Invalidate();
+    if (Parent() && Parent()->Handle()) UpdateWindow(Parent()->Handle());
+}
+
+void GraphicControl::BoundsChanged() {
+    // The old area is covered by the parent's full repaint.
+    if (Parent() && Parent()->Handle()) InvalidateRect(Parent()->Handle(), nullptr, FALSE);
+}
+
+HCURSOR CursorHandle(CursorKind kind) {
+    switch (kind) {
+    case CursorKind::Hand: return LoadCursorA(nullptr, IDC_HAND);
+    case CursorKind::Text: return LoadCursorA(nullptr, IDC_IBEAM);
+    case CursorKind::Default: break;
+    }
+    return LoadCursorA(nullptr, IDC_ARROW);
+}
+
+std::string StripAccelerator(const std::string& caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+char AcceleratorOf(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return caption[i + 1];
+        ++i;
+    }
+    return 0;
+}
+
+} // namespace tk

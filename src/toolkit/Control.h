@@ -1,0 +1,122 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "toolkit/Canvas.h"
+#include "toolkit/Color.h"
+#include "toolkit/Font.h"
+
+namespace tk {
+
+class Form;
+class WinControl;
+
+enum class CursorKind { Default, Hand, Text };
+
+struct Bounds {
+    int left = 0, top = 0, width = 0, height = 0;
+    RECT Rect() const { return RECT{left, top, left + width, top + height}; }
+};
+
+// Common ground of windowed and windowless controls: position in the parent's
+// client area, visibility, enabled state, caption, font, colour, hint, cursor.
+class Control {
+public:
+    using Event = std::function<void(Control&)>;
+
+    Control(WinControl* parent, std::string name, Bounds bounds);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return name_; }
+    WinControl* Parent() const { return parent_; }
+    Form* OwnerForm() const;
+
+    int Left() const { return bounds_.left; }
+    int Top() const { return bounds_.top; }
+    int Width() const { return bounds_.width; }
+    int Height() const { return bounds_.height; }
+    const Bounds& GetBounds() const { return bounds_; }
+    void SetBounds(Bounds b);
+    void SetLeft(int v) { SetBounds({v, bounds_.top, bounds_.width, bounds_.height}); }
+    void SetTop(int v) { SetBounds({bounds_.left, v, bounds_.width, bounds_.height}); }
+    void SetWidth(int v) { SetBounds({bounds_.left, bounds_.top, v, bounds_.height}); }
+    void SetHeight(int v) { SetBounds({bounds_.left, bounds_.top, bounds_.width, v}); }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& text);
+
+    const FontSpec& Font() const { return font_; }
+    void SetFont(const FontSpec& f);
+    TColor Color() const { return color_; }
+    void SetColor(TColor c);
+
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& h);
+    CursorKind Cursor() const { return cursor_; }
+    void SetCursor(CursorKind c) { cursor_ = c; }
+
+    Event OnClick;
+
+    // Redraw with the next paint message / at once.
+    virtual void Invalidate() = 0;
+    virtual void Repaint() = 0;
+
+protected:
+    virtual void BoundsChanged() {}
+    virtual void VisibleChanged() {}
+    virtual void EnabledChanged() { Invalidate(); }
+    virtual void TextChanged() { Invalidate(); }
+    virtual void FontChanged() { Invalidate(); }
+    virtual void ColorChanged() { Invalidate(); }
+    virtual void HintChanged() {}
+
+    // Runs the click event; derived controls add their own effects.
+    virtual void Click();
+
+private:
+    WinControl* parent_;
+    std::string name_;
+    Bounds bounds_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    FontSpec font_;
+    TColor color_ = clBtnFace;
+    std::string hint_;
+    CursorKind cursor_ = CursorKind::Default;
+};
+
+// A control without a window of its own, painted by its parent in creation
+// order, later ones over earlier ones.
+class GraphicControl : public Control {
+public:
+    GraphicControl(WinControl* parent, std::string name, Bounds bounds);
+
+    // Paints onto the parent's surface with the origin at the control's top-left corner.
+    virtual void Paint(Canvas& canvas) = 0;
+
+    void Invalidate() override;
+    void Repaint() override;
+
+protected:
+    void BoundsChanged() override;
+    void VisibleChanged() override { Invalidate(); }
+};
+
+HCURSOR CursorHandle(CursorKind kind);
+
+// Text of a caption without its accelerator marks ("&&" stays one "&").
+std::string StripAccelerator(const std::string& caption);
+// The accelerator letter of a caption (the one after a single "&"), or 0.
+char AcceleratorOf(const std::string& caption);
+
+} // namespace tk

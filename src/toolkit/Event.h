@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include "rtl/Error.h"
+#include "toolkit/Gdi.h"
+
+namespace tk {
+
+enum class EventReset { Automatic, Manual };
+
+// A new unnamed event, not signalled.
+inline KernelHandle CreateEventHandle(EventReset reset) {
+    KernelHandle event(CreateEventA(nullptr, reset == EventReset::Manual, FALSE, nullptr));
+    if (!event)
+        throw rtl::Error("Cannot create an event");
+    return event;
+}
+
+} // namespace tk

@@ -1,0 +1,355 @@
+#include "toolkit/Form.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "resource.h"
+#include "toolkit/Application.h"
+
+namespace tk {
+
+namespace {
+constexpr char kFormClass[] = "TkForm";
+constexpr int kSnapDistance = 10;
+
+void RegisterFormClass() {
+    static const bool registered = [] {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = WinControl::StaticWndProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_MAINICON));
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = kFormClass;
+        RegisterClassA(&wc);
+        return true;
+    }();
+    (void)registered;
+}
+
+// Re-enables the windows a modal form disabled, on every way out.
+class DisabledWindows {
+public:
+    explicit DisabledWindows(HWND except) : except_(except) {
+        EnumThreadWindows(GetCurrentThreadId(), &DisabledWindows::Visit,
+                          reinterpret_cast<LPARAM>(this));
+    }
+    DisabledWindows(const DisabledWindows&) = delete;
+    DisabledWindows& operator=(const DisabledWindows&) = delete;
+    ~DisabledWindows() {
+        for (HWND w : windows_)
+            if (IsWindow(w)) EnableWindow(w, TRUE);
+    }
+
+private:
+    static BOOL CALLBACK Visit(HWND w, LPARAM self) {
+        auto* me = reinterpret_cast<DisabledWindows*>(self);
+        if (w != me->except_ && IsWindowVisible(w) && IsWindowEnabled(w)) {
+            EnableWindow(w, FALSE);
+            me->windows_.push_back(w);
+        }
+        return TRUE;
+    }
+    HWND except_;
+    std::vector<HWND> windows_;
+};
+} // namespace
+
+Form::Form(const FormArgs& args)
+    : WinControl(nullptr, args.name, Bounds{}),
+      position_(args.position),
+      snapToEdges_(args.snapToEdges) {
+    RegisterFormClass();
+    SetFont(args.font);
+    SetColor(args.color);
+    SetCaption(args.caption);
+    SetVisible(false);
+
+    DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (args.border == FormBorder::Dialog) {
+        style |= WS_POPUP | DS_MODALFRAME;
+        exStyle |= WS_EX_DLGMODALFRAME;
+    } else if (args.minimizeBox) {
+        style |= WS_MINIMIZEBOX;
+    }
+    if (args.topmost) exStyle |= WS_EX_TOPMOST;
+    RECT r{0, 0, args.clientWidth, args.clientHeight};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    SetBounds({0, 0, r.right - r.left, r.bottom - r.top});
+
+    Form* mainForm = Application::Instance().MainForm();
+    HWND owner = mainForm ? mainForm->Handle() : nullptr;
+    const Bounds& b = GetBounds();
+    CreateWindowExA(exStyle, kFormClass, args.caption.c_str(), style, b.left, b.top, b.width,
+                    b.height, owner, nullptr, GetModuleHandleA(nullptr),
+                    static_cast<WinControl*>(this));
+    CenterOn(position_ == FormPosition::MainFormCenter && owner ? owner : nullptr);
+}
+
+Form::~Form() {
+    hint_.reset();
+    // Controls go first, in reverse order, while the form's window still exists.
+    while (!controls_.empty()) controls_.pop_back();
+    if (Application::Instance().MainForm() == this) Application::Instance().SetMainForm(nullptr);
+}
+
+int Form::ClientWidth() const {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+
+int Form::ClientHeight() const {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+void Form::SetClientSize(int width, int height) {
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::CenterOn(HWND reference) {
+    RECT area{};
+    if (reference) {
+        GetWindowRect(reference, &area);
+    } else {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    }
+    RECT own{};
+    GetWindowRect(Handle(), &own);
+    const int w = own.right - own.left, h = own.bottom - own.top;
+    const int x = area.left + (area.right - area.left - w) / 2;
+    const int y = area.top + (area.bottom - area.top - h) / 2;
+    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Show() {
+    if (position_ == FormPosition::MainFormCenter) {
+        Form* mainForm = Application::Instance().MainForm();
+        CenterOn(mainForm && mainForm != this ? mainForm->Handle() : nullptr);
+    }
+    SetVisible(true);
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+}
+
+void Form::Hide() {
+    SetVisible(false);
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void Form::Close() {
+    if (modal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    FormClose();
+    Hide();
+    if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
+}
+
+int Form::ShowModal() {
+    modal_ = true;
+    modalResult_ = mrNone;
+    {
+        DisabledWindows disabled(Handle());
+        Show();
+        MSG msg;
+        while (modalResult_ == mrNone) {
+            if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+                // Leave the quit request for the outer loop.
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                modalResult_ = mrCancel;
+                break;
+            }
+            Application::Instance().ProcessMessage(msg);
+        }
+    }
+    Hide();
+    modal_ = false;
+    return modalResult_;
+}
+
+Action& Form::AddAction(Action action) {
+    actions_.push_back(std::make_unique<Action>(std::move(action)));
+    return *actions_.back();
+}
+
+bool Form::ExecuteShortCut(WPARAM key, ShiftState shift) {
+    for (const auto& a : actions_) {
+        if (a->shortcut.Matches(key, shift)) {
+            a->Execute();
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<WinControl*> Form::FocusOrder() const {
+    if (!tabOrder_.empty()) return tabOrder_;
+    std::vector<WinControl*> order;
+    for (const auto& c : controls_)
+        if (auto* w = dynamic_cast<WinControl*>(c.get())) order.push_back(w);
+    return order;
+}
+
+void Form::SelectNext(bool forward) {
+    const auto order = FocusOrder();
+    if (order.empty()) return;
+    const HWND focus = GetFocus();
+    auto it = std::find_if(order.begin(), order.end(), [&](WinControl* c) {
+        return c->Handle() == focus || IsChild(c->Handle(), focus);
+    });
+    const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t start = it == order.end() ? (forward ? -1 : n) : it - order.begin();
+    for (std::ptrdiff_t step = 1; step <= n; ++step) {
+        const std::ptrdiff_t i = ((start + (forward ? step : -step)) % n + n) % n;
+        if (order[i]->TabStop() && order[i]->CanFocus()) {
+            order[i]->SetFocus();
+            return;
+        }
+    }
+}
+
+bool Form::HandleDialogKey(WPARAM key, ShiftState shift) {
+    for (const auto& c : controls_)
+        if (auto* w = dynamic_cast<WinControl*>(c.get()); w && w->DialogKey(key, shift)) return true;
+    return false;
+}
+
+bool Form::HandleDialogChar(char ch) {
+    for (const auto& c : controls_)
+        if (auto* w = dynamic_cast<WinControl*>(c.get()); w && w->DialogChar(ch)) return true;
+    return false;
+}
+
+void Form::UpdateHint(WinControl& control) {
+    if (!hint_) hint_ = Application::Instance().CreateHintWindow(Handle());
+    hint_->SetHint(control.Handle(), control.Hint());
+}
+
+void Form::PaintClient(Canvas& canvas, const RECT& area) {
+    canvas.SetBrushColor(Color());
+    canvas.FillRect(area);
+    HDC dc = canvas.Handle();
+    for (const auto& c : controls_) {
+        auto* g = dynamic_cast<GraphicControl*>(c.get());
+        if (!g || !g->Visible()) continue;
+        RECT r = g->GetBounds().Rect(), hit;
+        if (!IntersectRect(&hit, &r, &area)) continue;
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        SetViewportOrgEx(dc, r.left, r.top, nullptr);
+        {
+            Canvas controlCanvas(dc);
+            g->Paint(controlCanvas);
+        }
+        RestoreDC(dc, saved);
+    }
+}
+
+GraphicControl* Form::GraphicAt(POINT p) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        auto* g = dynamic_cast<GraphicControl*>(it->get());
+        if (!g || !g->Visible()) continue;
+        const RECT r = g->GetBounds().Rect();
+        if (PtInRect(&r, p)) return g;
+    }
+    return nullptr;
+}
+
+LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        const int w = ClientWidth(), h = ClientHeight();
+        if (backBuffer_.Width() != w || backBuffer_.Height() != h) backBuffer_.SetSize(w, h);
+        if (!backBuffer_.Empty()) {
+            {
+                Canvas canvas(backBuffer_.DC());
+                PaintClient(canvas, ps.rcPaint);
+            }
+            BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+                   ps.rcPaint.bottom - ps.rcPaint.top, backBuffer_.DC(), ps.rcPaint.left,
+                   ps.rcPaint.top, SRCCOPY);
+        }
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_COMMAND:
+        if (lParam)
+            if (WinControl* c = FromHandle(reinterpret_cast<HWND>(lParam)); c && c != this)
+                if (c->HandleCommand(HIWORD(wParam))) return 0;
+        break;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (WinControl* c = FromHandle(header->hwndFrom); c && c != this) {
+            LRESULT result = 0;
+            if (c->HandleNotify(header, result)) return result;
+        }
+        break;
+    }
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        if (WinControl* c = FromHandle(item->hwndItem); c && c != this)
+            if (c->HandleDrawItem(item)) return TRUE;
+        break;
+    }
+    case WM_SHOWWINDOW:
+        if (wParam) FormShow();
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            if (activeControl_ && activeControl_->CanFocus())
+                activeControl_->SetFocus();
+            else
+                SelectNext(true);
+            FormActivate();
+        } else {
+            FormDeactivate();
+        }
+        return 0;
+    case WM_CLOSE: Close(); return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
+            Application::Instance().Minimize();
+            return 0;
+        }
+        break;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
+            POINT p;
+            GetCursorPos(&p);
+            ScreenToClient(Handle(), &p);
+            if (GraphicControl* g = GraphicAt(p); g && g->Cursor() != CursorKind::Default) {
+                ::SetCursor(CursorHandle(g->Cursor()));
+                return TRUE;
+            }
+        }
+        break;
+    case WM_WINDOWPOSCHANGING:
+        if (snapToEdges_) {
+            auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+            RECT work{};
+            SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+            if (!(pos->flags & SWP_NOMOVE)) {
+                if (std::abs(pos->x - work.left) < kSnapDistance) pos->x = work.left;
+                if (std::abs(pos->y - work.top) < kSnapDistance) pos->y = work.top;
+                if (std::abs(work.right - (pos->x + pos->cx)) < kSnapDistance) pos->x = work.right - pos->cx;
+                if (std::abs(work.bottom - (pos->y + pos->cy)) < kSnapDistance) pos->y = work.bottom - pos->cy;
+            }
+        }
+        break;
+    default: break;
+    }
+    return WinControl::WndProc(msg, wParam, lParam);
+}
+
+} // namespace tk

@@ -1,0 +1,105 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "toolkit/Action.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/HintWindow.h"
+#include "toolkit/WinControl.h"
+
+namespace tk {
+
+enum ModalResultValue : int { mrNone = 0, mrOk = 1, mrCancel = 2 };
+
+enum class FormBorder { Single, Dialog };
+enum class FormPosition { ScreenCenter, MainFormCenter };
+
+struct FormArgs {
+    std::string name;
+    std::string caption;
+    int clientWidth = 300;
+    int clientHeight = 200;
+    FormBorder border = FormBorder::Single;
+    bool minimizeBox = true;
+    bool topmost = false;
+    FormPosition position = FormPosition::ScreenCenter;
+    bool snapToEdges = false;  // within a few pixels of a screen edge, stick to it
+    FontSpec font;
+    TColor color = clBtnFace;
+};
+
+// A top-level window that owns its controls. Controls are added in
+// declaration order; windowless ones are painted in that order over the
+// form's background, into one back buffer.
+class Form : public WinControl {
+public:
+    explicit Form(const FormArgs& args);
+    ~Form() override;
+
+    template <typename T, typename... Args>
+    T& Add(Args&&... args) {
+        auto control = std::make_unique<T>(this, std::forward<Args>(args)...);
+        T& ref = *control;
+        controls_.push_back(std::move(control));
+        return ref;
+    }
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientSize(int width, int height);
+
+    void Show();
+    void Hide();
+    // Asks to close: modal forms end with Cancel, others run FormClose.
+    void Close();
+    int ShowModal();
+    bool Modal() const { return modal_; }
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int r) { modalResult_ = r; }
+
+    Action& AddAction(Action action);
+    bool ExecuteShortCut(WPARAM key, ShiftState shift);
+
+    void SetTabOrder(std::vector<WinControl*> order) { tabOrder_ = std::move(order); }
+    void SelectNext(bool forward);
+    WinControl* ActiveControl() const { return activeControl_; }
+    void ControlFocused(WinControl* c) { activeControl_ = c; }
+    // Offers a dialog key (Enter, Escape) or an accelerator to the controls.
+    bool HandleDialogKey(WPARAM key, ShiftState shift);
+    bool HandleDialogChar(char ch);
+
+    void UpdateHint(WinControl& control);
+
+    // Paints the background and the windowless controls into a canvas.
+    void PaintClient(Canvas& canvas, const RECT& area);
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    virtual void FormDeactivate() {}
+    virtual void FormClose() {}
+
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    GraphicControl* GraphicAt(POINT p) const;
+    std::vector<WinControl*> FocusOrder() const;
+    void CenterOn(HWND reference);
+
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Action>> actions_;
+    std::vector<WinControl*> tabOrder_;
+    WinControl* activeControl_ = nullptr;
+    std::unique_ptr<HintWindow> hint_;
+    Bitmap backBuffer_;
+    FormPosition position_;
+    bool snapToEdges_;
+    bool modal_ = false;
+    bool shown_ = false;
+    int modalResult_ = mrNone;
+};
+
+} // namespace tk

@@ -1,0 +1,88 @@
+#include "toolkit/HandOver.h"
+
+#include <utility>
+
+#include "toolkit/ErrorReport.h"
+
+namespace tk {
+
+namespace {
+
+constexpr char kWindowClass[] = "KalvexNowHandOver";
+// Private to our own hidden window, so any id of the application range will do.
+constexpr UINT kRunCallMessage = WM_APP;
+constexpr DWORD kHandlesToWaitFor = 2;
+
+HINSTANCE ModuleInstance() { return GetModuleHandleA(nullptr); }
+
+} // namespace
+
+HandOver::HandOver(std::function<void()> call)
+    : call_(std::move(call)),
+      done_(CreateEventHandle(EventReset::Automatic)),
+      cancelled_(CreateEventHandle(EventReset::Manual)) {
+    static const ATOM windowClass = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &HandOver::WindowProc;
+        wc.hInstance = ModuleInstance();
+        wc.lpszClassName = kWindowClass;
+        return RegisterClassExA(&wc);
+    }();
+    if (!windowClass)
+        throw rtl::Error("Cannot register the hand-over window class");
+
+    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  ModuleInstance(), nullptr));
+    if (!window_)
+        throw rtl::Error("Cannot create the hand-over window");
+    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+HandOver::~HandOver() {
+    Cancel();
+    if (destroyedDuringCall_)
+        *destroyedDuringCall_ = true;
+}
+
+bool HandOver::Run() {
+    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0)
+        return false;
+    // Fails only when the window thread's queue is full or gone; the call is
+    // then skipped rather than waited for for ever.
+    if (!PostMessageA(window_.get(), kRunCallMessage, 0, 0))
+        return false;
+    const HANDLE events[kHandlesToWaitFor] = {done_.get(), cancelled_.get()};
+    return WaitForMultipleObjects(kHandlesToWaitFor, events, FALSE, INFINITE) == WAIT_OBJECT_0;
+}
+
+void HandOver::Cancel() noexcept { SetEvent(cancelled_.get()); }
+
+void HandOver::Dispatch() noexcept {
+    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0)
+        return;
+    bool destroyed = false;
+    destroyedDuringCall_ = &destroyed;
+    try {
+        // A copy, because the call may destroy this object and with it call_.
+        const auto call = call_;
+        call();
+    } catch (...) {
+        HandleException();
+    }
+    if (destroyed)
+        return;
+    destroyedDuringCall_ = nullptr;
+    SetEvent(done_.get());
+}
+
+LRESULT CALLBACK HandOver::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept {
+    if (message != kRunCallMessage)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (auto* self = reinterpret_cast<HandOver*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
+        self->Dispatch();
+    return 0;
+}
+
+} // namespace tk

@@ -1,0 +1,95 @@
+#pragma once
+#include <windows.h>
+
+#include "toolkit/Control.h"
+
+namespace tk {
+
+struct ShiftState {
+    bool shift = false, ctrl = false, alt = false;
+    bool None() const { return !shift && !ctrl && !alt; }
+    static ShiftState Current();
+};
+
+// A control that owns a window. Our own window classes and subclassed native
+// controls all get their messages through WndProc.
+class WinControl : public Control {
+public:
+    WinControl(WinControl* parent, std::string name, Bounds bounds);
+    ~WinControl() override;
+
+    HWND Handle() const { return hwnd_; }
+    static WinControl* FromHandle(HWND hwnd);
+
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool v) { tabStop_ = v; }
+    bool Focused() const;
+    bool CanFocus() const;
+    void SetFocus();
+
+    void Invalidate() override;
+    void Repaint() override;
+
+    // Keys the form offers before normal dispatch: Enter, Escape (dialog
+    // keys) and Alt+letter (accelerators). True when handled.
+    virtual bool DialogKey(WPARAM key, ShiftState shift);
+    virtual bool DialogChar(char ch);
+    // True while the control wants Enter/Escape/Tab for itself (an open list).
+    virtual bool WantsDialogKeys() const { return false; }
+
+    // Notifications the parent reflects back to the control that sent them.
+    virtual bool HandleCommand(WORD code);
+    virtual bool HandleNotify(NMHDR* header, LRESULT& result);
+    virtual bool HandleDrawItem(DRAWITEMSTRUCT* item);
+
+    // Runs the message through the control's own handling (used by tests and
+    // by the form's reflection).
+    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam) { return WndProc(msg, wParam, lParam); }
+
+    // Window procedure of our own window classes.
+    static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM);
+
+protected:
+    // Creates the window: with a class of ours (subclass = false) or a native
+    // class whose procedure we put ourselves in front of.
+    void CreateHandle(const char* className, DWORD style, DWORD exStyle, bool subclass);
+    virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    bool MouseInside() const { return mouseInside_; }
+
+    void BoundsChanged() override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    void TextChanged() override;
+    void FontChanged() override;
+    void HintChanged() override;
+
+private:
+    static LRESULT CALLBACK SubclassWndProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd_ = nullptr;
+    WNDPROC nativeProc_ = nullptr;
+    bool tabStop_ = false;
+    bool mouseInside_ = false;
+    friend class Form;
+};
+
+// A windowed control that paints itself completely.
+class CustomControl : public WinControl {
+public:
+    // doubleClicks: whether a fast second press arrives as a double click.
+    CustomControl(WinControl* parent, std::string name, Bounds bounds, bool doubleClicks);
+
+    virtual void Paint(Canvas& canvas) = 0;
+    // Draws at once on the control's own surface, outside a paint message.
+    void PaintNow();
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
+
+} // namespace tk

@@ -1,0 +1,1 @@
+kn_win_tests(app AsyncTimer_test.cpp)

@@ -1,0 +1,1 @@
+kn_win_tests(toolkit RegionalSettings_test.cpp)
