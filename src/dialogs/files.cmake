@@ -1,0 +1,1 @@
+kn_win_sources(myhint.cpp)

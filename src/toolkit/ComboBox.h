@@ -1,0 +1,53 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "toolkit/WinControl.h"
+
+namespace tk {
+
+struct ComboBoxArgs {
+    int itemHeight = 15;
+    int dropDownCount = 8;  // rows shown when the list is open
+};
+
+// A fixed-height owner-drawn drop-down list without a typing field. Choosing
+// an item from code fires no event.
+class ComboBox : public WinControl {
+public:
+    ComboBox(WinControl* parent, std::string name, Bounds bounds, ComboBoxArgs args = {});
+
+    void Clear();
+    void AddItem(const std::string& text);
+    int ItemCount() const;
+    std::string Item(int index) const;
+    int ItemIndex() const;
+    void SetItemIndex(int index);  // outside the list: nothing selected
+    bool DroppedDown() const;
+
+    // A short status text drawn at the right of the closed list, in grey.
+    const std::string& StatusText() const { return statusText_; }
+    void SetStatusText(const std::string& text);
+
+    std::function<void(ComboBox&)> OnChange;
+    std::function<void(ComboBox&)> OnSelect;
+    std::function<void(ComboBox&)> OnCloseUp;
+    // The handler may set the key to 0 to swallow it.
+    std::function<void(ComboBox&, char& key)> OnKeyPress;
+
+    bool WantsDialogKeys() const override { return DroppedDown(); }
+    bool HandleCommand(WORD code) override;
+    bool HandleDrawItem(DRAWITEMSTRUCT* item) override;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void BoundsChanged() override;
+
+private:
+    int DroppedHeight() const;
+
+    ComboBoxArgs args_;
+    std::string statusText_;
+};
+
+} // namespace tk

@@ -1,0 +1,84 @@
+#include "toolkit/DateTimePicker.h"
+
+#include <commctrl.h>
+
+#include "rtl/DateTimeText.h"
+#include "rtl/Error.h"
+
+namespace tk {
+
+SYSTEMTIME ToSystemTime(rtl::TDateTime t) {
+    rtl::DateTimeParts p;
+    SYSTEMTIME st{};
+    if (!rtl::TryDecodeDateTime(t, p)) return st;
+    st.wYear = static_cast<WORD>(p.Year);
+    st.wMonth = static_cast<WORD>(p.Month);
+    st.wDay = static_cast<WORD>(p.Day);
+    st.wDayOfWeek = static_cast<WORD>(static_cast<int>(p.WeekDay) - 1);
+    st.wHour = static_cast<WORD>(p.Hour);
+    st.wMinute = static_cast<WORD>(p.Minute);
+    st.wSecond = static_cast<WORD>(p.Second);
+    st.wMilliseconds = static_cast<WORD>(p.MSec);
+    return st;
+}
+
+rtl::TDateTime FromSystemTime(const SYSTEMTIME& st) {
+    rtl::TDateTime t = 0;
+    rtl::TryEncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
+                           st.wMilliseconds, t);
+    return t;
+}
+
+DateTimePicker::DateTimePicker(WinControl* parent, std::string name, Bounds bounds,
+                               DateTimePickerArgs args)
+    : WinControl(parent, std::move(name), bounds) {
+    SetColor(clWindow);
+    SetTabStop(true);
+    const DWORD style = WS_TABSTOP | (args.kind == PickerKind::Time ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
+    CreateHandle(DATETIMEPICK_CLASSA, style, 0, true);
+    if (!args.format.empty())
+        SendMessageA(Handle(), DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(args.format.c_str()));
+}
+
+void DateTimePicker::Store(rtl::TDateTime value) {
+    value_ = value;
+    SYSTEMTIME st = ToSystemTime(value);
+    SendMessageA(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+}
+
+void DateTimePicker::SetDateTime(rtl::TDateTime value) {
+    // The common control ignores a value below its range without saying so.
+    if (minDate_ && rtl::DateOf(value) < *minDate_)
+        throw rtl::Error(rtl::DateIsLessThanMinimumText(*minDate_, formats_));
+    Store(value);
+}
+
+void DateTimePicker::SetDate(rtl::TDateTime date) {
+    SetDateTime(rtl::CombineDateTime(rtl::DateOf(date), rtl::TimeOf(value_)));
+}
+
+void DateTimePicker::SetTime(rtl::TDateTime time) {
+    SetDateTime(rtl::CombineDateTime(rtl::DateOf(value_), rtl::TimeOf(time)));
+}
+
+void DateTimePicker::SetMinDate(rtl::TDateTime date) {
+    minDate_ = rtl::DateOf(date);
+    SYSTEMTIME range[2] = {ToSystemTime(*minDate_), {}};
+    SendMessageA(Handle(), DTM_SETRANGE, GDTR_MIN, reinterpret_cast<LPARAM>(range));
+}
+
+bool DateTimePicker::HandleNotify(NMHDR* header, LRESULT& result) {
+    if (header->code != DTN_DATETIMECHANGE) return false;
+    const auto* change = reinterpret_cast<NMDATETIMECHANGE*>(header);
+    if (change->dwFlags == GDT_VALID) {
+        const rtl::TDateTime picked = FromSystemTime(change->st);
+        if (picked != value_) {
+            value_ = picked;
+            if (OnChange) OnChange(*this);
+        }
+    }
+    result = 0;
+    return true;
+}
+
+} // namespace tk

@@ -1,0 +1,126 @@
+#include "toolkit/GraphicControls.h"
+
+#include <algorithm>
+
+namespace tk {
+
+Label::Label(WinControl* parent, std::string name, Bounds bounds, LabelArgs args)
+    : GraphicControl(parent, std::move(name), bounds),
+      transparent_(args.transparent),
+      autoSize_(args.autoSize),
+      alignment_(args.alignment) {
+    FontSpec font = args.font.value_or(Font());
+    if (args.bold) font.bold = true;
+    SetFont(font);
+    if (args.color) SetColor(*args.color);
+    SetCaption(args.caption);
+    AdjustSize();
+}
+
+void Label::SetTransparent(bool v) {
+    if (v == transparent_) return;
+    transparent_ = v;
+    Invalidate();
+}
+
+void Label::TextChanged() {
+    AdjustSize();
+    Invalidate();
+}
+
+void Label::FontChanged() {
+    AdjustSize();
+    Invalidate();
+}
+
+void Label::AdjustSize() {
+    if (!autoSize_) return;
+    HDC screen = GetDC(nullptr);
+    SIZE size{};
+    {
+        Canvas canvas(screen);
+        canvas.SetFont(Font());
+        size = canvas.TextExtent(StripAccelerator(Caption()));
+    }
+    ReleaseDC(nullptr, screen);
+    Invalidate();  // the old area
+    SetBounds({Left(), Top(), size.cx, size.cy});
+}
+
+void Label::Paint(Canvas& canvas) {
+    RECT r{0, 0, Width(), Height()};
+    if (!transparent_) {
+        canvas.SetBrushColor(Color());
+        canvas.FillRect(r);
+    }
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetFont(Font());
+    if (!Enabled()) canvas.SetFontColor(clGrayText);
+    UINT flags = DT_EXPANDTABS | DT_SINGLELINE;
+    if (alignment_ == TextAlignment::Center) flags |= DT_CENTER;
+    if (alignment_ == TextAlignment::Right) flags |= DT_RIGHT;
+    canvas.DrawText(Caption(), r, flags);
+}
+
+Bevel::Bevel(WinControl* parent, std::string name, Bounds bounds, BevelShape shape)
+    : GraphicControl(parent, std::move(name), bounds), shape_(shape) {}
+
+void Bevel::Paint(Canvas& canvas) {
+    const int w = Width(), h = Height();
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::Solid);
+    if (shape_ == BevelShape::TopLine) {
+        canvas.SetPenColor(clBtnShadow);
+        canvas.MoveTo(0, 0);
+        canvas.LineTo(w, 0);
+        canvas.SetPenColor(clBtnHighlight);
+        canvas.MoveTo(0, 1);
+        canvas.LineTo(w, 1);
+        return;
+    }
+    // An etched frame: shadow outline, highlight outline one pixel in and down.
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetPenColor(clBtnHighlight);
+    canvas.Rectangle(1, 1, w, h);
+    canvas.SetPenColor(clBtnShadow);
+    canvas.Rectangle(0, 0, w - 1, h - 1);
+}
+
+Shape::Shape(WinControl* parent, std::string name, Bounds bounds, ShapeArgs args)
+    : GraphicControl(parent, std::move(name), bounds), args_(args) {}
+
+void Shape::SetBrushColor(TColor c) {
+    if (c == args_.brushColor) return;
+    args_.brushColor = c;
+    Invalidate();
+}
+
+void Shape::SetPenColor(TColor c) {
+    if (c == args_.penColor) return;
+    args_.penColor = c;
+    Invalidate();
+}
+
+void Shape::Paint(Canvas& canvas) {
+    canvas.SetPenColor(args_.penColor);
+    canvas.SetPenWidth(args_.penWidth);
+    canvas.SetBrushColor(args_.brushColor);
+    // Keep a wide pen's stroke inside the control.
+    const int x = args_.penWidth / 2;
+    const int w = Width() - args_.penWidth + 1, h = Height() - args_.penWidth + 1;
+    if (args_.kind == ShapeKind::RoundRect) {
+        const int corner = std::min(w, h) / 4;
+        canvas.RoundRect(x, x, x + w, x + h, corner, corner);
+    } else {
+        canvas.Rectangle(x, x, x + w, x + h);
+    }
+}
+
+Image::Image(WinControl* parent, std::string name, Bounds bounds)
+    : GraphicControl(parent, std::move(name), bounds) {}
+
+void Image::Paint(Canvas& canvas) {
+    if (!picture_.Empty()) canvas.Draw(0, 0, picture_);
+}
+
+} // namespace tk
