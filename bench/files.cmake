@@ -1,2 +1,4 @@
 kn_win_tool(timer_idle_bench TimerIdleBench.cpp)
 kn_benchmark(perfdata_bench PerfDataBench.cpp)
+kn_win_tool(xiprogressbar_paint_bench XiProgressBarPaintBench.cpp)
+kn_win_tool(xibutton_paint_bench XiButtonPaintBench.cpp)

@@ -2,41 +2,54 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <string>
-
-#include "app/Platform.h"
+#include "app/MainForm.h"
+#include "app/global.h"
+#include "monitors/adCpuUsage.h"
 #include "toolkit/Application.h"
 #include "toolkit/ApplicationTitle.h"
 #include "toolkit/ErrorReport.h"
-#include "toolkit/Form.h"
+#include "toolkit/Gdi.h"
 
 namespace {
+constexpr char kApplicationTitle[] = "Kal Vex Now!";
+constexpr char kInstanceMutexName[] = "KalvexNow";
 
-constexpr int kClientWidth = 521;
-constexpr int kClientHeight = 257;
-
+// Ends the sampler however the program ends.
+struct CpuSamplerSession {
+    CpuSamplerSession() { InitCpuSampler(); }
+    ~CpuSamplerSession() { CloseCpuSampler(); }
+    CpuSamplerSession(const CpuSamplerSession&) = delete;
+    CpuSamplerSession& operator=(const CpuSamplerSession&) = delete;
+};
 } // namespace
 
 int RunProgram(int showCommand) {
+    tk::SetApplicationTitle(kApplicationTitle);
+    // Process-wide state first: the settings path, then the sampler. Without
+    // them the program cannot run; the error is shown and the process ends.
+    std::unique_ptr<CpuSamplerSession> sampler;
+    try {
+        InitSettingsFileName();
+        sampler = std::make_unique<CpuSamplerSession>();
+    } catch (...) {
+        tk::HandleException();
+        return 1;
+    }
+
     // Never tested: a second copy starts and runs normally.
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, "KalvexNow");
-    tk::SetApplicationTitle("Kal Vex Now!");
+    tk::KernelHandle instanceMutex(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+
     auto& app = tk::Application::Instance();
     app.Initialize();
-
-    tk::FormArgs args;
-    args.name = "MainForm";
-    args.caption = std::string("Kalvex Now!") + PlatformCaptionSuffix(IsNTPlatformFamily());
-    args.clientWidth = kClientWidth;
-    args.clientHeight = kClientHeight;
-    args.snapToEdges = true;
-    auto mainForm = std::make_unique<tk::Form>(args);
-    app.SetMainForm(mainForm.get());
-    mainForm->Show();
-    ShowWindow(mainForm->Handle(), showCommand);
-    const int exitCode = app.Run();
-    mainForm.reset();
-    if (mutex) CloseHandle(mutex);
+    int exitCode = 0;
+    {
+        TMainForm mainForm(DefaultMainFormServices());
+        app.SetMainForm(&mainForm);
+        mainForm.Show();
+        if (showCommand == SW_SHOWMINNOACTIVE || showCommand == SW_MINIMIZE ||
+            showCommand == SW_SHOWMINIMIZED)
+            app.Minimize();
+        exitCode = app.Run();
+    }
     return exitCode;
 }

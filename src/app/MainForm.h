@@ -1,0 +1,186 @@
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/AsyncTimer.h"
+#include "rtl/DateTime.h"
+#include "rtl/FormatSettings.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/DateTimePicker.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+
+class IPowerSystem;
+class TBitCheckBox;
+namespace ui {
+class TXiButton;
+class TXiProgressBar;
+} // namespace ui
+using ui::TXiButton;
+using ui::TXiProgressBar;
+
+// Private messages the main window posts to itself.
+constexpr UINT WM_POWER_ACTION = WM_USER;          // carry out the chosen action
+constexpr UINT WM_SHOW_ABOUT = WM_USER + 1;
+constexpr UINT WM_CLOCK_SYNC = WM_USER + 2;
+constexpr UINT WM_SHOW_PENDING_MESSAGE = WM_USER + 3;
+constexpr UINT WM_TRAY_ICON = WM_USER + 100;       // notification-area icon callback
+
+// The processor load as the tick reads it: take a sample, then ask each entry.
+struct CpuLoadSource {
+    std::function<void()> takeSample;
+    std::function<int()> slotCount;
+    std::function<double(int)> loadFraction;
+};
+
+// What the main window needs from the outside world, so tests can give the
+// tick any "now", any load and any platform family.
+struct MainFormServices {
+    std::function<rtl::TDateTime()> now;
+    CpuLoadSource cpu;
+    bool isNTPlatform = true;
+    std::string settingsFileName;
+    std::shared_ptr<IPowerSystem> power;  // session and power calls
+};
+
+// Real services: the local clock, the platform the program runs on, the
+// settings file of the settings module.
+MainFormServices DefaultMainFormServices();
+
+class TMainForm : public tk::Form {
+public:
+    explicit TMainForm(MainFormServices services);
+    ~TMainForm() override;
+
+    // Controls, in the order of the window's description.
+    tk::Image* Image1 = nullptr;
+    tk::Bevel* Bevel1 = nullptr;
+    TBitCheckBox* CheckBoxTimer = nullptr;
+    tk::Bevel* Bevel2 = nullptr;
+    tk::Shape* Shape1 = nullptr;
+    tk::Bevel* Bevel5 = nullptr;
+    TBitCheckBox* RadioButtonDate = nullptr;
+    tk::Shape* Shape3 = nullptr;
+    tk::Label* DateTxt = nullptr;
+    tk::Label* TimeTxt = nullptr;
+    tk::DateTimePicker* DateTimePickerDate = nullptr;
+    tk::DateTimePicker* DateTimePickerTime = nullptr;
+    tk::Bevel* Bevel6 = nullptr;
+    TBitCheckBox* RadioButtonCounter = nullptr;
+    tk::Shape* Shape4 = nullptr;
+    tk::Label* PlDaysTxt = nullptr;
+    tk::Label* PlTimeTxt = nullptr;
+    tk::ComboBox* DaysComboBox = nullptr;
+    tk::DateTimePicker* DateTimePickerReverseTime = nullptr;
+    tk::Label* CurrentTimeTxt = nullptr;
+    tk::Label* CurrTimeLabel = nullptr;
+    tk::Label* TimeActionLabel = nullptr;
+    tk::Label* PowerOffTimeLabel = nullptr;
+    tk::Label* AttemptLabel = nullptr;
+    TXiButton* NetTimeSpeedButton = nullptr;
+    TXiButton* AboutSpeedButton = nullptr;
+    TXiButton* PowerSpeedButton = nullptr;
+    TXiButton* CloseSpeedButton = nullptr;
+    tk::Bevel* Bevel3 = nullptr;
+    TBitCheckBox* CheckBoxWinAmp = nullptr;
+    tk::Bevel* Bevel4 = nullptr;
+    tk::Shape* Shape2 = nullptr;
+    tk::Label* CurrentSongTxt = nullptr;
+    tk::Label* CurrTrack = nullptr;
+    tk::Label* PlaylistPosTxt = nullptr;
+    tk::Label* SongsList = nullptr;
+    tk::Bevel* Bevel7 = nullptr;
+    TBitCheckBox* CheckBoxCPU = nullptr;
+    tk::Bevel* Bevel8 = nullptr;
+    tk::Shape* Shape5 = nullptr;
+    tk::Label* AvCPULoadTxt = nullptr;
+    tk::Label* OverTimeTxt = nullptr;
+    tk::ComboBox* ComboBoxCPULoad = nullptr;
+    tk::ComboBox* ComboBoxCPULoadTime = nullptr;
+    tk::Label* CurCPULoadTxt = nullptr;
+    tk::Label* LabelCPUCurrent = nullptr;
+    TXiProgressBar* ProgressBarCPUCurrent = nullptr;
+    tk::Label* AvCPUloadLevTxt = nullptr;
+    tk::Label* LabelCPUByTime = nullptr;
+    TXiProgressBar* ProgressBarCPUByTime = nullptr;
+    tk::Bevel* Bevel9 = nullptr;
+    tk::Label* ActTxt = nullptr;
+    tk::Bevel* Bevel11 = nullptr;
+    tk::ComboBox* ActionComboBox = nullptr;
+    tk::Bevel* Bevel10 = nullptr;
+    tk::Label* SkinTxt = nullptr;
+    tk::Bevel* Bevel12 = nullptr;
+    tk::ComboBox* SkinComboBox = nullptr;
+
+    TAsyncTimer SystemTimePingTimer;
+    TAsyncTimer WinAmpPingTimer;
+
+    // State shared with the tick and the other parts of the window.
+    bool IsNTPlatform = true;
+    rtl::TDateTime ArmedTime = 0;
+    std::uint32_t SampleCount = 0;
+    double LoadSum = 0.0;
+    rtl::TDateTime WindowStart = 0;
+    std::string TimeServerHost;
+    bool ClockSyncStopRequested = false;
+    std::string PendingMessage;
+    NOTIFYICONDATAA TrayIconData{};
+
+    // The scheduler tick and its helpers.
+    void SystemTimePingTimerTimer();
+    rtl::TDateTime DateModeTarget();
+    bool ClampDatePickers();
+
+    // Control handlers.
+    void CheckBoxTimerClick();
+    void RadioButtonDateClick();
+    void RadioButtonCounterClick();
+    void ComboBoxCPULoadTimeCloseUp();
+    void ComboBoxCPULoadTimeKeyPress(char& key);
+    void ActionComboBoxSelect();
+
+    void SaveSettings();
+    void LoadSettings();
+
+    // Handlers of the private messages. Those of features still to come do nothing.
+    void WMPowerAction();
+    void WMShowAbout();
+    void WMClockSync();
+    void WMShowPendingMessage();
+    void StopClockSync();
+
+    void HideToTray();
+    void WMTrayIcon(LPARAM mouseMessage);
+    bool TrayIconShown() const { return trayIconShown_; }
+
+    rtl::TDateTime Now() const { return services_.now(); }
+    const rtl::TFormatSettings& Formats() const { return formats_; }
+
+protected:
+    void FormClose() override;
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildControls();
+    void FormCreate();
+    void LayOutHeaders();
+    void WireEvents();
+    void CreateActions();
+
+    // The tick's two halves; the processor part may fail on its own.
+    void TickProcessorLoad(rtl::TDateTime now);
+    void TickTimer(rtl::TDateTime now);
+    void ShowDateTimeLabels(rtl::TDateTime now, rtl::TDateTime target);
+
+    void PostToSelf(UINT msg);
+    void RemoveTrayIcon();
+
+    MainFormServices services_;
+    rtl::TFormatSettings formats_;
+    bool trayIconShown_ = false;
+    bool sampleErrorShown_ = false;
+};

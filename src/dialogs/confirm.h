@@ -1,0 +1,66 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "app/AsyncTimer.h"
+#include "dialogs/Countdown.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "ui/XiButton.h"
+
+// True while a confirmation dialog exists; the power action drops requests
+// that arrive meanwhile.
+bool ConfirmOpen();
+
+// The 30-second countdown before a power action. Ends with OK when the
+// countdown runs out or on Ok, with Cancel on Cancel, Esc or the close box.
+class TConfirmForm : public tk::Form {
+public:
+    // actionIndex: the main window's action, whose sentence the dialog shows.
+    // tickInterval exists for tests that want the countdown in less than 30 s.
+    explicit TConfirmForm(int actionIndex,
+                          std::uint16_t tickInterval = countdown::kTickIntervalMs);
+
+    tk::Image* Image1 = nullptr;
+    tk::Bevel* Bevel1 = nullptr;
+    tk::Bevel* Bevel2 = nullptr;
+    tk::Label* ActionLabel = nullptr;
+    tk::Label* Seconds = nullptr;
+    tk::Label* CountDownLabel = nullptr;
+    tk::Shape* ConfirmShape = nullptr;
+    tk::Label* ConfirmLabel = nullptr;
+    ui::TXiButton* OkBtn = nullptr;
+    ui::TXiButton* CancelButton = nullptr;
+    TAsyncTimer AsyncTimer1;  // goes before the base class destroys the controls it ticks
+    tk::Action* ActionCancel = nullptr;
+
+    int TicksLeft = countdown::kStartTicks;
+
+    void Timer1Timer();
+    void ActionCancelExecute();
+    // Back into the topmost band, without moving, sizing or activating.
+    void KeepOnTop();
+
+protected:
+    void FormShow() override;
+    void FormActivate() override;
+    void FormDeactivate() override;
+
+private:
+    // Counts the dialog as open for exactly its own lifetime, also when a
+    // later part of construction fails.
+    class OpenMark {
+    public:
+        OpenMark();
+        ~OpenMark();
+        OpenMark(const OpenMark&) = delete;
+        OpenMark& operator=(const OpenMark&) = delete;
+    };
+
+    void CreateComponents();
+    void FormCreate(int actionIndex, std::uint16_t tickInterval);
+    void ShowBanner(const countdown::BannerColors& colors);
+
+    OpenMark openMark_;
+};

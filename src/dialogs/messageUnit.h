@@ -1,0 +1,32 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "ui/XiButton.h"
+
+// One line of text in a framed panel above a centred Ok button; the dialog
+// takes the width of its text when shown.
+class TMyMessageDlg : public tk::Form {
+public:
+    TMyMessageDlg();
+
+    tk::Image* Image1 = nullptr;
+    tk::Bevel* Bevel1 = nullptr;
+    tk::Label* MessageLabel = nullptr;
+    ui::TXiButton* OkBtn = nullptr;
+    tk::Action* ActionCancel = nullptr;
+
+    void ActionCancelExecute();
+
+protected:
+    void FormShow() override;
+
+private:
+    void CreateComponents();
+};
+
+// Shows the text in a modal message dialog and returns when it is closed.
+void ShowMessageDlg(const std::string& text);

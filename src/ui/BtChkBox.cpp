@@ -1,0 +1,204 @@
+#include "ui/BtChkBox.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+namespace {
+
+constexpr char kBuiltInChecked[] = "CHECKED";
+constexpr char kBuiltInGrayed[] = "GRAYED";
+constexpr char kBuiltInUnchecked[] = "UNCHECKED";
+
+constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_VCENTER;
+constexpr int kEmbossOffset = 1;             // the light copy of a disabled caption
+constexpr LPARAM kKeyRepeatBit = 1 << 30;    // previous key state in WM_CHAR
+
+bool SameLetter(char a, char b) {
+    // Through the ANSI code page, so accented accelerators match in either case too.
+    char pair[2] = {a, b};
+    CharUpperBuffA(pair, 2);
+    return pair[0] == pair[1];
+}
+
+// One image of a picture, its transparent pixels turned into the background.
+tk::Bitmap OpaqueImage(const tk::Bitmap& picture, const ui::GlyphPlacement& place,
+                       tk::TColor background) {
+    tk::Bitmap image(place.width, place.height);
+    if (image.Empty()) return image;
+    BitBlt(image.DC(), 0, 0, place.width, place.height, picture.DC(), place.sourceX, 0, SRCCOPY);
+    const tk::TColor transparent = tk::ColorToRGB(picture.TransparentColor());
+    const tk::TColor fill = tk::ColorToRGB(background);
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            if (image.Pixel(x, y) == transparent) image.SetPixel(x, y, fill);
+    return image;
+}
+
+} // namespace
+
+TBitCheckBox::TBitCheckBox(tk::WinControl* parent, std::string name, tk::Bounds bounds)
+    : tk::CustomControl(parent, std::move(name), bounds, /*doubleClicks=*/false) {
+    FCheckedGlyph.LoadFromResource(kBuiltInChecked);
+    FUncheckedGlyph.LoadFromResource(kBuiltInUnchecked);
+    FGrayedGlyph.LoadFromResource(kBuiltInGrayed);
+    SetTabStop(true);
+}
+
+void TBitCheckBox::SetAlignment(TLeftRight value) {
+    if (value == FAlignment) return;
+    FAlignment = value;
+    Invalidate();
+}
+
+void TBitCheckBox::SetState(TCheckBoxState value) {
+    if (value == FState) return;
+    FState = value;
+    Invalidate();
+}
+
+void TBitCheckBox::SetCtl3D(bool value) {
+    if (value == FCtl3D) return;
+    FCtl3D = value;
+    Invalidate();
+}
+
+void TBitCheckBox::SetCheckedGlyph(const tk::Bitmap* value) {
+    AssignGlyph(FCheckedGlyph, value, kBuiltInChecked, &TBitCheckBox::SetCheckedNumGlyphs);
+}
+
+void TBitCheckBox::SetGrayedGlyph(const tk::Bitmap* value) {
+    AssignGlyph(FGrayedGlyph, value, kBuiltInGrayed, &TBitCheckBox::SetGrayedNumGlyphs);
+}
+
+void TBitCheckBox::SetUncheckedGlyph(const tk::Bitmap* value) {
+    AssignGlyph(FUncheckedGlyph, value, kBuiltInUnchecked, &TBitCheckBox::SetUncheckedNumGlyphs);
+}
+
+void TBitCheckBox::AssignGlyph(tk::Bitmap& glyph, const tk::Bitmap* value,
+                               const char* builtInName, NumGlyphsSetter setNumGlyphs) {
+    if (value) {
+        glyph = *value;
+        if (const auto count = ui::NumGlyphsOf(glyph.Width(), glyph.Height()))
+            (this->*setNumGlyphs)(*count);
+    } else {
+        glyph = tk::Bitmap();
+        glyph.LoadFromResource(builtInName);
+        // The built-in pictures are single images, whatever count the old one had.
+        (this->*setNumGlyphs)(ui::kMinNumGlyphs);
+    }
+    Invalidate();
+}
+
+void TBitCheckBox::StoreNumGlyphs(int& field, int value) {
+    field = ui::ClampNumGlyphs(value);
+    Invalidate();
+}
+
+void TBitCheckBox::Toggle() { SetState(ui::NextState(FState, FAllowGrayed)); }
+
+void TBitCheckBox::Click() {
+    Toggle();
+    tk::CustomControl::Click();
+    if (CanFocus()) SetFocus();
+}
+
+bool TBitCheckBox::DialogChar(char ch) {
+    const char accelerator = tk::AcceleratorOf(Caption());
+    if (accelerator == 0 || !SameLetter(ch, accelerator) || !Enabled() || !CanFocus())
+        return tk::CustomControl::DialogChar(ch);
+    SetFocus();
+    if (Focused()) Toggle();
+    return true;
+}
+
+void TBitCheckBox::KeyPress(char key) {
+    if (OnKeyPress) OnKeyPress(*this, key);
+    if (key == ' ') Click();
+}
+
+void TBitCheckBox::MouseUp(LPARAM position) {
+    if (!std::exchange(FMousePressed, false)) return;
+    const POINT p{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (PtInRect(&client, p)) Click();
+}
+
+LRESULT TBitCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_BUTTON;
+    case WM_CHAR:
+        // A held Space is one press, as with a standard check box.
+        if ((lParam & kKeyRepeatBit) == 0) KeyPress(static_cast<char>(wParam));
+        return 0;
+    case WM_LBUTTONDOWN: FMousePressed = true; break;
+    case WM_LBUTTONUP: MouseUp(lParam); break;
+    case WM_MOUSEMOVE:
+        // Without mouse capture a release outside never arrives; a move with
+        // the button up shows that the press is over.
+        if ((wParam & MK_LBUTTON) == 0) FMousePressed = false;
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_SYSCOLORCHANGE: Invalidate(); break;
+    case BM_GETCHECK: return FState;
+    case BM_SETCHECK:
+        if (wParam <= cbGrayed) SetState(static_cast<TCheckBoxState>(wParam));
+        return 0;
+    default: break;
+    }
+    return tk::CustomControl::WndProc(msg, wParam, lParam);
+}
+
+void TBitCheckBox::Paint(tk::Canvas& canvas) {
+    const int clientWidth = Width();   // the control has no border
+    const int clientHeight = Height();
+    canvas.SetBrushColor(Color());
+    canvas.FillRect(RECT{0, 0, clientWidth, clientHeight});
+    canvas.SetBrushStyle(tk::BrushStyle::Clear);
+
+    const tk::Bitmap& picture = FState == cbUnchecked ? FUncheckedGlyph
+                                : FState == cbChecked ? FCheckedGlyph
+                                                      : FGrayedGlyph;
+    const int numGlyphs = FState == cbUnchecked ? FUncheckedNumGlyphs
+                          : FState == cbChecked ? FCheckedNumGlyphs
+                                                : FGrayedNumGlyphs;
+    const ui::GlyphPlacement place =
+        ui::PlaceGlyph(FAlignment, clientWidth, clientHeight, picture.Width(), picture.Height(),
+                       numGlyphs, Enabled());
+
+    canvas.SetFont(Font());
+    const std::string& caption = Caption();
+    const SIZE extent = canvas.TextExtent(caption);
+    const bool hasAmpersand = caption.find('&') != std::string::npos;
+    const ui::CaptionMetrics metrics{extent.cx, extent.cy, hasAmpersand,
+                                     hasAmpersand ? canvas.TextWidth("&") : 0};
+    const ui::LayoutRect t =
+        ui::CaptionRect(FAlignment, place.width, clientWidth, clientHeight, metrics);
+    RECT textRect{t.left, t.top, t.right, t.bottom};
+
+    const tk::TColor fontColor = Font().color;
+    if (Enabled()) {
+        canvas.DrawText(caption, textRect, kCaptionFormat);
+    } else {
+        if (FCtl3D) {
+            RECT emboss = textRect;
+            OffsetRect(&emboss, kEmbossOffset, kEmbossOffset);
+            canvas.SetFontColor(tk::clBtnHighlight);
+            canvas.DrawText(caption, emboss, kCaptionFormat);
+        }
+        canvas.SetFontColor(tk::clGrayText);
+        canvas.DrawText(caption, textRect, kCaptionFormat);
+    }
+    canvas.SetFontColor(fontColor);
+    canvas.SetBrushColor(Color());
+
+    if (Focused()) canvas.DrawFocusRect(textRect);
+
+    const tk::Bitmap image = OpaqueImage(picture, place, Color());
+    if (image.Empty()) return;
+    const RECT dest{place.destX, place.destY, place.destX + place.width,
+                    place.destY + place.height};
+    canvas.DrawPart(dest, image, RECT{0, 0, place.width, place.height});
+}

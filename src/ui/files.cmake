@@ -1,0 +1,7 @@
+kn_pure_sources(XiProgressBarSchemes.cpp BarGradient.cpp)
+kn_win_sources(XiProgressBar.cpp)
+kn_pure_sources(CheckBoxLayout.cpp)
+kn_win_sources(BtChkBox.cpp CheckBoxPictures.cpp)
+kn_pure_sources(XiButtonSchemes.cpp GradientRows.cpp XiButtonLayout.cpp)
+kn_win_sources(XiButton.cpp)
+kn_win_sources(skin.cpp)

@@ -1,0 +1,95 @@
+#pragma once
+// A main window with a fake clock, fake processor loads and a private
+// settings file. Its own 250 ms timer is stopped: tests run ticks themselves.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "RecordingPowerSystem.h"
+#include "app/MainForm.h"
+#include "rtl/DateTime.h"
+#include "toolkit/Application.h"
+#include "toolkit/ErrorReport.h"
+
+class MainFormFixture : public ::testing::Test {
+protected:
+    rtl::TDateTime now = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+    std::vector<double> loads{0.0};
+    bool failSample = false;
+    std::vector<std::string> errors;
+    std::string settingsFile;
+    std::shared_ptr<RecordingPowerSystem> power = std::make_shared<RecordingPowerSystem>();
+    std::unique_ptr<TMainForm> form;
+
+    void SetUp() override {
+        char dir[MAX_PATH];
+        GetTempPathA(MAX_PATH, dir);
+        settingsFile = std::string(dir) + "kn_mainform_" + std::to_string(GetCurrentProcessId()) + "_" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
+        DeleteFileA(settingsFile.c_str());
+        tk::SetErrorBoxHook([this](const std::string& text) { errors.push_back(text); });
+    }
+
+    void TearDown() override {
+        form.reset();
+        DropPostedMessages();
+        tk::SetErrorBoxHook({});
+        DeleteFileA(settingsFile.c_str());
+    }
+
+    MainFormServices Services(bool nt = true) {
+        MainFormServices s;
+        s.now = [this] { return now; };
+        s.cpu.takeSample = [this] {
+            if (failSample) throw std::runtime_error("Unable to locate the \"Processor\" performance object");
+        };
+        s.cpu.slotCount = [this] { return static_cast<int>(loads.size()); };
+        s.cpu.loadFraction = [this](int i) { return loads.at(static_cast<std::size_t>(i)); };
+        s.isNTPlatform = nt;
+        s.settingsFileName = settingsFile;
+        s.power = power;
+        return s;
+    }
+
+    void Create(bool nt = true) {
+        form = std::make_unique<TMainForm>(Services(nt));
+        tk::Application::Instance().SetMainForm(form.get());
+        form->SystemTimePingTimer.SetEnabled(false);
+        DropPostedMessages();
+    }
+
+    void WriteSetting(const char* key, const char* value) {
+        WritePrivateProfileStringA("OPTIONS", key, value, settingsFile.c_str());
+    }
+
+    // Removes and counts the action requests the window posted to itself.
+    int TakePowerRequests() {
+        int count = 0;
+        MSG msg;
+        while (form && PeekMessageA(&msg, form->Handle(), WM_POWER_ACTION, WM_POWER_ACTION, PM_REMOVE))
+            ++count;
+        return count;
+    }
+
+    int TakePosted(UINT message) {
+        int count = 0;
+        MSG msg;
+        while (form && PeekMessageA(&msg, form->Handle(), message, message, PM_REMOVE)) ++count;
+        return count;
+    }
+
+    static void DropPostedMessages() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 200, PM_REMOVE)) {
+        }
+    }
+
+    void Tick() { form->SystemTimePingTimerTimer(); }
+    void AdvanceMs(int ms) { now += ms / 86400000.0; }
+    void AdvanceSeconds(int s) { now = rtl::IncSecond(now, s); }
+};

@@ -1,0 +1,251 @@
+// The scheduler tick: timer trigger in both modes, the averaging window and
+// the processor-load trigger, labels and the failure of a sample.
+#include <windows.h>
+
+#include <cmath>
+#include <limits>
+
+#include "MainFormTestSupport.h"
+#include "rtl/DateTimeText.h"
+#include "ui/BtChkBox.h"
+#include "ui/XiProgressBar.h"
+
+namespace {
+
+std::string Stamp(rtl::TDateTime t, const rtl::TFormatSettings& fs) {
+    return rtl::DateText(t, fs) + " " + rtl::TimeText(t, fs);
+}
+
+} // namespace
+
+class TickTest : public MainFormFixture {
+protected:
+    void ArmCountdown(int days, int h, int m, int s) {
+        form->RadioButtonCounter->SetChecked(true);
+        form->RadioButtonCounterClick();
+        form->DaysComboBox->SetItemIndex(days);
+        form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, h, m, s, 0));
+        form->CheckBoxTimer->SetChecked(true);
+        form->CheckBoxTimerClick();
+    }
+    void UseDateMode(rtl::TDateTime target) {
+        form->DateTimePickerDate->SetDateTime(target);
+        form->DateTimePickerTime->SetDateTime(target);
+        form->RadioButtonDate->SetChecked(true);
+        form->RadioButtonDateClick();
+    }
+};
+
+TEST_F(TickTest, ZeroCountdownFiresOnTheNextRunAMillisecondLater) {
+    Create();
+    ArmCountdown(0, 0, 0, 0);
+    EXPECT_EQ(form->ArmedTime, now);
+    EXPECT_EQ(TakePowerRequests(), 0);
+    EXPECT_TRUE(form->CheckBoxTimer->Checked());
+    AdvanceMs(1);
+    Tick();
+    EXPECT_FALSE(form->CheckBoxTimer->Checked());
+    EXPECT_EQ(TakePowerRequests(), 1);
+    Tick();  // disarmed: no second request
+    EXPECT_EQ(TakePowerRequests(), 0);
+}
+
+TEST_F(TickTest, ArmedCountdownIsFixedAndFollowsSpanChanges) {
+    Create();
+    ArmCountdown(1, 1, 30, 0);
+    const rtl::TDateTime expected = rtl::EncodeDateTime(2026, 12, 9, 11, 30, 0, 0);
+    EXPECT_EQ(form->PowerOffTimeLabel->Caption(), Stamp(expected, form->Formats()));
+    AdvanceSeconds(600);
+    Tick();
+    EXPECT_EQ(form->PowerOffTimeLabel->Caption(), Stamp(expected, form->Formats()));
+    // A new span still counts from the arming moment.
+    form->DaysComboBox->SetItemIndex(0);
+    Tick();
+    EXPECT_EQ(form->PowerOffTimeLabel->Caption(),
+              Stamp(rtl::EncodeDateTime(2026, 12, 8, 11, 30, 0, 0), form->Formats()));
+    EXPECT_EQ(TakePowerRequests(), 0);
+    now = rtl::EncodeDateTime(2026, 12, 8, 11, 30, 0, 1);
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 1);
+}
+
+TEST_F(TickTest, UnarmedCountdownMovesWithTheClock) {
+    Create();
+    form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, 0, 30, 0, 0));
+    Tick();
+    EXPECT_EQ(form->PowerOffTimeLabel->Caption(),
+              Stamp(rtl::EncodeDateTime(2026, 12, 8, 10, 30, 0, 0), form->Formats()));
+    EXPECT_EQ(form->CurrTimeLabel->Caption(), Stamp(now, form->Formats()));
+    AdvanceSeconds(5);
+    Tick();
+    EXPECT_EQ(form->PowerOffTimeLabel->Caption(),
+              Stamp(rtl::EncodeDateTime(2026, 12, 8, 10, 30, 5, 0), form->Formats()));
+}
+
+TEST_F(TickTest, DateModeFiresOnlyAtLeastAMillisecondPastTheTarget) {
+    Create();
+    const rtl::TDateTime noon = rtl::EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
+    UseDateMode(noon);
+    form->CheckBoxTimer->SetChecked(true);
+    form->CheckBoxTimerClick();
+    now = noon;
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 0);
+    EXPECT_TRUE(form->CheckBoxTimer->Checked());
+    now = rtl::EncodeDateTime(2026, 12, 8, 12, 0, 0, 1);
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 1);
+    EXPECT_FALSE(form->CheckBoxTimer->Checked());
+}
+
+TEST_F(TickTest, PastDateJumpsToNowAndFiresWhenArmed) {
+    Create();
+    UseDateMode(rtl::EncodeDateTime(2026, 12, 8, 11, 0, 0, 0));
+    now = rtl::EncodeDateTime(2026, 12, 8, 11, 5, 0, 0);
+    Tick();  // not armed: the pickers only follow the clock
+    EXPECT_EQ(form->DateTimePickerDate->DateTime(), now);
+    EXPECT_EQ(TakePowerRequests(), 0);
+    form->CheckBoxTimer->SetChecked(true);
+    AdvanceSeconds(1);
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 1);
+    EXPECT_FALSE(form->CheckBoxTimer->Checked());
+}
+
+TEST_F(TickTest, DatePickerCarriesTheWholeTarget) {
+    Create();
+    form->DateTimePickerDate->SetDateTime(rtl::EncodeDateTime(2026, 12, 10, 9, 0, 0, 0));
+    form->DateTimePickerTime->SetDateTime(rtl::EncodeDateTime(2026, 12, 8, 18, 45, 0, 0));
+    EXPECT_EQ(form->DateModeTarget(), rtl::EncodeDateTime(2026, 12, 10, 18, 45, 0, 0));
+    EXPECT_EQ(form->DateTimePickerDate->DateTime(), rtl::EncodeDateTime(2026, 12, 10, 18, 45, 0, 0));
+    EXPECT_FALSE(form->ClampDatePickers());
+}
+
+TEST_F(TickTest, BusiestProcessorCountsAndLoadsAreClamped) {
+    Create();
+    struct Case { std::vector<double> loads; int percent; };
+    const Case cases[] = {
+        {{0.2, 0.7, 0.1}, 70}, {{-0.05}, 0}, {{1.2}, 100}, {{std::nan("")}, 0},
+        {{0.125}, 12}, {{0.375}, 38}, {{}, 0},
+    };
+    for (const Case& c : cases) {
+        loads = c.loads;
+        Tick();
+        EXPECT_EQ(form->ProgressBarCPUCurrent->Position(), c.percent);
+        EXPECT_EQ(form->LabelCPUCurrent->Caption(), "(" + std::to_string(c.percent) + "%)");
+    }
+}
+
+TEST_F(TickTest, AverageWindowEndsAfterItsSecondsAndRestarts) {
+    Create();
+    form->WindowStart = now;
+    form->SampleCount = 0;
+    form->LoadSum = 0;
+    loads = {0.5};
+    Tick();
+    loads = {0.1};
+    Tick();
+    EXPECT_EQ(form->SampleCount, 2u);
+    EXPECT_EQ(form->LabelCPUByTime->Caption(), "(30%)");
+    AdvanceSeconds(7);
+    Tick();
+    EXPECT_EQ(form->ComboBoxCPULoadTime->StatusText(), "25/18");
+    AdvanceSeconds(17);  // 24 s elapsed
+    Tick();
+    EXPECT_EQ(form->SampleCount, 4u);
+    AdvanceSeconds(1);  // 25 s: the window ends
+    Tick();
+    EXPECT_EQ(form->SampleCount, 0u);
+    EXPECT_EQ(form->LoadSum, 0.0);
+    EXPECT_EQ(form->WindowStart, now);
+}
+
+TEST_F(TickTest, CpuTriggerFiresAtTheEndOfALowWindowOnly) {
+    Create();
+    form->WindowStart = now;
+    form->ComboBoxCPULoad->SetItemIndex(20);
+    form->CheckBoxCPU->SetChecked(true);
+    loads = {0.5};
+    AdvanceSeconds(25);
+    Tick();  // average 50 > 20: the window restarts, nothing fires
+    EXPECT_EQ(TakePowerRequests(), 0);
+    EXPECT_TRUE(form->CheckBoxCPU->Checked());
+    loads = {0.1};
+    AdvanceSeconds(10);
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 0);
+    AdvanceSeconds(15);
+    Tick();  // average 10 <= 20
+    EXPECT_EQ(TakePowerRequests(), 1);
+    EXPECT_FALSE(form->CheckBoxCPU->Checked());
+}
+
+TEST_F(TickTest, LevelHundredAlwaysFiresAtTheWindowEnd) {
+    Create();
+    form->WindowStart = now;
+    form->ComboBoxCPULoad->SetItemIndex(100);
+    form->CheckBoxCPU->SetChecked(true);
+    loads = {1.0};
+    AdvanceSeconds(25);
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 1);
+}
+
+TEST_F(TickTest, ClockJumpEndsTheWindow) {
+    Create();
+    form->WindowStart = now;
+    AdvanceSeconds(-3600);
+    Tick();
+    EXPECT_EQ(form->WindowStart, now);
+    EXPECT_EQ(form->SampleCount, 0u);
+}
+
+TEST_F(TickTest, OpenWindowListHoldsTheWindowAndClosingRestartsIt) {
+    Create();
+    form->Show();
+    form->WindowStart = now;
+    const rtl::TDateTime started = now;
+    SendMessageA(form->ComboBoxCPULoadTime->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(form->ComboBoxCPULoadTime->DroppedDown());
+    AdvanceSeconds(40);
+    Tick();
+    EXPECT_EQ(form->WindowStart, started);
+    SendMessageA(form->ComboBoxCPULoadTime->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    form->ComboBoxCPULoadTimeCloseUp();
+    EXPECT_EQ(form->WindowStart, now);
+    EXPECT_EQ(form->SampleCount, 1u);  // the close-up's own run
+}
+
+TEST_F(TickTest, BothTriggersInOneRunPostTwoRequests) {
+    Create();
+    form->WindowStart = now;
+    form->ComboBoxCPULoad->SetItemIndex(100);
+    form->CheckBoxCPU->SetChecked(true);
+    ArmCountdown(0, 0, 0, 10);
+    TakePowerRequests();
+    AdvanceSeconds(25);
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 2);
+    EXPECT_FALSE(form->CheckBoxCPU->Checked());
+    EXPECT_FALSE(form->CheckBoxTimer->Checked());
+}
+
+TEST_F(TickTest, FailingSampleDoesNotStopTheTimerTrigger) {
+    Create();
+    ArmCountdown(0, 0, 0, 1);
+    failSample = true;
+    const std::uint32_t samples = form->SampleCount;
+    AdvanceSeconds(2);
+    Tick();
+    EXPECT_EQ(TakePowerRequests(), 1);
+    EXPECT_EQ(form->SampleCount, samples);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "Unable to locate the \"Processor\" performance object");
+    Tick();
+    EXPECT_EQ(errors.size(), 1u);  // shown once
+    failSample = false;
+    Tick();
+    failSample = true;
+    Tick();
+    EXPECT_EQ(errors.size(), 2u);  // again after a good sample
+}

@@ -1,0 +1,493 @@
+#include "app/SettingsFile.h"
+#include "app/global.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "rtl/DateTime.h"
+#include "rtl/Error.h"
+#include "rtl/SettingsFloat.h"
+
+// Readable failure messages.
+void PrintTo(const StoredSettings& s, std::ostream* out) {
+    *out << "{Date " << s.RadioButtonDate << ", Counter " << s.RadioButtonCounter << ", Days "
+         << s.DaysComboBox << ", Load " << s.ComboBoxCPULoad << ", LoadTime "
+         << s.ComboBoxCPULoadTime << ", Span "
+         << rtl::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action " << s.ActionComboBox << ", Skin " << s.SkinComboBox << "}";
+}
+
+namespace {
+
+constexpr int kSkinCount = 3;
+
+struct FindCloser {
+    void operator()(HANDLE h) const { FindClose(h); }
+};
+using FindHandle = std::unique_ptr<void, FindCloser>;
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
+    if (find.get() != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string path = folder + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + "\\");
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(find.get(), &found));
+    } else {
+        find.release(); // nothing to close
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// A fresh folder under the temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() {
+        static int serial = 0;
+        char temp[MAX_PATH + 1] = {};
+        GetTempPathA(sizeof temp, temp);
+        path_ = std::string(temp) + "kn-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++serial) + "\\";
+        EXPECT_TRUE(CreateDirectoryA(path_.c_str(), nullptr)) << path_;
+    }
+    ~TempFolder() { RemoveTree(path_); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // With its trailing backslash.
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FolderExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Test set-up writes files directly; the code under test never does.
+void WriteFileText(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> FileLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::istringstream text(ReadFileText(path));
+    for (std::string line; std::getline(text, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// ---------------------------------------------------------------------------
+// Values
+
+TEST(SettingsFile, DefaultSpanIsOneHourOnTheTwentyFirstOfJune2003) {
+    EXPECT_EQ(rtl::ParseSettingsFloat(" 3.77930416666667E+0004"), DefaultReverseTime);
+    EXPECT_EQ(rtl::FormatSettingsFloat(DefaultReverseTime), " 3.77930416666667E+0004");
+    EXPECT_NEAR(DefaultReverseTime, rtl::EncodeDateTime(2003, 6, 21, 1, 0, 0, 0),
+                rtl::OneMillisecond);
+}
+
+TEST(SettingsFile, MissingFileGivesAllDefaultsAndIsNotCreated) {
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    const StoredSettings read = ReadSettings(file, kSkinCount);
+    EXPECT_FALSE(read.RadioButtonDate);
+    EXPECT_TRUE(read.RadioButtonCounter);
+    EXPECT_EQ(read.DaysComboBox, 0);
+    EXPECT_EQ(read.ComboBoxCPULoad, 10);
+    EXPECT_EQ(read.ComboBoxCPULoadTime, 4);
+    EXPECT_EQ(read.DateTimePickerReverseTime, DefaultReverseTime);
+    EXPECT_EQ(read.ActionComboBox, 0);
+    EXPECT_EQ(read.SkinComboBox, 0);
+    EXPECT_FALSE(FileExists(file));
+}
+
+TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    StoredSettings written;
+    written.RadioButtonDate = true;
+    written.RadioButtonCounter = false;
+    written.DaysComboBox = 365;
+    written.ComboBoxCPULoad = 0;
+    written.ComboBoxCPULoadTime = 11;
+    written.DateTimePickerReverseTime = rtl::EncodeDateTime(2024, 2, 29, 23, 59, 58, 0);
+    written.ActionComboBox = 4;
+    written.SkinComboBox = 2;
+    WriteSettings(file, written);
+    StoredSettings read = ReadSettings(file, kSkinCount);
+    // Fifteen significant digits keep the moment to far better than a millisecond.
+    EXPECT_TRUE(rtl::IsSameMoment(read.DateTimePickerReverseTime,
+                                  written.DateTimePickerReverseTime));
+    read.DateTimePickerReverseTime = written.DateTimePickerReverseTime;
+    EXPECT_EQ(read, written);
+
+    const std::vector<std::string> expected = {
+        "[OPTIONS]",
+        "RadioButtonDate=1",
+        "RadioButtonCounter=0",
+        "DaysComboBox=365",
+        "ComboBoxCPULoad=0",
+        "ComboBoxCPULoadTime=11",
+        "DateTimePickerReverseTime=" + rtl::FormatSettingsFloat(written.DateTimePickerReverseTime),
+        "ActionComboBox=4",
+        "SkinComboBox=2",
+    };
+    std::vector<std::string> lines = FileLines(file);
+    // Windows keeps the value's leading blank; Wine trims values when it writes them.
+    // Reading skips the blank either way.
+    ASSERT_EQ(lines.size(), expected.size());
+    const std::string dateKey = "DateTimePickerReverseTime=";
+    ASSERT_EQ(lines[6].rfind(dateKey, 0), 0U);
+    if (lines[6].compare(dateKey.size(), 1, " ") != 0)
+        lines[6].insert(dateKey.size(), " ");
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(SettingsFile, WritesDefaultsAndUnselectedListsAsTheyAre) {
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    StoredSettings written;
+    written.ComboBoxCPULoadTime = -1; // a list with nothing selected
+    written.DateTimePickerReverseTime = -1.25;
+    WriteSettings(file, written);
+    const std::vector<std::string> lines = FileLines(file);
+    ASSERT_EQ(lines.size(), 9U);
+    EXPECT_EQ(lines[5], "ComboBoxCPULoadTime=-1");
+    EXPECT_EQ(lines[6], "DateTimePickerReverseTime=-1.25000000000000E+0000");
+    EXPECT_EQ(ReadSettings(file, kSkinCount).DateTimePickerReverseTime, -1.25);
+
+    WriteSettings(file, StoredSettings{});
+    const std::string line = FileLines(file).at(6);
+    EXPECT_TRUE(line == "DateTimePickerReverseTime= 3.77930416666667E+0004" ||
+                line == "DateTimePickerReverseTime=3.77930416666667E+0004")
+        << line;
+    EXPECT_EQ(ReadSettings(file, kSkinCount), StoredSettings{});
+}
+
+// ---------------------------------------------------------------------------
+// Load rules: each case is a hand-edited file and the field it decides.
+
+struct IntegerCase {
+    const char* text;
+    int StoredSettings::*field;
+    int expected;
+    int skinCount = kSkinCount;
+};
+
+TEST(SettingsFile, CorrectsIndicesOutsideTheirLists) {
+    const IntegerCase cases[] = {
+        {"ActionComboBox=7", &StoredSettings::ActionComboBox, 0},
+        {"ActionComboBox=-3", &StoredSettings::ActionComboBox, 0},
+        {"ActionComboBox=5", &StoredSettings::ActionComboBox, 0},
+        {"ActionComboBox=4", &StoredSettings::ActionComboBox, 4},
+        {"ActionComboBox=0x3", &StoredSettings::ActionComboBox, 3},
+        {"ActionComboBox=$2", &StoredSettings::ActionComboBox, 2},
+        {"ActionComboBox = 1 ", &StoredSettings::ActionComboBox, 1},
+        {"ActionComboBox=two", &StoredSettings::ActionComboBox, 0},
+        {"ComboBoxCPULoadTime=99", &StoredSettings::ComboBoxCPULoadTime, 0},
+        {"ComboBoxCPULoadTime=-1", &StoredSettings::ComboBoxCPULoadTime, 0},
+        {"ComboBoxCPULoadTime=12", &StoredSettings::ComboBoxCPULoadTime, 0},
+        {"ComboBoxCPULoadTime=11", &StoredSettings::ComboBoxCPULoadTime, 11},
+        {"ComboBoxCPULoadTime=five", &StoredSettings::ComboBoxCPULoadTime, 4},
+        {"ComboBoxCPULoadTime=", &StoredSettings::ComboBoxCPULoadTime, 4},
+        {"DaysComboBox=400", &StoredSettings::DaysComboBox, 0},
+        {"DaysComboBox=-1", &StoredSettings::DaysComboBox, 0},
+        {"DaysComboBox=366", &StoredSettings::DaysComboBox, 0},
+        {"DaysComboBox=365", &StoredSettings::DaysComboBox, 365},
+        {"DaysComboBox=X16", &StoredSettings::DaysComboBox, 22},
+        {"ComboBoxCPULoad=101", &StoredSettings::ComboBoxCPULoad, 10},
+        {"ComboBoxCPULoad=-1", &StoredSettings::ComboBoxCPULoad, 10},
+        {"ComboBoxCPULoad=100", &StoredSettings::ComboBoxCPULoad, 100},
+        {"ComboBoxCPULoad=0", &StoredSettings::ComboBoxCPULoad, 0},
+        {"ComboBoxCPULoad=2147483648", &StoredSettings::ComboBoxCPULoad, 10},
+        {"ComboBoxCPULoad=1.5", &StoredSettings::ComboBoxCPULoad, 10},
+        {"SkinComboBox=2", &StoredSettings::SkinComboBox, 2},
+        {"SkinComboBox=3", &StoredSettings::SkinComboBox, 0},
+        {"SkinComboBox=-1", &StoredSettings::SkinComboBox, 0},
+        {"SkinComboBox=1", &StoredSettings::SkinComboBox, 1, 2},
+        {"SkinComboBox=1", &StoredSettings::SkinComboBox, 0, 1},
+        {"SkinComboBox=0", &StoredSettings::SkinComboBox, 0, 0},
+    };
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    for (const auto& c : cases) {
+        WriteFileText(file, std::string("[OPTIONS]\r\n") + c.text + "\r\n");
+        const StoredSettings read = ReadSettings(file, c.skinCount);
+        EXPECT_EQ(read.*c.field, c.expected) << c.text << " with " << c.skinCount << " skins";
+    }
+}
+
+struct BooleanCase {
+    const char* text;
+    bool date;
+    bool counter;
+};
+
+TEST(SettingsFile, ReadsBooleansAsIntegers) {
+    const BooleanCase cases[] = {
+        // Both ticked is read as given; the main window makes the pair consistent.
+        {"RadioButtonDate=1\r\nRadioButtonCounter=1", true, true},
+        {"RadioButtonDate=0\r\nRadioButtonCounter=0", false, false},
+        {"RadioButtonDate=-1\r\nRadioButtonCounter=0x0", true, false},
+        {"RadioButtonDate=5", true, true},
+        {"RadioButtonDate=yes\r\nRadioButtonCounter=no", false, true},
+        {"RadioButtonDate=\r\nRadioButtonCounter=", false, true},
+    };
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    for (const auto& c : cases) {
+        WriteFileText(file, std::string("[OPTIONS]\r\n") + c.text + "\r\n");
+        const StoredSettings read = ReadSettings(file, kSkinCount);
+        EXPECT_EQ(read.RadioButtonDate, c.date) << c.text;
+        EXPECT_EQ(read.RadioButtonCounter, c.counter) << c.text;
+    }
+}
+
+struct DateTimeCase {
+    const char* text;
+    double expected;
+};
+
+TEST(SettingsFile, ReadsTheSpanAsAPlainOrScientificNumber) {
+    const DateTimeCase cases[] = {
+        {"DateTimePickerReverseTime=abc", 0.0},
+        {"DateTimePickerReverseTime=", 0.0},
+        {"DateTimePickerReverseTime=0.5", 0.5},
+        {"DateTimePickerReverseTime=-0.25", -0.25},
+        {"DateTimePickerReverseTime=1.5x", 1.5},
+        {"DateTimePickerReverseTime=2.5E-0001", 0.25},
+        {"DateTimePickerReverseTime= 3.77930416666667E+0004", DefaultReverseTime},
+        {"OtherKey=1", DefaultReverseTime},
+    };
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    for (const auto& c : cases) {
+        WriteFileText(file, std::string("[OPTIONS]\r\n") + c.text + "\r\n");
+        EXPECT_EQ(ReadSettings(file, kSkinCount).DateTimePickerReverseTime, c.expected) << c.text;
+    }
+}
+
+TEST(SettingsFile, LeavesOtherSectionsAndKeysAlone) {
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    WriteFileText(file, "[Window]\r\nLeft=10\r\n"
+                        "[OPTIONS]\r\nSkinComboBox=1\r\nNote=keep me\r\n"
+                        "[Last]\r\nActionComboBox=3\r\n");
+    StoredSettings written;
+    written.ActionComboBox = 2;
+    WriteSettings(file, written);
+
+    const std::vector<std::string> lines = FileLines(file);
+    const auto count = [&](const std::string& line) {
+        return std::count(lines.begin(), lines.end(), line);
+    };
+    EXPECT_EQ(count("[Window]"), 1);
+    EXPECT_EQ(count("Left=10"), 1);
+    EXPECT_EQ(count("Note=keep me"), 1);
+    EXPECT_EQ(count("[Last]"), 1);
+    EXPECT_EQ(count("ActionComboBox=3"), 1);
+    EXPECT_EQ(count("ActionComboBox=2"), 1);
+    EXPECT_EQ(count("SkinComboBox=0"), 1);
+    EXPECT_EQ(count("SkinComboBox=1"), 0);
+    EXPECT_EQ(ReadSettings(file, kSkinCount), written);
+}
+
+// ---------------------------------------------------------------------------
+// Order and refused writes, through a store that records and can refuse.
+
+class RecordingStore : public PrivateProfileStore {
+public:
+    explicit RecordingStore(int refuseWriteNumber = 0) : refuse_(refuseWriteNumber) {}
+
+    std::string Read(const std::string& section, const std::string& key,
+                     const std::string& defaultValue, const std::string& file) override {
+        reads.push_back(section + "/" + key);
+        return PrivateProfileStore::Read(section, key, defaultValue, file);
+    }
+    bool Write(const std::string& section, const std::string& key, const std::string& value,
+               const std::string& file) override {
+        writes.push_back(section + "/" + key);
+        if (static_cast<int>(writes.size()) == refuse_)
+            return false;
+        return PrivateProfileStore::Write(section, key, value, file);
+    }
+
+    std::vector<std::string> reads;
+    std::vector<std::string> writes;
+
+private:
+    int refuse_;
+};
+
+const std::vector<std::string> kKeysInOrder = {
+    "OPTIONS/RadioButtonDate",     "OPTIONS/RadioButtonCounter",
+    "OPTIONS/DaysComboBox",        "OPTIONS/ComboBoxCPULoad",
+    "OPTIONS/ComboBoxCPULoadTime", "OPTIONS/DateTimePickerReverseTime",
+    "OPTIONS/ActionComboBox",      "OPTIONS/SkinComboBox",
+};
+
+TEST(SettingsFile, ReadsAndWritesEachKeyOnceInTableOrder) {
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    RecordingStore store;
+    WriteSettings(store, file, StoredSettings{});
+    ReadSettings(store, file, kSkinCount);
+    EXPECT_EQ(store.writes, kKeysInOrder);
+    EXPECT_EQ(store.reads, kKeysInOrder);
+}
+
+TEST(SettingsFile, RefusedWriteRaisesAndKeepsTheKeysBeforeIt) {
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    StoredSettings written;
+    written.RadioButtonDate = true;
+    written.DaysComboBox = 12;
+    written.ComboBoxCPULoad = 55;
+    RecordingStore store(4);
+    try {
+        WriteSettings(store, file, written);
+        ADD_FAILURE() << "a refused write went unreported";
+    } catch (const rtl::Error& e) {
+        EXPECT_EQ(e.text(), "Unable to write to " + file);
+    }
+    EXPECT_EQ(store.writes,
+              std::vector<std::string>(kKeysInOrder.begin(), kKeysInOrder.begin() + 4));
+    const std::vector<std::string> expected = {
+        "[OPTIONS]", "RadioButtonDate=1", "RadioButtonCounter=1", "DaysComboBox=12"};
+    EXPECT_EQ(FileLines(file), expected);
+}
+
+TEST(SettingsFile, WriteIntoAMissingFolderRaises) {
+    TempFolder folder;
+    const std::string file = folder.Path() + "gone\\settings.ini";
+    try {
+        WriteSettings(file, StoredSettings{});
+        ADD_FAILURE() << "a write into a missing folder went unreported";
+    } catch (const rtl::Error& e) {
+        EXPECT_EQ(e.text(), "Unable to write to " + file);
+    }
+    EXPECT_FALSE(FileExists(file));
+}
+
+// ---------------------------------------------------------------------------
+// The settings folder
+
+// The real system, except that the shell names `appData` and creating can be refused.
+class FakeFolderSystem : public WindowsSettingsFolderSystem {
+public:
+    explicit FakeFolderSystem(std::optional<std::string> appData, bool refuseCreate = false)
+        : appData_(std::move(appData)), refuseCreate_(refuseCreate) {}
+
+    std::optional<std::string> ApplicationDataFolder() override { return appData_; }
+    bool CreateFolder(const std::string& folder) override {
+        created.push_back(folder);
+        return !refuseCreate_ && WindowsSettingsFolderSystem::CreateFolder(folder);
+    }
+
+    std::vector<std::string> created;
+
+private:
+    std::optional<std::string> appData_;
+    bool refuseCreate_;
+};
+
+std::string CannotCreateText(ISettingsFolderSystem& system) {
+    try {
+        SettingsFolder(system);
+    } catch (const rtl::Error& e) {
+        return e.text();
+    }
+    return "(nothing raised)";
+}
+
+TEST(SettingsFolder, CreatesItsFolderUnderApplicationDataOnce) {
+    TempFolder appData;
+    const std::string expected = appData.Path() + "Kalvex Now!\\";
+    const std::string withoutDelimiter = appData.Path().substr(0, appData.Path().size() - 1);
+    for (const std::string& named : {withoutDelimiter, appData.Path()}) {
+        FakeFolderSystem system(named);
+        EXPECT_EQ(SettingsFolder(system), expected) << named;
+        EXPECT_TRUE(FolderExists(expected));
+        // The second call finds the folder the first one made.
+        EXPECT_EQ(system.created.size(), named == withoutDelimiter ? 1U : 0U) << named;
+    }
+}
+
+TEST(SettingsFolder, RaisesWhenTheFolderCannotBeMade) {
+    TempFolder appData;
+    const std::string missingParent = appData.Path() + "missing";
+    FakeFolderSystem deep(missingParent);
+    EXPECT_EQ(CannotCreateText(deep), "Cannot create " + missingParent + "\\Kalvex Now!\\");
+    EXPECT_FALSE(FolderExists(missingParent)); // one level only
+
+    FakeFolderSystem refused(appData.Path(), true);
+    EXPECT_EQ(CannotCreateText(refused), "Cannot create " + appData.Path() + "Kalvex Now!\\");
+
+    WriteFileText(appData.Path() + "Kalvex Now!", "a file in the way");
+    FakeFolderSystem blocked(appData.Path());
+    EXPECT_EQ(CannotCreateText(blocked), "Cannot create " + appData.Path() + "Kalvex Now!\\");
+}
+
+TEST(SettingsFolder, FallsBackToTheExecutablesFolderWhenTheShellFails) {
+    FakeFolderSystem system(std::nullopt);
+    const std::string folder = SettingsFolder(system);
+    EXPECT_TRUE(system.created.empty());
+
+    char module[MAX_PATH + 1] = {};
+    ASSERT_NE(GetModuleFileNameA(nullptr, module, sizeof module), 0U);
+    const std::string exe = module;
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '\\');
+    EXPECT_EQ(exe.rfind(folder, 0), 0U) << exe;
+    EXPECT_EQ(exe.find('\\', folder.size()), std::string::npos) << exe;
+}
+
+TEST(SettingsFolder, RealShellNamesTheApplicationDataFolder) {
+    const std::string folder = SettingsFolder();
+    const std::string suffix = "\\Kalvex Now!\\";
+    ASSERT_GT(folder.size(), suffix.size());
+    EXPECT_EQ(folder.substr(folder.size() - suffix.size()), suffix);
+    EXPECT_TRUE(FolderExists(folder));
+
+    InitSettingsFileName();
+    EXPECT_EQ(SettingsFileName(), folder + "settings.ini");
+}
+
+} // namespace
