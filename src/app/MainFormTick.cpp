@@ -15,7 +15,13 @@ namespace {
 constexpr double kNoLoadYet = -100.0;
 constexpr int kWindowStepSeconds = 5;
 
-std::string PercentText(std::int64_t percent) { return "(" + std::to_string(percent) + "%)"; }
+std::string PercentText(std::int64_t percent) {
+    // Appended, not "(" + ...: gcc 12 warns falsely (-Wrestrict) on that form.
+    std::string text(1, '(');
+    text += std::to_string(percent);
+    text += "%)";
+    return text;
+}
 
 } // namespace
 

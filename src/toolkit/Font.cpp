@@ -8,7 +8,7 @@ namespace tk {
 
 namespace {
 struct CachedFont {
-    FontSpec spec;
+    FontSpec face;
     FontHandle handle;
 };
 std::vector<CachedFont>& Cache() {
@@ -17,21 +17,21 @@ std::vector<CachedFont>& Cache() {
 }
 } // namespace
 
-HFONT FontHandleFor(const FontSpec& spec) {
+HFONT FontHandleFor(const FontSpec& face) {
     for (const auto& f : Cache())
-        if (f.spec.SameFace(spec)) return f.handle.get();
+        if (f.face.SameFace(face)) return f.handle.get();
     LOGFONTA lf{};
-    lf.lfHeight = spec.height;
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic;
-    lf.lfUnderline = spec.underline;
+    lf.lfHeight = face.height;
+    lf.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = face.italic;
+    lf.lfUnderline = face.underline;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    lstrcpynA(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
-    Cache().push_back({spec, FontHandle(CreateFontIndirectA(&lf))});
+    lstrcpynA(lf.lfFaceName, face.name.c_str(), LF_FACESIZE);
+    Cache().push_back({face, FontHandle(CreateFontIndirectA(&lf))});
     return Cache().back().handle.get();
 }
 

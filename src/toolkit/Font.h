@@ -23,6 +23,6 @@ struct FontSpec {
 
 // Fonts are created once per face and kept for the life of the process: the
 // program uses a handful of faces and paints often.
-HFONT FontHandleFor(const FontSpec& spec);
+HFONT FontHandleFor(const FontSpec& face);
 
 } // namespace tk
