@@ -45,6 +45,11 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     get_property(files GLOBAL PROPERTY KN_WIN_TESTS_${suite})
     kn_add_wine_test(${suite}_tests ${files})
   endforeach()
+  # End-to-end tests start the program itself.
+  if(TARGET e2e_tests)
+    target_compile_definitions(e2e_tests PRIVATE KN_PROGRAM_PATH="$<TARGET_FILE:KalvexNow>")
+    add_dependencies(e2e_tests KalvexNow)
+  endif()
 
   # Tools that run the built program under Wine: end-to-end tests, the
   # gallery and the Windows-side benchmarks.

@@ -1,0 +1,1 @@
+kn_win_tests(e2e PowerPath_e2e_test.cpp)
