@@ -23,6 +23,13 @@ std::string PercentText(std::int64_t percent) {
     return text;
 }
 
+// The bar repaints at once whenever its position is set; an unchanged load
+// would only repaint the same pixels four times a second.
+void ShowLoad(TXiProgressBar& bar, tk::Label& label, std::int64_t percent) {
+    if (bar.Position() != percent) bar.SetPosition(static_cast<int>(percent));
+    label.SetCaption(PercentText(percent));
+}
+
 } // namespace
 
 void TMainForm::SystemTimePingTimerTimer() {
@@ -58,11 +65,9 @@ void TMainForm::TickProcessorLoad(rtl::TDateTime now) {
     LoadSum += peak;
 
     const std::int64_t current = rtl::RoundHalfEven(peak * 100.0);
-    ProgressBarCPUCurrent->SetPosition(static_cast<int>(current));
-    LabelCPUCurrent->SetCaption(PercentText(current));
+    ShowLoad(*ProgressBarCPUCurrent, *LabelCPUCurrent, current);
     const std::int64_t average = rtl::RoundHalfEven(LoadSum / SampleCount * 100.0);
-    ProgressBarCPUByTime->SetPosition(static_cast<int>(average));
-    LabelCPUByTime->SetCaption(PercentText(average));
+    ShowLoad(*ProgressBarCPUByTime, *LabelCPUByTime, average);
 
     // While the window list is open the window cannot end.
     if (ComboBoxCPULoadTime->DroppedDown()) return;

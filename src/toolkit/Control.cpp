@@ -23,6 +23,7 @@ void Control::SetBounds(Bounds b) {
     if (b.left == bounds_.left && b.top == bounds_.top && b.width == bounds_.width &&
         b.height == bounds_.height)
         return;
+    Invalidate();  // the area it leaves
     bounds_ = b;
     BoundsChanged();
 }
@@ -80,10 +81,7 @@ void GraphicControl::Repaint() {
     if (Parent() && Parent()->Handle()) UpdateWindow(Parent()->Handle());
 }
 
-void GraphicControl::BoundsChanged() {
-    // The old area is covered by the parent's full repaint.
-    if (Parent() && Parent()->Handle()) InvalidateRect(Parent()->Handle(), nullptr, FALSE);
-}
+void GraphicControl::BoundsChanged() { Invalidate(); }
 
 HCURSOR CursorHandle(CursorKind kind) {
     switch (kind) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "rtl/DateTimeText.h"
 #include "rtl/Error.h"
 
@@ -43,7 +45,12 @@ DateTimePicker::DateTimePicker(WinControl* parent, std::string name, Bounds boun
 void DateTimePicker::Store(rtl::TDateTime value) {
     value_ = value;
     SYSTEMTIME st = ToSystemTime(value);
+    // The control shows whole seconds: following the clock four times a
+    // second would redraw it with the same face three times in four.
+    st.wMilliseconds = 0;
+    if (shown_ && std::memcmp(&*shown_, &st, sizeof st) == 0) return;
     SendMessageA(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
+    shown_ = st;
 }
 
 void DateTimePicker::SetDateTime(rtl::TDateTime value) {
@@ -72,6 +79,7 @@ bool DateTimePicker::HandleNotify(NMHDR* header, LRESULT& result) {
     const auto* change = reinterpret_cast<NMDATETIMECHANGE*>(header);
     if (change->dwFlags == GDT_VALID) {
         const rtl::TDateTime picked = FromSystemTime(change->st);
+        shown_ = change->st;
         if (picked != value_) {
             value_ = picked;
             if (OnChange) OnChange(*this);

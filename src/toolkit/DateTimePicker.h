@@ -43,6 +43,7 @@ private:
 
     rtl::TDateTime value_ = 0;
     std::optional<rtl::TDateTime> minDate_;
+    std::optional<SYSTEMTIME> shown_;  // what the control was last given, to the second
     rtl::TFormatSettings formats_;
 };
 

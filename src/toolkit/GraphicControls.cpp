@@ -4,6 +4,14 @@
 
 namespace tk {
 
+namespace {
+// Text is measured often (labels follow the clock): one memory DC serves all.
+HDC MeasuringDC() {
+    static MemoryDC dc;
+    return dc.get();
+}
+} // namespace
+
 Label::Label(WinControl* parent, std::string name, Bounds bounds, LabelArgs args)
     : GraphicControl(parent, std::move(name), bounds),
       transparent_(args.transparent),
@@ -35,15 +43,12 @@ void Label::FontChanged() {
 
 void Label::AdjustSize() {
     if (!autoSize_) return;
-    HDC screen = GetDC(nullptr);
     SIZE size{};
     {
-        Canvas canvas(screen);
+        Canvas canvas(MeasuringDC());
         canvas.SetFont(Font());
         size = canvas.TextExtent(StripAccelerator(Caption()));
     }
-    ReleaseDC(nullptr, screen);
-    Invalidate();  // the old area
     SetBounds({Left(), Top(), size.cx, size.cy});
 }
 

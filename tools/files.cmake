@@ -1,0 +1,1 @@
+kn_win_tool(gallery gallery/Gallery.cpp)
