@@ -15,7 +15,8 @@ done
 # CPU time of the program's own Linux process (clock ticks of utime + stime).
 wine "$win/KalvexNow.exe" </dev/null >/dev/null 2>&1 &
 sleep 5
-pid=$(pgrep -f 'KalvexNow.exe' | head -n 1)
+# The program's own process, not a shell that merely names it.
+pid=$(pgrep -f '^[^ ]*KalvexNow\.exe' | head -n 1)
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 server=$(pgrep -n -x wineserver64 || pgrep -n -x wineserver)
 p0=$(ticks "$pid"); s0=$(ticks "$server")

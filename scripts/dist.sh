@@ -7,5 +7,5 @@ rm -rf "$stage" "$zip"
 mkdir -p "$stage"
 cp "$exe" "$stage/"
 cp -r data/. "$stage/"
-(cd "$stage/.." && zip -qr "$(cd - >/dev/null && cd "$(dirname "$zip")" && pwd)/$(basename "$zip")" KalvexNow)
+(cd "$stage/.." && zip -qr "$(cd - >/dev/null && cd "$(dirname "$zip")" && pwd)/$(basename "$zip")" KalvexNow -x '*.keep')
 echo "Package: $zip"

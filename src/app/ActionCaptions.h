@@ -1,10 +1,5 @@
 #pragma once
-#include "app/lang.h"
-
-// The five actions in the order of the action list, the settings and the
-// command line.
-enum ActionIndex : int { ActionTurnOff, ActionReboot, ActionLogOff, ActionStandby, ActionHibernate };
-constexpr int kActionCount = 5;
+#include "app/ActionIndex.h"
 
 // String table ids of the captions that name the chosen action.
 struct ActionCaptionRow {

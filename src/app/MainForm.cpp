@@ -7,6 +7,7 @@
 #include "app/PowerActions.h"
 #include "app/SettingsFile.h"
 #include "app/Texts.h"
+#include "app/lang.h"
 #include "app/global.h"
 #include "monitors/adCpuUsage.h"
 #include "dialogs/myhint.h"

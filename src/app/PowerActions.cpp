@@ -129,7 +129,7 @@ std::optional<bool> WindowsPowerSystem::SetSuspendState(bool hibernate, bool for
 }
 
 PowerActionOutcome CarryOutPowerAction(int action, bool isNTPlatform, IPowerSystem& system) {
-    if (action < 0 || action >= PowerActionCount)
+    if (action < 0 || action >= kActionCount)
         return PowerActionOutcome{false, ERROR_INVALID_PARAMETER,
                                   kUnknownAction + std::to_string(action)};
     if (isNTPlatform) system.EnableShutdownPrivilege();

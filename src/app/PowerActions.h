@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/ActionIndex.h"
+
 // The session and power services a power action needs, so that tests can
 // record the calls instead of ending the session.
 class IPowerSystem {
@@ -47,8 +49,6 @@ private:
     std::unique_ptr<PowerLibrary> powerLibrary_;  // loaded on first use
 };
 
-// The action indices of the action list.
-enum PowerAction : int { paTurnOff, paReboot, paLogOff, paStandby, paHibernate, PowerActionCount };
 
 struct PowerActionOutcome {
     bool succeeded = false;

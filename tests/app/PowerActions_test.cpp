@@ -102,7 +102,7 @@ TEST(CarryOutPowerAction, ARefusalWithoutAReasonIsNotReportedAsSuccess) {
 }
 
 TEST(CarryOutPowerAction, AnUnknownActionCallsNothing) {
-    for (int action : {-1, int{PowerActionCount}, 99}) {
+    for (int action : {-1, int{kActionCount}, 99}) {
         RecordingPowerSystem system;
         const PowerActionOutcome outcome = CarryOutPowerAction(action, true, system);
         EXPECT_FALSE(outcome.succeeded) << action;
