@@ -159,7 +159,7 @@ void TMainForm::FormCreate() {
             p->SetHeight(DaysComboBox->Height());
     });
     RunStep([&] {
-        // Time servers come later; the hint then names the chosen host.
+        ChooseTimeServer();
         NetTimeSpeedButton->SetHint(NetTimeSpeedButton->Hint() + " " + TimeServerHost);
     });
     RunStep([&] {
@@ -206,7 +206,9 @@ void TMainForm::FormCreate() {
         LoadSum = 0.0;
         WindowStart = Now();
     });
+    RunStep([&] { ResetWinampLabels(); });
     RunStep([&] { LoadSettings(); });
+    RunStep([&] { SelectSkin(); });
     RunStep([&] { ActionComboBoxSelect(); });
     RunStep([&] { RadioButtonDateClick(); });
     RunStep([&] { SystemTimePingTimer.SetEnabled(true); });
@@ -222,6 +224,8 @@ void TMainForm::FormCreate() {
         TrayIconData.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
         lstrcpynA(TrayIconData.szTip, kTrayTip, sizeof(TrayIconData.szTip));
     });
+    // The command line keeps its own rule: an error ends the options only.
+    RunStep([&] { ApplyCommandLine(); });
 }
 
 void TMainForm::ActionComboBoxSelect() {
@@ -273,10 +277,6 @@ void TMainForm::FormClose() {
         tk::HandleException();
     }
     StopClockSync();
-}
-
-void TMainForm::StopClockSync() {
-    // The clock synchronisation raises its stop request here once it exists.
 }
 
 void TMainForm::PostToSelf(UINT msg) { PostMessageA(Handle(), msg, 0, 0); }

@@ -153,6 +153,12 @@ public:
     void WMShowPendingMessage();
     void StopClockSync();
 
+    // Start-up steps of features still to come; they do nothing yet.
+    void ChooseTimeServer();
+    void ResetWinampLabels();
+    void SelectSkin();
+    void ApplyCommandLine();
+
     void HideToTray();
     void WMTrayIcon(LPARAM mouseMessage);
     bool TrayIconShown() const { return trayIconShown_; }

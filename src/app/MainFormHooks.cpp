@@ -3,3 +3,8 @@
 
 void TMainForm::WMShowAbout() {}
 void TMainForm::WMClockSync() {}
+void TMainForm::ChooseTimeServer() {}
+void TMainForm::ResetWinampLabels() {}
+void TMainForm::SelectSkin() {}
+void TMainForm::ApplyCommandLine() {}
+void TMainForm::StopClockSync() {}

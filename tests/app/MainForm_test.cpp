@@ -229,3 +229,21 @@ TEST_F(MainFormFixture, ShortcutsPostTheirCommands) {
     form->PowerSpeedButton->Click();
     EXPECT_EQ(TakePosted(WM_POWER_ACTION), 1);
 }
+
+TEST_F(MainFormFixture, AFailingStartUpStepIsReportedAndStartUpGoesOn) {
+    MainFormServices s = Services();
+    int calls = 0;
+    const auto clock = s.now;
+    s.now = [&calls, clock] {
+        if (++calls == 1) throw std::runtime_error("clock unavailable");
+        return clock();
+    };
+    form = std::make_unique<TMainForm>(s);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "clock unavailable");
+    // The later steps still ran: lists, captions and the 250 ms tick.
+    EXPECT_EQ(form->DaysComboBox->ItemCount(), 366);
+    EXPECT_EQ(form->CheckBoxTimer->Caption(), "Turn off by timer");
+    EXPECT_TRUE(form->SystemTimePingTimer.Enabled());
+    form->SystemTimePingTimer.SetEnabled(false);
+}
