@@ -23,7 +23,9 @@ void HintWindow::SetHint(HWND tool, const std::string& text) {
     ti.uId = reinterpret_cast<UINT_PTR>(tool);
     ti.lpszText = const_cast<char*>(text.c_str());
     SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
-    if (!text.empty()) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    // A hint of blanks only would pop up as an empty box.
+    if (text.find_first_not_of(' ') != std::string::npos)
+        SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 } // namespace tk
