@@ -34,10 +34,10 @@ struct ObjectSpec {
 
 inline ObjectSpec Object(std::uint32_t title, std::vector<std::int64_t> values)
 {
-    ObjectSpec spec;
-    spec.title = title;
-    spec.values = std::move(values);
-    return spec;
+    ObjectSpec wanted;
+    wanted.title = title;
+    wanted.values = std::move(values);
+    return wanted;
 }
 
 inline ObjectSpec Processors(std::vector<std::int64_t> values)
@@ -45,16 +45,16 @@ inline ObjectSpec Processors(std::vector<std::int64_t> values)
     return Object(kProcessorObjectTitle, std::move(values));
 }
 
-inline ObjectSpec WithCounters(ObjectSpec spec, std::vector<CounterSpec> counters)
+inline ObjectSpec WithCounters(ObjectSpec wanted, std::vector<CounterSpec> counters)
 {
-    spec.counters = std::move(counters);
-    return spec;
+    wanted.counters = std::move(counters);
+    return wanted;
 }
 
-inline ObjectSpec Declaring(ObjectSpec spec, std::int32_t instances)
+inline ObjectSpec Declaring(ObjectSpec wanted, std::int32_t instances)
 {
-    spec.declaredInstances = instances;
-    return spec;
+    wanted.declaredInstances = instances;
+    return wanted;
 }
 
 // 2024-05-17 10:20:30.400 UTC
@@ -94,13 +94,13 @@ inline PerfData BuildPerfData(
         time.minute, time.second, time.milliseconds};
     std::memcpy(data.bytes.data() + kBlockSystemTime, words, sizeof(words));
 
-    for (const ObjectSpec& spec : objects) {
+    for (const ObjectSpec& wanted : objects) {
         const std::size_t object = grow(kObjectSize);
         data.objects.push_back(object);
         data.instances.clear();
         data.blocks.clear();
         std::uint32_t blockLength = 2 * kCounterBlockSize; // length field and padding
-        for (const CounterSpec& counter : spec.counters) {
+        for (const CounterSpec& counter : wanted.counters) {
             const std::size_t at = grow(kCounterDefinitionSize);
             data.put<std::uint32_t>(at + kCounterByteLength, kCounterDefinitionSize);
             data.put<std::uint32_t>(at + kCounterNameTitleIndex, counter.title);
@@ -109,7 +109,7 @@ inline PerfData BuildPerfData(
                 = std::max<std::uint32_t>(blockLength, counter.offset + sizeof(std::int64_t));
         }
         const auto definitionLength = static_cast<std::uint32_t>(data.bytes.size() - object);
-        for (const std::int64_t value : spec.values) {
+        for (const std::int64_t value : wanted.values) {
             const std::size_t instance = grow(kInstanceDefinitionSize + kInstanceNameBytes);
             data.instances.push_back(instance);
             data.put<std::uint32_t>(
@@ -117,7 +117,7 @@ inline PerfData BuildPerfData(
             const std::size_t block = grow(blockLength);
             data.blocks.push_back(block);
             data.put<std::uint32_t>(block + kCounterBlockByteLength, blockLength);
-            for (const CounterSpec& counter : spec.counters) {
+            for (const CounterSpec& counter : wanted.counters) {
                 data.put<std::int64_t>(block + counter.offset,
                     counter.title == kProcessorTimeCounterTitle ? value : kDecoyCounterValue);
             }
@@ -126,11 +126,11 @@ inline PerfData BuildPerfData(
             static_cast<std::uint32_t>(data.bytes.size() - object));
         data.put<std::uint32_t>(object + kObjectDefinitionLength, definitionLength);
         data.put<std::uint32_t>(object + kObjectHeaderLength, kObjectSize);
-        data.put<std::uint32_t>(object + kObjectNameTitleIndex, spec.title);
+        data.put<std::uint32_t>(object + kObjectNameTitleIndex, wanted.title);
         data.put<std::uint32_t>(
-            object + kObjectNumCounters, static_cast<std::uint32_t>(spec.counters.size()));
+            object + kObjectNumCounters, static_cast<std::uint32_t>(wanted.counters.size()));
         data.put<std::int32_t>(object + kObjectNumInstances,
-            spec.declaredInstances.value_or(static_cast<std::int32_t>(spec.values.size())));
+            wanted.declaredInstances.value_or(static_cast<std::int32_t>(wanted.values.size())));
     }
     return data;
 }
