@@ -77,8 +77,8 @@ void GraphicControl::Invalidate() {
 }
 
 void GraphicControl::Repaint() {
-    Invalidate();
-    if (Parent() && Parent()->Handle()) UpdateWindow(Parent()->Handle());
+    if (Form* form = OwnerForm(); form && form == Parent() && form->Handle())
+        form->RepaintNow(GetBounds().Rect());
 }
 
 void GraphicControl::BoundsChanged() { Invalidate(); }

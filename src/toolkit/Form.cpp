@@ -253,6 +253,30 @@ void Form::PaintClient(Canvas& canvas, const RECT& area) {
     }
 }
 
+void Form::PaintArea(HDC dc, const RECT& area) {
+    const int w = ClientWidth(), h = ClientHeight();
+    if (backBuffer_.Width() != w || backBuffer_.Height() != h) backBuffer_.SetSize(w, h);
+    if (backBuffer_.Empty()) return;
+    {
+        Canvas canvas(backBuffer_.DC());
+        PaintClient(canvas, area);
+    }
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backBuffer_.DC(),
+           area.left, area.top, SRCCOPY);
+}
+
+void Form::RepaintNow(const RECT& area) {
+    if (!IsWindowVisible(Handle())) {
+        InvalidateRect(Handle(), &area, FALSE);
+        return;
+    }
+    // Drawn here and now; a pending paint message need not draw it again.
+    ValidateRect(Handle(), &area);
+    HDC dc = GetDC(Handle());
+    PaintArea(dc, area);
+    ReleaseDC(Handle(), dc);
+}
+
 GraphicControl* Form::GraphicAt(POINT p) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         auto* g = dynamic_cast<GraphicControl*>(it->get());
@@ -269,17 +293,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(Handle(), &ps);
-        const int w = ClientWidth(), h = ClientHeight();
-        if (backBuffer_.Width() != w || backBuffer_.Height() != h) backBuffer_.SetSize(w, h);
-        if (!backBuffer_.Empty()) {
-            {
-                Canvas canvas(backBuffer_.DC());
-                PaintClient(canvas, ps.rcPaint);
-            }
-            BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                   ps.rcPaint.bottom - ps.rcPaint.top, backBuffer_.DC(), ps.rcPaint.left,
-                   ps.rcPaint.top, SRCCOPY);
-        }
+        PaintArea(dc, ps.rcPaint);
         EndPaint(Handle(), &ps);
         return 0;
     }

@@ -75,6 +75,8 @@ public:
 
     // Paints the background and the windowless controls into a canvas.
     void PaintClient(Canvas& canvas, const RECT& area);
+    // Redraws part of the client area at once, without a paint message.
+    void RepaintNow(const RECT& area);
 
 protected:
     virtual void FormShow() {}
@@ -86,6 +88,7 @@ protected:
 
 private:
     GraphicControl* GraphicAt(POINT p) const;
+    void PaintArea(HDC dc, const RECT& area);
     std::vector<WinControl*> FocusOrder() const;
     void CenterOn(HWND reference);
 
