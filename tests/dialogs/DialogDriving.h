@@ -3,6 +3,13 @@
 // nested loop delivers it.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/ErrorReport.h"
+
 #include "toolkit/Form.h"
 #include "toolkit/WinControl.h"
 
@@ -25,5 +32,20 @@ inline void PostEscape(const tk::Form& form) {
 inline void PostCloseBox(const tk::Form& form) {
     PostMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
 }
+
+// Any error box would block the run; record it instead and fail.
+class NoErrorBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tk::SetErrorBoxHook([this](const std::string& text) { errors_.push_back(text); });
+    }
+    void TearDown() override {
+        tk::SetErrorBoxHook({});
+        EXPECT_TRUE(errors_.empty()) << errors_.front();
+    }
+
+private:
+    std::vector<std::string> errors_;
+};
 
 } // namespace dialog_driving

@@ -20,20 +20,7 @@ namespace {
 constexpr tk::TColor kRed = 0x0000FF;
 constexpr tk::TColor kYellow = 0x00FFFF;
 
-// Any error box would block the run; record it instead and fail.
-class ConfirmFormTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        tk::SetErrorBoxHook([this](const std::string& text) { errors_.push_back(text); });
-    }
-    void TearDown() override {
-        tk::SetErrorBoxHook({});
-        EXPECT_TRUE(errors_.empty()) << errors_.front();
-    }
-
-private:
-    std::vector<std::string> errors_;
-};
+class ConfirmFormTest : public dialog_driving::NoErrorBoxTest {};
 
 bool BannerInverted(const TConfirmForm& dialog) {
     return dialog.ConfirmShape->PenColor() == kRed;

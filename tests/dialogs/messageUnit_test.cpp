@@ -17,19 +17,7 @@ namespace {
 
 constexpr int kButtonWidth = 89;
 
-class MessageDlgTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        tk::SetErrorBoxHook([this](const std::string& text) { errors_.push_back(text); });
-    }
-    void TearDown() override {
-        tk::SetErrorBoxHook({});
-        EXPECT_TRUE(errors_.empty()) << errors_.front();
-    }
-
-private:
-    std::vector<std::string> errors_;
-};
+class MessageDlgTest : public dialog_driving::NoErrorBoxTest {};
 
 // Measured apart from the dialog, in the font its label uses.
 int TextWidth(const std::string& text, const tk::FontSpec& font) {
