@@ -35,14 +35,15 @@ void ShowLoad(TXiProgressBar& bar, tk::Label& label, std::int64_t percent) {
 void TMainForm::SystemTimePingTimerTimer() {
     // A failing sample skips only the processor part: the timer trigger must
     // still fire, and the error is shown once until a sample succeeds again.
+    const rtl::TDateTime now = Now();
     std::string sampleError;
     try {
-        TickProcessorLoad(Now());
+        TickProcessorLoad(now);
         sampleErrorShown_ = false;
     } catch (const std::exception& e) {
         sampleError = e.what();
     }
-    TickTimer(Now());
+    TickTimer(now);
     if (!sampleError.empty() && !sampleErrorShown_) {
         sampleErrorShown_ = true;
         tk::ShowErrorBox(sampleError);

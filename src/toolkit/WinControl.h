@@ -42,10 +42,6 @@ public:
     virtual bool HandleNotify(NMHDR* header, LRESULT& result);
     virtual bool HandleDrawItem(DRAWITEMSTRUCT* item);
 
-    // Runs the message through the control's own handling (used by tests and
-    // by the form's reflection).
-    LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam) { return WndProc(msg, wParam, lParam); }
-
     // Window procedure of our own window classes.
     static LRESULT CALLBACK StaticWndProc(HWND, UINT, WPARAM, LPARAM);
 
