@@ -14,8 +14,7 @@ namespace {
 
 using namespace monitors;
 
-void BM_ParseAndSampleTwoProcessors(benchmark::State& state)
-{
+void BM_ParseAndSampleTwoProcessors(benchmark::State& state) {
     const perf_test::PerfData data = perf_test::TwoProcessors(1000, 2000, 3000);
     CpuSamplerCore core;
     for (auto _ : state) {

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     {
         TMainForm form(DefaultMainFormServices());
         tk::Application::Instance().SetMainForm(&form);
-        form.SystemTimePingTimer.SetEnabled(false);  // we run the ticks ourselves, timed
+        form.SystemTimePingTimer.SetEnabled(false); // we run the ticks ourselves, timed
         form.Show();
         tk::Application::Instance().ProcessMessages();
         double total = 0, worst = 0, logic = 0;
@@ -49,15 +49,16 @@ int main(int argc, char** argv) {
             const double start = NowUs();
             form.SystemTimePingTimerTimer();
             logic += NowUs() - start;
-            tk::Application::Instance().ProcessMessages();  // the repaints it asked for
+            tk::Application::Instance().ProcessMessages(); // the repaints it asked for
             const double took = NowUs() - start;
             total += took;
             worst = std::max(worst, took);
         }
-        std::printf("tick every %lu ms with the real sampler (%d processor entries, %d ticks):\n"
-                    "  the tick itself: mean %.1f us\n"
-                    "  with the repaints it causes: mean %.1f us, worst %.1f us\n",
-                    kTickSpacingMs, CpuSlotCount(), ticks, logic / ticks, total / ticks, worst);
+        std::printf(
+            "tick every %lu ms with the real sampler (%d processor entries, %d ticks):\n"
+            "  the tick itself: mean %.1f us\n"
+            "  with the repaints it causes: mean %.1f us, worst %.1f us\n",
+            kTickSpacingMs, CpuSlotCount(), ticks, logic / ticks, total / ticks, worst);
     }
     CloseCpuSampler();
     return 0;

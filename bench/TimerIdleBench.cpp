@@ -25,15 +25,13 @@ constexpr double kFileTimeUnitsPerMs = 10000.0; // FILETIME counts 100 ns
 
 std::set<DWORD> ThreadsOfThisProcess() {
     tk::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-    if (!snapshot)
-        throw rtl::Error("Cannot list the threads");
+    if (!snapshot) throw rtl::Error("Cannot list the threads");
     std::set<DWORD> ids;
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
     for (BOOL more = Thread32First(snapshot.get(), &entry); more;
          more = Thread32Next(snapshot.get(), &entry)) {
-        if (entry.th32OwnerProcessID == GetCurrentProcessId())
-            ids.insert(entry.th32ThreadID);
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ids.insert(entry.th32ThreadID);
     }
     return ids;
 }
@@ -43,14 +41,12 @@ tk::KernelHandle OpenWorkerOf(const std::set<DWORD>& before, const std::set<DWOR
     DWORD worker = 0;
     for (DWORD id : after) {
         if (before.count(id) == 0) {
-            if (worker != 0)
-                throw rtl::Error("More than one new thread; cannot tell the timer's worker");
+            if (worker != 0) throw rtl::Error("More than one new thread; cannot tell the timer's worker");
             worker = id;
         }
     }
     tk::KernelHandle handle(worker ? OpenThread(THREAD_QUERY_INFORMATION, FALSE, worker) : nullptr);
-    if (!handle)
-        throw rtl::Error("Cannot open the timer's worker thread");
+    if (!handle) throw rtl::Error("Cannot open the timer's worker thread");
     return handle;
 }
 
@@ -91,8 +87,7 @@ void PumpFor(DWORD ms) {
 void Report(const char* phase, const CpuTimes& from, const CpuTimes& to, unsigned ticks) {
     const double worker = to.workerMs - from.workerMs;
     std::printf("%-9s worker CPU %8.3f ms", phase, worker);
-    if (ticks > 0)
-        std::printf(" (%.4f ms a tick)", worker / ticks);
+    if (ticks > 0) std::printf(" (%.4f ms a tick)", worker / ticks);
     std::printf(", process CPU %8.3f ms\n", to.processMs - from.processMs);
 }
 

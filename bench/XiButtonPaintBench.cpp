@@ -65,7 +65,8 @@ int Run(long paints) {
         surface.GetCanvas();
     });
     std::printf("xibutton paint %dx%d: %.2f us per paint (mean of %ld)\n", kWidth, kHeight, paint, paints);
-    std::printf("fresh %dx%d off-screen bitmap: %.2f us each (mean of %ld)\n", kWidth, kHeight, fresh, paints);
+    std::printf("fresh %dx%d off-screen bitmap: %.2f us each (mean of %ld)\n", kWidth, kHeight, fresh,
+                paints);
     return 0;
 }
 

@@ -18,7 +18,7 @@ constexpr long kDefaultPaints = 20000;
 constexpr long kMaxPaints = 10'000'000;
 constexpr int kBarWidth = 233;
 constexpr int kBarHeight = 9;
-constexpr int kPositionCycle = 101;  // every position of the range in turn
+constexpr int kPositionCycle = 101; // every position of the range in turn
 constexpr int kWarmUpPaints = 100;
 constexpr double kMicrosecondsPerSecond = 1e6;
 

@@ -18,16 +18,14 @@ namespace {
 
 using namespace monitors;
 
-void Check(bool condition)
-{
+void Check(bool condition) {
     if (!condition) {
         std::abort();
     }
 }
 
 // The same block twice: the slots shift and, with equal time stamps, show no load.
-void SampleTwice(const ProcessorCounters& found)
-{
+void SampleTwice(const ProcessorCounters& found) {
     CpuSamplerCore core;
     RecordRegistrySample(core, found);
     RecordRegistrySample(core, found);
@@ -38,8 +36,7 @@ void SampleTwice(const ProcessorCounters& found)
 }
 
 // The load arithmetic over arbitrary counters: defined and never NaN.
-void LoadOfArbitraryCounters(std::span<const std::byte> bytes)
-{
+void LoadOfArbitraryCounters(std::span<const std::byte> bytes) {
     std::array<std::int64_t, 4> counters{};
     std::memcpy(counters.data(), bytes.data(), std::min(bytes.size(), sizeof(counters)));
     CpuSamplerCore core;
@@ -54,8 +51,7 @@ void LoadOfArbitraryCounters(std::span<const std::byte> bytes)
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::byte> bytes(reinterpret_cast<const std::byte*>(data), size);
 
     const ProcessorCounters found = FindProcessorCounters(bytes);

@@ -15,15 +15,13 @@
 namespace {
 
 constexpr std::array kWorkerPriorities = {
-    THREAD_PRIORITY_IDLE,   THREAD_PRIORITY_LOWEST,  THREAD_PRIORITY_BELOW_NORMAL,
-    THREAD_PRIORITY_NORMAL, THREAD_PRIORITY_ABOVE_NORMAL, THREAD_PRIORITY_HIGHEST,
+    THREAD_PRIORITY_IDLE,          THREAD_PRIORITY_LOWEST,       THREAD_PRIORITY_BELOW_NORMAL,
+    THREAD_PRIORITY_NORMAL,        THREAD_PRIORITY_ABOVE_NORMAL, THREAD_PRIORITY_HIGHEST,
     THREAD_PRIORITY_TIME_CRITICAL,
 };
 static_assert(kWorkerPriorities.size() == static_cast<std::size_t>(TThreadPriority::TimeCritical) + 1);
 
-int WorkerPriority(TThreadPriority priority) {
-    return kWorkerPriorities[static_cast<std::size_t>(priority)];
-}
+int WorkerPriority(TThreadPriority priority) { return kWorkerPriorities[static_cast<std::size_t>(priority)]; }
 
 } // namespace
 
@@ -66,10 +64,8 @@ private:
 
 TTimerThread::TTimerThread(TAsyncTimer& owner) : OwnerTimer(owner) {
     // Last, so that the worker only ever sees a fully built object.
-    Thread = tk::KernelHandle(
-        reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Entry, this, 0, nullptr)));
-    if (!Thread)
-        throw rtl::Error("Cannot create the timer thread");
+    Thread = tk::KernelHandle(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Entry, this, 0, nullptr)));
+    if (!Thread) throw rtl::Error("Cannot create the timer thread");
 }
 
 TTimerThread::~TTimerThread() {
@@ -89,8 +85,7 @@ void TTimerThread::SetPriority(TThreadPriority priority) {
 }
 
 void TTimerThread::Start() {
-    if (Running.load())
-        return;
+    if (Running.load()) return;
     FRun.fetch_add(1);
     Running.store(true);
     // Ends a wait under way (or the first one) without a tick.
@@ -115,13 +110,11 @@ unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
 void TTimerThread::Execute() {
     for (;;) {
         WaitForSingleObject(RunEvent.get(), INFINITE);
-        if (Terminated.load())
-            return;
+        if (Terminated.load()) return;
         const unsigned run = FRun.load();
         if (WaitForSingleObject(WaitEvent.get(), FInterval.load()) != WAIT_TIMEOUT)
             continue; // restarted or ending: begin again with a full wait
-        if (Terminated.load() || !IsCurrentRun(run))
-            continue;
+        if (Terminated.load() || !IsCurrentRun(run)) continue;
         TickRun.store(run);
         TickHandOver.Run();
     }
@@ -135,8 +128,7 @@ TAsyncTimer::~TAsyncTimer() {
 }
 
 void TAsyncTimer::SetEnabled(bool value) {
-    if (value == FEnabled)
-        return;
+    if (value == FEnabled) return;
     FEnabled = value;
     UpdateWorker();
 }
@@ -144,8 +136,7 @@ void TAsyncTimer::SetEnabled(bool value) {
 std::uint16_t TAsyncTimer::Interval() const { return WorkerThread->Interval(); }
 
 void TAsyncTimer::SetInterval(std::uint16_t value) {
-    if (value == Interval())
-        return;
+    if (value == Interval()) return;
     WorkerThread->SetInterval(value);
     UpdateWorker();
 }
@@ -163,8 +154,7 @@ void TAsyncTimer::UpdateWorker() {
 }
 
 void TAsyncTimer::FireOnTimer(unsigned run) {
-    if (!FEnabled || !WorkerThread->IsCurrentRun(run) || !FOnTimer)
-        return;
+    if (!FEnabled || !WorkerThread->IsCurrentRun(run) || !FOnTimer) return;
     try {
         // A copy: the handler may replace OnTimer or destroy this timer.
         const TTimerEvent handler = FOnTimer;

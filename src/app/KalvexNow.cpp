@@ -3,6 +3,4 @@
 
 #include "app/Program.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    return RunProgram(showCommand);
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) { return RunProgram(showCommand); }

@@ -24,13 +24,13 @@ namespace {
 
 constexpr int kClientWidth = 521;
 constexpr int kClientHeight = 257;
-constexpr std::uint16_t kTickInterval = 250;   // ms
+constexpr std::uint16_t kTickInterval = 250; // ms
 constexpr std::uint16_t kWinampPollInterval = 500;
 constexpr int kMaxDays = 365;
 constexpr int kMaxLoadLevel = 100;
 constexpr int kDefaultLoadLevel = 10;
-constexpr int kWindowSteps = 12;               // 5, 10, ... 60 seconds
-constexpr int kDefaultWindowItem = 4;          // 25 seconds
+constexpr int kWindowSteps = 12;      // 5, 10, ... 60 seconds
+constexpr int kDefaultWindowItem = 4; // 25 seconds
 constexpr UINT kTrayIconId = 1;
 constexpr char kTrayTip[] = "Kal Vex Now!";
 constexpr char kApplicationTitle[] = "Kal Vex Now!";
@@ -74,8 +74,7 @@ MainFormServices DefaultMainFormServices() {
     return s;
 }
 
-TMainForm::TMainForm(MainFormServices services)
-    : tk::Form(MainFormArgs()), services_(std::move(services)) {
+TMainForm::TMainForm(MainFormServices services) : tk::Form(MainFormArgs()), services_(std::move(services)) {
     BuildControls();
     WireEvents();
     CreateActions();
@@ -100,9 +99,7 @@ void TMainForm::WireEvents() {
     DaysComboBox->OnChange = tick;
     ComboBoxCPULoad->OnChange = tick;
     ComboBoxCPULoadTime->OnCloseUp = [this](tk::ComboBox&) { ComboBoxCPULoadTimeCloseUp(); };
-    ComboBoxCPULoadTime->OnKeyPress = [this](tk::ComboBox&, char& key) {
-        ComboBoxCPULoadTimeKeyPress(key);
-    };
+    ComboBoxCPULoadTime->OnKeyPress = [this](tk::ComboBox&, char& key) { ComboBoxCPULoadTimeKeyPress(key); };
     ActionComboBox->OnSelect = [this](tk::ComboBox&) { ActionComboBoxSelect(); };
 
     SystemTimePingTimer.SetInterval(kTickInterval);
@@ -111,8 +108,8 @@ void TMainForm::WireEvents() {
 }
 
 void TMainForm::CreateActions() {
-    AddAction({"ActionMinimize", "ActionMinimize", {VK_ESCAPE},
-               [] { tk::Application::Instance().Minimize(); }});
+    AddAction(
+        {"ActionMinimize", "ActionMinimize", {VK_ESCAPE}, [] { tk::Application::Instance().Minimize(); }});
     auto& close = AddAction({"ActionClose", "Close", {'X', false, false, true}, [this] { Close(); }});
     auto& about = AddAction({"ActionAbout", "About", {VK_F1}, [this] { PostToSelf(WM_SHOW_ABOUT); }});
     auto& power = AddAction({"ActionPower", "Exec", {VK_F10}, [this] { PostToSelf(WM_POWER_ACTION); }});
@@ -212,9 +209,7 @@ void TMainForm::FormCreate() {
     RunStep([&] { ActionComboBoxSelect(); });
     RunStep([&] { RadioButtonDateClick(); });
     RunStep([&] { SystemTimePingTimer.SetEnabled(true); });
-    RunStep([&] {
-        tk::Application::Instance().OnMinimize = [this] { HideToTray(); };
-    });
+    RunStep([&] { tk::Application::Instance().OnMinimize = [this] { HideToTray(); }; });
     RunStep([&] {
         TrayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
         TrayIconData.hWnd = Handle();

@@ -24,11 +24,11 @@ using ui::TXiButton;
 using ui::TXiProgressBar;
 
 // Private messages the main window posts to itself.
-constexpr UINT WM_POWER_ACTION = WM_USER;          // carry out the chosen action
+constexpr UINT WM_POWER_ACTION = WM_USER; // carry out the chosen action
 constexpr UINT WM_SHOW_ABOUT = WM_USER + 1;
 constexpr UINT WM_CLOCK_SYNC = WM_USER + 2;
 constexpr UINT WM_SHOW_PENDING_MESSAGE = WM_USER + 3;
-constexpr UINT WM_TRAY_ICON = WM_USER + 100;       // notification-area icon callback
+constexpr UINT WM_TRAY_ICON = WM_USER + 100; // notification-area icon callback
 
 // The processor load as the tick reads it: take a sample, then ask each entry.
 struct CpuLoadSource {
@@ -44,7 +44,7 @@ struct MainFormServices {
     CpuLoadSource cpu;
     bool isNTPlatform = true;
     std::string settingsFileName;
-    std::shared_ptr<IPowerSystem> power;  // session and power calls
+    std::shared_ptr<IPowerSystem> power; // session and power calls
 };
 
 // Real services: the local clock, the platform the program runs on, the

@@ -53,7 +53,7 @@ void TMainForm::BuildControls() {
     using tk::BevelShape;
     using tk::Label;
     using tk::Shape;
-    const tk::Bounds header{0, 0, 97, 17};  // placed by the header layout
+    const tk::Bounds header{0, 0, 97, 17}; // placed by the header layout
     const tk::Bounds separator{0, 0, 0, kSeparatorHeight};
     const tk::Bounds stripe{0, 0, kStripeWidth, 0};
 
@@ -78,9 +78,9 @@ void TMainForm::BuildControls() {
     PlTimeTxt = &Add<Label>("PlTimeTxt", tk::Bounds{136, 122, 0, 0});
     DaysComboBox = &Add<tk::ComboBox>("DaysComboBox", tk::Bounds{24, 136, 105, 21}, ShortList());
     // A span of hours, minutes and seconds, not a time of day: always 24-hour.
-    DateTimePickerReverseTime = &Add<tk::DateTimePicker>(
-        "DateTimePickerReverseTime", tk::Bounds{136, 136, 106, 21},
-        tk::DateTimePickerArgs{tk::PickerKind::Time, "HH':'mm':'ss"});
+    DateTimePickerReverseTime =
+        &Add<tk::DateTimePicker>("DateTimePickerReverseTime", tk::Bounds{136, 136, 106, 21},
+                                 tk::DateTimePickerArgs{tk::PickerKind::Time, "HH':'mm':'ss"});
     CurrentTimeTxt = &Add<Label>("CurrentTimeTxt", tk::Bounds{21, 176, 0, 0});
     CurrTimeLabel = &Add<Label>("CurrTimeLabel", tk::Bounds{127, 176, 0, 0}, Bold());
     TimeActionLabel = &Add<Label>("TimeActionLabel", tk::Bounds{21, 192, 0, 0});
@@ -151,10 +151,10 @@ void TMainForm::BuildControls() {
     DateTimePickerTime->SetCursor(CursorKind::Text);
     DateTimePickerReverseTime->SetCursor(CursorKind::Text);
 
-    SetTabOrder({CheckBoxTimer, RadioButtonDate, DateTimePickerDate, DateTimePickerTime,
-                 RadioButtonCounter, DaysComboBox, DateTimePickerReverseTime, CheckBoxWinAmp,
-                 CheckBoxCPU, ComboBoxCPULoad, ComboBoxCPULoadTime, ActionComboBox, SkinComboBox,
-                 NetTimeSpeedButton, AboutSpeedButton, PowerSpeedButton, CloseSpeedButton});
+    SetTabOrder({CheckBoxTimer, RadioButtonDate, DateTimePickerDate, DateTimePickerTime, RadioButtonCounter,
+                 DaysComboBox, DateTimePickerReverseTime, CheckBoxWinAmp, CheckBoxCPU, ComboBoxCPULoad,
+                 ComboBoxCPULoadTime, ActionComboBox, SkinComboBox, NetTimeSpeedButton, AboutSpeedButton,
+                 PowerSpeedButton, CloseSpeedButton});
 }
 
 namespace {
@@ -163,19 +163,19 @@ namespace {
 // separator under it.
 void LayOutHeader(const tk::Control& frame, tk::Control& header, tk::Control& stripe,
                   tk::Control* separatorLine) {
-    header.SetBounds({frame.Left() + stripe.Width() + 2, frame.Top() + 2,
-                      frame.Width() - stripe.Width() - 4, header.Height()});
+    header.SetBounds({frame.Left() + stripe.Width() + 2, frame.Top() + 2, frame.Width() - stripe.Width() - 4,
+                      header.Height()});
     stripe.SetBounds({frame.Left() + 2, header.Top(), stripe.Width(), header.Height()});
     if (separatorLine)
-        separatorLine->SetBounds({frame.Left() + 2, frame.Top() + header.Height() + 2,
-                                  frame.Width() - 4, separatorLine->Height()});
+        separatorLine->SetBounds({frame.Left() + 2, frame.Top() + header.Height() + 2, frame.Width() - 4,
+                                  separatorLine->Height()});
 }
 
 // A small frame's header: a label across the top, and the separator under it.
 void LayOutLabelHeader(const tk::Control& frame, tk::Control& label, tk::Control& separatorLine) {
     label.SetBounds({frame.Left() + 2, frame.Top() + 2, frame.Width() - 4, label.Height()});
-    separatorLine.SetBounds({frame.Left() + 2, frame.Top() + label.Height() + 2, frame.Width() - 4,
-                             separatorLine.Height()});
+    separatorLine.SetBounds(
+        {frame.Left() + 2, frame.Top() + label.Height() + 2, frame.Width() - 4, separatorLine.Height()});
 }
 
 } // namespace

@@ -20,8 +20,7 @@ void TMainForm::WMPowerAction() {
     // cannot be written must not cancel it.
     try {
         SaveSettings();
-    } catch (...) {
-    }
+    } catch (...) {}
     StopClockSync();
     const PowerActionOutcome outcome =
         CarryOutPowerAction(ActionComboBox->ItemIndex(), IsNTPlatform, *services_.power);

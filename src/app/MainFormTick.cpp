@@ -58,7 +58,7 @@ void TMainForm::TickProcessorLoad(rtl::TDateTime now) {
         const double v = services_.cpu.loadFraction(i);
         if (v > peak) peak = v;
     }
-    if (!(peak >= 0.0)) peak = 0.0;  // also catches NaN
+    if (!(peak >= 0.0)) peak = 0.0; // also catches NaN
     if (peak > 1.0) peak = 1.0;
 
     // Counted only once the sample has succeeded.

@@ -4,7 +4,7 @@
 
 bool IsNTPlatformFamily() {
     OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof(info);  // 148 bytes
+    info.dwOSVersionInfoSize = sizeof(info); // 148 bytes
     GetVersionExA(&info);
     return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }

@@ -24,9 +24,9 @@ struct ExitCall {
 };
 // Every end of session forces other programs closed without asking them.
 constexpr std::array<ExitCall, 3> kExitCalls{{
-    {EWX_POWEROFF | EWX_FORCE, EWX_SHUTDOWN | EWX_FORCE},  // Turn Off
-    {EWX_REBOOT | EWX_FORCE, EWX_REBOOT | EWX_FORCE},      // Reboot
-    {EWX_LOGOFF | EWX_FORCE, EWX_LOGOFF | EWX_FORCE},      // LogOff
+    {EWX_POWEROFF | EWX_FORCE, EWX_SHUTDOWN | EWX_FORCE}, // Turn Off
+    {EWX_REBOOT | EWX_FORCE, EWX_REBOOT | EWX_FORCE},     // Reboot
+    {EWX_LOGOFF | EWX_FORCE, EWX_LOGOFF | EWX_FORCE},     // LogOff
 }};
 static_assert(kExitCalls.size() == paLogOff + 1, "one row per end-of-session action");
 
@@ -121,8 +121,7 @@ const WindowsPowerSystem::PowerLibrary& WindowsPowerSystem::Library() {
 
 bool WindowsPowerSystem::HasSetSuspendState() { return Library().SetSuspendState() != nullptr; }
 
-std::optional<bool> WindowsPowerSystem::SetSuspendState(bool hibernate, bool force,
-                                                        bool wakeEventsDisabled) {
+std::optional<bool> WindowsPowerSystem::SetSuspendState(bool hibernate, bool force, bool wakeEventsDisabled) {
     const auto call = Library().SetSuspendState();
     if (!call) return std::nullopt;
     return Record(call(hibernate, force, wakeEventsDisabled) != FALSE);
@@ -130,8 +129,7 @@ std::optional<bool> WindowsPowerSystem::SetSuspendState(bool hibernate, bool for
 
 PowerActionOutcome CarryOutPowerAction(int action, bool isNTPlatform, IPowerSystem& system) {
     if (action < 0 || action >= kActionCount)
-        return PowerActionOutcome{false, ERROR_INVALID_PARAMETER,
-                                  kUnknownAction + std::to_string(action)};
+        return PowerActionOutcome{false, ERROR_INVALID_PARAMETER, kUnknownAction + std::to_string(action)};
     if (isNTPlatform) system.EnableShutdownPrivilege();
 
     bool accepted = false;
@@ -140,8 +138,7 @@ PowerActionOutcome CarryOutPowerAction(int action, bool isNTPlatform, IPowerSyst
         accepted = system.SetSystemPowerState(hibernate ? kFalse : kTrue, kTrue);
         // Newer systems refuse the old call and offer SetSuspendState instead.
         if (!accepted)
-            if (const auto suspended = system.SetSuspendState(hibernate, true, false))
-                accepted = *suspended;
+            if (const auto suspended = system.SetSuspendState(hibernate, true, false)) accepted = *suspended;
     } else {
         const ExitCall& call = kExitCalls[static_cast<std::size_t>(action)];
         accepted = system.ExitWindowsEx(isNTPlatform ? call.ntFlags : call.win9xFlags, kAnyReason);
@@ -152,10 +149,9 @@ PowerActionOutcome CarryOutPowerAction(int action, bool isNTPlatform, IPowerSyst
 
 std::string SystemErrorMessage(DWORD error) {
     char text[512];
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, error, 0, text, sizeof text, nullptr);
-    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' ||
-                          text[length - 1] == ' '))
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                  0, text, sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' '))
         --length;
     if (length == 0) return "System error " + std::to_string(error) + ".";
     return std::string(text, length);

@@ -46,14 +46,13 @@ private:
     bool Record(bool accepted);
 
     DWORD lastError_ = ERROR_SUCCESS;
-    std::unique_ptr<PowerLibrary> powerLibrary_;  // loaded on first use
+    std::unique_ptr<PowerLibrary> powerLibrary_; // loaded on first use
 };
-
 
 struct PowerActionOutcome {
     bool succeeded = false;
     DWORD error = ERROR_SUCCESS;
-    std::string message;  // the system's text for the error; empty on success
+    std::string message; // the system's text for the error; empty on success
 };
 
 // Makes the operating-system call of the action: the shutdown privilege

@@ -24,9 +24,7 @@ public:
         return rtl::TryStrToInt(Text(key, ""), value) ? value : defaultValue;
     }
 
-    bool Boolean(const char* key, bool defaultValue) {
-        return Integer(key, defaultValue ? 1 : 0) != 0;
-    }
+    bool Boolean(const char* key, bool defaultValue) { return Integer(key, defaultValue ? 1 : 0) != 0; }
 
     // An index outside 0..count-1 gives `fallback`.
     int Index(const char* key, int defaultValue, int count, int fallback) {
@@ -53,14 +51,11 @@ public:
 
     void Boolean(const char* key, bool value) { Text(key, value ? kTrueText : kFalseText); }
     void Integer(const char* key, int value) { Text(key, std::to_string(value)); }
-    void DateTime(const char* key, rtl::TDateTime value) {
-        Text(key, rtl::FormatSettingsFloat(value));
-    }
+    void DateTime(const char* key, rtl::TDateTime value) { Text(key, rtl::FormatSettingsFloat(value)); }
 
 private:
     void Text(const char* key, const std::string& value) {
-        if (!store_.Write(kSection, key, value, file_))
-            throw rtl::Error("Unable to write to " + file_);
+        if (!store_.Write(kSection, key, value, file_)) throw rtl::Error("Unable to write to " + file_);
     }
 
     IProfileStore& store_;
@@ -72,16 +67,14 @@ private:
 std::string PrivateProfileStore::Read(const std::string& section, const std::string& key,
                                       const std::string& defaultValue, const std::string& file) {
     char buffer[kValueBufferSize] = {};
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(),
-                                                  defaultValue.c_str(), buffer,
+    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
                                                   kValueBufferSize, file.c_str());
     return std::string(buffer, length);
 }
 
-bool PrivateProfileStore::Write(const std::string& section, const std::string& key,
-                                const std::string& value, const std::string& file) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      file.c_str()) != FALSE;
+bool PrivateProfileStore::Write(const std::string& section, const std::string& key, const std::string& value,
+                                const std::string& file) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
 }
 
 StoredSettings ReadSettings(IProfileStore& store, const std::string& file, int skinCount) {
@@ -92,14 +85,13 @@ StoredSettings ReadSettings(IProfileStore& store, const std::string& file, int s
     s.RadioButtonCounter = read.Boolean("RadioButtonCounter", defaults.RadioButtonCounter);
     // Only a hand-edited file holds days or a load level outside the lists; an
     // empty selection there would count -1 days, so the default serves better.
-    s.DaysComboBox = read.Index("DaysComboBox", defaults.DaysComboBox, DaysItemCount,
-                                defaults.DaysComboBox);
-    s.ComboBoxCPULoad = read.Index("ComboBoxCPULoad", defaults.ComboBoxCPULoad,
-                                   CpuLoadItemCount, defaults.ComboBoxCPULoad);
-    s.ComboBoxCPULoadTime = read.Index("ComboBoxCPULoadTime", defaults.ComboBoxCPULoadTime,
-                                       CpuLoadTimeItemCount, 0);
-    s.DateTimePickerReverseTime = read.DateTime("DateTimePickerReverseTime",
-                                                defaults.DateTimePickerReverseTime);
+    s.DaysComboBox = read.Index("DaysComboBox", defaults.DaysComboBox, DaysItemCount, defaults.DaysComboBox);
+    s.ComboBoxCPULoad =
+        read.Index("ComboBoxCPULoad", defaults.ComboBoxCPULoad, CpuLoadItemCount, defaults.ComboBoxCPULoad);
+    s.ComboBoxCPULoadTime =
+        read.Index("ComboBoxCPULoadTime", defaults.ComboBoxCPULoadTime, CpuLoadTimeItemCount, 0);
+    s.DateTimePickerReverseTime =
+        read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime);
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, ActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
     return s;

@@ -4,10 +4,10 @@
 #include "rtl/DateTime.h"
 
 // Item counts of the main window's lists, which bound the stored indices.
-inline constexpr int DaysItemCount = 366;        // "0" to "365"
-inline constexpr int CpuLoadItemCount = 101;     // "0" to "100" percent
-inline constexpr int CpuLoadTimeItemCount = 12;  // 5 to 60 seconds in steps of 5
-inline constexpr int ActionItemCount = 5;        // turn off, reboot, log off, standby, hibernate
+inline constexpr int DaysItemCount = 366;       // "0" to "365"
+inline constexpr int CpuLoadItemCount = 101;    // "0" to "100" percent
+inline constexpr int CpuLoadTimeItemCount = 12; // 5 to 60 seconds in steps of 5
+inline constexpr int ActionItemCount = 5;       // turn off, reboot, log off, standby, hibernate
 
 // 21 June 2003 01:00:00: of it only the time of day counts, a countdown of one hour.
 inline constexpr rtl::TDateTime DefaultReverseTime = 37793.0416666667;
@@ -34,14 +34,14 @@ public:
     virtual std::string Read(const std::string& section, const std::string& key,
                              const std::string& defaultValue, const std::string& file) = 0;
     // False when the platform refuses the write.
-    virtual bool Write(const std::string& section, const std::string& key,
-                       const std::string& value, const std::string& file) = 0;
+    virtual bool Write(const std::string& section, const std::string& key, const std::string& value,
+                       const std::string& file) = 0;
 };
 
 class PrivateProfileStore : public IProfileStore {
 public:
-    std::string Read(const std::string& section, const std::string& key,
-                     const std::string& defaultValue, const std::string& file) override;
+    std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue,
+                     const std::string& file) override;
     bool Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& file) override;
 };

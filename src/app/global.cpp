@@ -16,8 +16,7 @@ constexpr DWORD kShellPathBufferSize = MAX_PATH + 1;
 constexpr DWORD kLongestPath = 32768;
 
 std::string WithTrailingDelimiter(std::string path) {
-    if (path.empty() || path.back() != kPathDelimiter)
-        path += kPathDelimiter;
+    if (path.empty() || path.back() != kPathDelimiter) path += kPathDelimiter;
     return path;
 }
 
@@ -27,8 +26,7 @@ std::string g_settingsFileName;
 
 std::optional<std::string> WindowsSettingsFolderSystem::ApplicationDataFolder() {
     char path[kShellPathBufferSize] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, path, CSIDL_APPDATA, FALSE))
-        return std::nullopt;
+    if (!SHGetSpecialFolderPathA(nullptr, path, CSIDL_APPDATA, FALSE)) return std::nullopt;
     return std::string(path);
 }
 
@@ -38,8 +36,7 @@ bool WindowsSettingsFolderSystem::FolderExists(const std::string& folder) {
 }
 
 bool WindowsSettingsFolderSystem::CreateFolder(const std::string& folder) {
-    if (CreateDirectoryA(folder.c_str(), nullptr))
-        return true;
+    if (CreateDirectoryA(folder.c_str(), nullptr)) return true;
     // Another copy of the program may have made it in the meantime.
     return GetLastError() == ERROR_ALREADY_EXISTS && FolderExists(folder);
 }
@@ -49,14 +46,12 @@ std::string WindowsSettingsFolderSystem::ExecutableFolder() {
     for (;;) {
         const DWORD size = static_cast<DWORD>(path.size());
         const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
-        if (length == 0)
-            break;
+        if (length == 0) break;
         // A full buffer means the name was cut short: try again with more room.
         if (length < size || size >= kLongestPath) {
             path.resize(length);
             const auto delimiter = path.rfind(kPathDelimiter);
-            if (delimiter != std::string::npos)
-                return path.substr(0, delimiter + 1);
+            if (delimiter != std::string::npos) return path.substr(0, delimiter + 1);
             break;
         }
         path.resize(static_cast<std::size_t>(size) * 2);
@@ -68,8 +63,7 @@ std::string WindowsSettingsFolderSystem::ExecutableFolder() {
 
 std::string SettingsFolder(ISettingsFolderSystem& system) {
     const auto appData = system.ApplicationDataFolder();
-    if (!appData)
-        return system.ExecutableFolder();
+    if (!appData) return system.ExecutableFolder();
     std::string folder = WithTrailingDelimiter(*appData) + kFolderName + kPathDelimiter;
     if (!system.FolderExists(folder) && !system.CreateFolder(folder))
         throw rtl::Error("Cannot create " + folder);
@@ -81,10 +75,6 @@ std::string SettingsFolder() {
     return SettingsFolder(system);
 }
 
-void InitSettingsFileName() {
-    g_settingsFileName = SettingsFolder() + kFileName;
-}
+void InitSettingsFileName() { g_settingsFileName = SettingsFolder() + kFileName; }
 
-const std::string& SettingsFileName() {
-    return g_settingsFileName;
-}
+const std::string& SettingsFileName() { return g_settingsFileName; }

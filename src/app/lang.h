@@ -21,7 +21,7 @@ enum TextId : unsigned {
     PlDaysText = 65100,
     PlTimeText = 65101,
     TimeCountdown = 65102,
-    ActionTurnOff = 65103,      // the five action list items, in action order
+    ActionTurnOff = 65103, // the five action list items, in action order
     ButtonSync = 65108,
     ButtonAbout = 65109,
     ButtonExecute = 65110,

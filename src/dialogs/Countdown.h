@@ -6,7 +6,7 @@
 
 namespace countdown {
 
-inline constexpr int kTicksPerNumber = 8;  // eight 125 ms ticks make a second
+inline constexpr int kTicksPerNumber = 8; // eight 125 ms ticks make a second
 inline constexpr int kStartTicks = 30 * kTicksPerNumber;
 inline constexpr std::uint16_t kTickIntervalMs = 125;
 
@@ -25,9 +25,9 @@ inline constexpr int kStartNumber = kStartTicks / kTicksPerNumber;
 
 struct TickView {
     BannerColors colors;
-    int number;     // seconds to show
-    int ticksLeft;  // the counter after this tick
-    bool finished;  // the countdown has run out: the dialog ends with OK
+    int number;    // seconds to show
+    int ticksLeft; // the counter after this tick
+    bool finished; // the countdown has run out: the dialog ends with OK
 };
 
 // One tick, from the counter as it stands before the tick.

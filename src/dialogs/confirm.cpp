@@ -28,12 +28,12 @@ constexpr tk::Bounds kCancelButton{136, 184, 89, 25};
 constexpr int kCountDownFontHeight = -43;
 constexpr int kConfirmFontHeight = -32;
 constexpr int kBannerPenWidth = 3;
-constexpr char kOkCaption[] = "Ok";  // not translated
+constexpr char kOkCaption[] = "Ok"; // not translated
 
 // The sentence for each action, in action-index order.
-constexpr std::array<lang::TextId, 5> kActionSentences{
-    lang::ConfirmTurnOff, lang::ConfirmReboot, lang::ConfirmLogOff, lang::ConfirmStandby,
-    lang::ConfirmHibernate};
+constexpr std::array<lang::TextId, 5> kActionSentences{lang::ConfirmTurnOff, lang::ConfirmReboot,
+                                                       lang::ConfirmLogOff, lang::ConfirmStandby,
+                                                       lang::ConfirmHibernate};
 
 tk::FontSpec ArialBold(int height, tk::TColor color = tk::clWindowText) {
     tk::FontSpec font;
@@ -70,8 +70,7 @@ bool ConfirmOpen() { return openDialogs > 0; }
 TConfirmForm::OpenMark::OpenMark() { ++openDialogs; }
 TConfirmForm::OpenMark::~OpenMark() { --openDialogs; }
 
-TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval)
-    : tk::Form(ConfirmFormArgs()) {
+TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(ConfirmFormArgs()) {
     CreateComponents();
     FormCreate(actionIndex, tickInterval);
 }
@@ -124,8 +123,8 @@ void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
 
     RECT window{};
     GetWindowRect(Handle(), &window);
-    ui::BlendBackground(Image1->Picture(), window.right - window.left, window.bottom - window.top,
-                        {}, {Bevel1->GetBounds().Rect()});
+    ui::BlendBackground(Image1->Picture(), window.right - window.left, window.bottom - window.top, {},
+                        {Bevel1->GetBounds().Rect()});
     OkBtn->SetColorScheme(ui::ButtonSchemeFor());
     CancelButton->SetColorScheme(ui::ButtonSchemeFor());
 

@@ -19,8 +19,7 @@ class TConfirmForm : public tk::Form {
 public:
     // actionIndex: the main window's action, whose sentence the dialog shows.
     // tickInterval exists for tests that want the countdown in less than 30 s.
-    explicit TConfirmForm(int actionIndex,
-                          std::uint16_t tickInterval = countdown::kTickIntervalMs);
+    explicit TConfirmForm(int actionIndex, std::uint16_t tickInterval = countdown::kTickIntervalMs);
 
     tk::Image* Image1 = nullptr;
     tk::Bevel* Bevel1 = nullptr;
@@ -32,7 +31,7 @@ public:
     tk::Label* ConfirmLabel = nullptr;
     ui::TXiButton* OkBtn = nullptr;
     ui::TXiButton* CancelButton = nullptr;
-    TAsyncTimer AsyncTimer1;  // goes before the base class destroys the controls it ticks
+    TAsyncTimer AsyncTimer1; // goes before the base class destroys the controls it ticks
     tk::Action* ActionCancel = nullptr;
 
     int TicksLeft = countdown::kStartTicks;

@@ -22,14 +22,12 @@ constexpr int kButtonHeight = 25;
 // A short text must still leave the Ok button whole inside the frame margins.
 constexpr int kMinClientWidth = kButtonWidth + 2 * kFrameMargin;
 constexpr char kDesignText[] = "?";
-constexpr char kOkCaption[] = "Ok";  // not translated
+constexpr char kOkCaption[] = "Ok"; // not translated
 
 constexpr tk::Bounds kImage1{0, 0, kDesignClientWidth, kClientHeight};
-constexpr tk::Bounds kBevel1{kFrameMargin, kFrameMargin, kDesignClientWidth - 2 * kFrameMargin,
-                             kFrameHeight};
+constexpr tk::Bounds kBevel1{kFrameMargin, kFrameMargin, kDesignClientWidth - 2 * kFrameMargin, kFrameHeight};
 constexpr tk::Bounds kMessageLabel{kTextMargin, kTextTop, 0, 0};
-constexpr tk::Bounds kOkBtn{(kDesignClientWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth,
-                            kButtonHeight};
+constexpr tk::Bounds kOkBtn{(kDesignClientWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, kButtonHeight};
 
 tk::FormArgs MessageFormArgs() {
     tk::FormArgs args;

@@ -11,7 +11,7 @@
 namespace monitors {
 
 static_assert(std::endian::native == std::endian::little,
-    "the records read here are little-endian and are copied as they are");
+              "the records read here are little-endian and are copied as they are");
 
 // Bounds-checked reads of little-endian fields from bytes that another party
 // filled in. Offsets are 64-bit so that base + 32-bit field never wraps, even
@@ -20,21 +20,17 @@ class ByteView {
 public:
     using Offset = std::uint64_t;
 
-    explicit ByteView(std::span<const std::byte> bytes) noexcept
-        : bytes_(bytes)
-    {
-    }
+    explicit ByteView(std::span<const std::byte> bytes) noexcept : bytes_(bytes) {}
 
     Offset size() const noexcept { return bytes_.size(); }
 
     // True when [offset, offset + length) lies inside the bytes.
-    bool contains(Offset offset, Offset length) const noexcept
-    {
+    bool contains(Offset offset, Offset length) const noexcept {
         return offset <= size() && length <= size() - offset;
     }
 
-    template <typename T> std::optional<T> read(Offset offset) const noexcept
-    {
+    template <typename T>
+    std::optional<T> read(Offset offset) const noexcept {
         static_assert(std::is_trivially_copyable_v<T>);
         if (!contains(offset, sizeof(T))) {
             return std::nullopt;
@@ -45,13 +41,11 @@ public:
     }
 
     // The bytes [offset, offset + length), or nothing when they are not all here.
-    std::optional<ByteView> slice(Offset offset, Offset length) const noexcept
-    {
+    std::optional<ByteView> slice(Offset offset, Offset length) const noexcept {
         if (!contains(offset, length)) {
             return std::nullopt;
         }
-        return ByteView(
-            bytes_.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(length)));
+        return ByteView(bytes_.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(length)));
     }
 
 private:

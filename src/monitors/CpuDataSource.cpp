@@ -10,18 +10,16 @@ constexpr ULONG kSystemProcessorPerformanceInformation = 8;
 
 } // namespace
 
-SystemCpuDataSource::SystemCpuDataSource() noexcept
-{
+SystemCpuDataSource::SystemCpuDataSource() noexcept {
     if (const HMODULE ntdll = GetModuleHandleA("ntdll.dll")) {
         const FARPROC proc = GetProcAddress(ntdll, "NtQuerySystemInformation");
         // Through void(*)(): the one pointer type a function pointer may pass through.
-        querySystemInformation_
-            = reinterpret_cast<QuerySystemInformation>(reinterpret_cast<void (*)()>(proc));
+        querySystemInformation_ =
+            reinterpret_cast<QuerySystemInformation>(reinterpret_cast<void (*)()>(proc));
     }
 }
 
-bool SystemCpuDataSource::platformId(DWORD& id) noexcept
-{
+bool SystemCpuDataSource::platformId(DWORD& id) noexcept {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);
     if (!GetVersionExA(&info)) {
@@ -31,23 +29,17 @@ bool SystemCpuDataSource::platformId(DWORD& id) noexcept
     return true;
 }
 
-LONG SystemCpuDataSource::openKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept
-{
+LONG SystemCpuDataSource::openKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept {
     return RegOpenKeyExA(root, path, 0, access, &key);
 }
 
-LONG SystemCpuDataSource::queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept
-{
+LONG SystemCpuDataSource::queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept {
     return RegQueryValueExA(key, name, nullptr, nullptr, data, &size);
 }
 
-void SystemCpuDataSource::closeKey(HKEY key) noexcept
-{
-    RegCloseKey(key);
-}
+void SystemCpuDataSource::closeKey(HKEY key) noexcept { RegCloseKey(key); }
 
-LONG SystemCpuDataSource::queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept
-{
+LONG SystemCpuDataSource::queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept {
     if (!querySystemInformation_) {
         return kStatusNotImplemented;
     }
@@ -55,13 +47,9 @@ LONG SystemCpuDataSource::queryProcessorTimes(void* data, ULONG size, ULONG& ret
 }
 
 SourceKey::SourceKey(SourceKey&& other) noexcept
-    : source_(std::exchange(other.source_, nullptr))
-    , key_(std::exchange(other.key_, nullptr))
-{
-}
+    : source_(std::exchange(other.source_, nullptr)), key_(std::exchange(other.key_, nullptr)) {}
 
-SourceKey& SourceKey::operator=(SourceKey&& other) noexcept
-{
+SourceKey& SourceKey::operator=(SourceKey&& other) noexcept {
     if (this != &other) {
         reset();
         source_ = std::exchange(other.source_, nullptr);
@@ -70,8 +58,7 @@ SourceKey& SourceKey::operator=(SourceKey&& other) noexcept
     return *this;
 }
 
-void SourceKey::reset() noexcept
-{
+void SourceKey::reset() noexcept {
     if (key_ && source_) {
         source_->closeKey(key_);
     }
@@ -79,8 +66,7 @@ void SourceKey::reset() noexcept
     source_ = nullptr;
 }
 
-SourceKey OpenSourceKey(ICpuDataSource& source, HKEY root, const char* path, REGSAM access) noexcept
-{
+SourceKey OpenSourceKey(ICpuDataSource& source, HKEY root, const char* path, REGSAM access) noexcept {
     HKEY key = nullptr;
     if (source.openKey(root, path, access, key) != ERROR_SUCCESS || !key) {
         return {};

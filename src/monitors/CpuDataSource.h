@@ -49,11 +49,7 @@ private:
 class SourceKey {
 public:
     SourceKey() noexcept = default;
-    SourceKey(ICpuDataSource& source, HKEY key) noexcept
-        : source_(&source)
-        , key_(key)
-    {
-    }
+    SourceKey(ICpuDataSource& source, HKEY key) noexcept : source_(&source), key_(key) {}
     SourceKey(SourceKey&& other) noexcept;
     SourceKey& operator=(SourceKey&& other) noexcept;
     SourceKey(const SourceKey&) = delete;
@@ -70,7 +66,6 @@ private:
 };
 
 // Opens root\path, or returns an empty key.
-SourceKey OpenSourceKey(
-    ICpuDataSource& source, HKEY root, const char* path, REGSAM access) noexcept;
+SourceKey OpenSourceKey(ICpuDataSource& source, HKEY root, const char* path, REGSAM access) noexcept;
 
 } // namespace monitors

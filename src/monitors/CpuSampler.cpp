@@ -27,18 +27,14 @@ constexpr char kStopStatKey[] = "PerfStats\\StopStat";
 constexpr char kCpuUsageValue[] = "KERNEL\\CPUUsage";
 constexpr double kPercent = 100.0;
 
-[[noreturn]] void ThrowSampleFailure(PerfDataStatus status)
-{
+[[noreturn]] void ThrowSampleFailure(PerfDataStatus status) {
     throw rtl::Error(status == PerfDataStatus::CounterMissing ? cpu_errors::kNoIdleCounter
                                                               : cpu_errors::kNoProcessorObject);
 }
 
 } // namespace
 
-CpuSampler::CpuSampler(ICpuDataSource& source)
-    : source_(source)
-    , perfBuffer_(kPerfBufferInitialSize)
-{
+CpuSampler::CpuSampler(ICpuDataSource& source) : source_(source), perfBuffer_(kPerfBufferInitialSize) {
     DWORD platform = 0;
     if (!source_.platformId(platform)) {
         throw rtl::Error(cpu_errors::kNoVersion);
@@ -46,8 +42,7 @@ CpuSampler::CpuSampler(ICpuDataSource& source)
     isNT_ = platform == VER_PLATFORM_WIN32_NT;
 }
 
-CpuSampler::~CpuSampler()
-{
+CpuSampler::~CpuSampler() {
     stopStatistic();
     // The query loaded the counter providers; closing the key lets them go.
     if (perfDataQueried_) {
@@ -55,8 +50,7 @@ CpuSampler::~CpuSampler()
     }
 }
 
-void CpuSampler::takeSample()
-{
+void CpuSampler::takeSample() {
     if (isNT_) {
         takeNtSample();
     } else {
@@ -64,8 +58,7 @@ void CpuSampler::takeSample()
     }
 }
 
-int CpuSampler::slotCount()
-{
+int CpuSampler::slotCount() {
     if (!isNT_) {
         return 1;
     }
@@ -75,8 +68,7 @@ int CpuSampler::slotCount()
     return core_.slotCount();
 }
 
-double CpuSampler::loadFraction(int index)
-{
+double CpuSampler::loadFraction(int index) {
     if (isNT_) {
         if (!core_.slotsFixed()) {
             takeNtSample();
@@ -92,8 +84,7 @@ double CpuSampler::loadFraction(int index)
     return reading_ / kPercent;
 }
 
-void CpuSampler::takeNtSample()
-{
+void CpuSampler::takeNtSample() {
     switch (ntSource_) {
     case NtSource::Registry:
         if (const PerfDataStatus status = sampleRegistry(); status != PerfDataStatus::Ok) {
@@ -118,8 +109,7 @@ void CpuSampler::takeNtSample()
     }
 }
 
-PerfDataStatus CpuSampler::sampleRegistry()
-{
+PerfDataStatus CpuSampler::sampleRegistry() {
     const auto data = queryPerfData();
     if (!data) {
         return PerfDataStatus::ObjectMissing;
@@ -132,21 +122,19 @@ PerfDataStatus CpuSampler::sampleRegistry()
     return PerfDataStatus::Ok;
 }
 
-bool CpuSampler::sampleKernel()
-{
+bool CpuSampler::sampleKernel() {
     const auto data = queryProcessorTimes();
     return data && RecordKernelSample(core_, *data);
 }
 
 // The bytes the query returned, or nothing when it failed: a failed query may
 // leave the previous sample in the buffer, which must not pass for a new one.
-std::optional<std::span<const std::byte>> CpuSampler::queryPerfData()
-{
+std::optional<std::span<const std::byte>> CpuSampler::queryPerfData() {
     perfDataQueried_ = true;
     for (;;) {
         DWORD size = static_cast<DWORD>(perfBuffer_.size());
         const LONG result = source_.queryValue(HKEY_PERFORMANCE_DATA, kProcessorObjectList,
-            reinterpret_cast<BYTE*>(perfBuffer_.data()), size);
+                                               reinterpret_cast<BYTE*>(perfBuffer_.data()), size);
         if (result == ERROR_SUCCESS) {
             return std::span<const std::byte>(perfBuffer_)
                 .first(std::min<std::size_t>(size, perfBuffer_.size()));
@@ -160,15 +148,14 @@ std::optional<std::span<const std::byte>> CpuSampler::queryPerfData()
     }
 }
 
-std::optional<std::span<const std::byte>> CpuSampler::queryProcessorTimes()
-{
+std::optional<std::span<const std::byte>> CpuSampler::queryProcessorTimes() {
     if (kernelBuffer_.empty()) {
         kernelBuffer_.resize(kKernelBufferInitialRecords * processor_times_layout::kRecordSize);
     }
     for (;;) {
         ULONG returned = 0;
-        const LONG status = source_.queryProcessorTimes(
-            kernelBuffer_.data(), static_cast<ULONG>(kernelBuffer_.size()), returned);
+        const LONG status = source_.queryProcessorTimes(kernelBuffer_.data(),
+                                                        static_cast<ULONG>(kernelBuffer_.size()), returned);
         if (status == kStatusSuccess) {
             return std::span<const std::byte>(kernelBuffer_)
                 .first(std::min<std::size_t>(returned, kernelBuffer_.size()));
@@ -180,12 +167,10 @@ std::optional<std::span<const std::byte>> CpuSampler::queryProcessorTimes()
     }
 }
 
-void CpuSampler::sampleStatistic()
-{
+void CpuSampler::sampleStatistic() {
     if (!statisticStarted_) {
         {
-            const SourceKey start
-                = OpenSourceKey(source_, HKEY_DYN_DATA, kStartStatKey, KEY_ALL_ACCESS);
+            const SourceKey start = OpenSourceKey(source_, HKEY_DYN_DATA, kStartStatKey, KEY_ALL_ACCESS);
             if (!start) {
                 throw rtl::Error(cpu_errors::kCannotStartStatistic);
             }
@@ -201,27 +186,24 @@ void CpuSampler::sampleStatistic()
     reading_ = readCpuUsage(statisticKey_).value_or(reading_);
 }
 
-void CpuSampler::stopStatistic() noexcept
-{
+void CpuSampler::stopStatistic() noexcept {
     if (!statisticStarted_) {
         return;
     }
     statisticStarted_ = false;
     statisticKey_.reset();
     // Reading this value is what stops the statistic; nothing to do if it fails.
-    if (const SourceKey stop
-        = OpenSourceKey(source_, HKEY_DYN_DATA, kStopStatKey, KEY_ALL_ACCESS)) {
+    if (const SourceKey stop = OpenSourceKey(source_, HKEY_DYN_DATA, kStopStatKey, KEY_ALL_ACCESS)) {
         readCpuUsage(stop);
     }
 }
 
-std::optional<DWORD> CpuSampler::readCpuUsage(const SourceKey& key) noexcept
-{
+std::optional<DWORD> CpuSampler::readCpuUsage(const SourceKey& key) noexcept {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (source_.queryValue(key.get(), kCpuUsageValue, reinterpret_cast<BYTE*>(&value), size)
-            != ERROR_SUCCESS
-        || size != sizeof(value)) {
+    if (source_.queryValue(key.get(), kCpuUsageValue, reinterpret_cast<BYTE*>(&value), size) !=
+            ERROR_SUCCESS ||
+        size != sizeof(value)) {
         return std::nullopt;
     }
     return value;

@@ -11,16 +11,13 @@ namespace {
 
 // Counters are compared modulo 2^64, so a counter that wraps still gives the
 // right difference and no subtraction can overflow.
-std::int64_t Advance(std::int64_t now, std::int64_t before) noexcept
-{
-    return static_cast<std::int64_t>(
-        static_cast<std::uint64_t>(now) - static_cast<std::uint64_t>(before));
+std::int64_t Advance(std::int64_t now, std::int64_t before) noexcept {
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(now) - static_cast<std::uint64_t>(before));
 }
 
 } // namespace
 
-void CpuSamplerCore::fixSlotCount(int count)
-{
+void CpuSamplerCore::fixSlotCount(int count) {
     if (slotsFixed() || count < 0) {
         return;
     }
@@ -32,16 +29,14 @@ void CpuSamplerCore::fixSlotCount(int count)
     slotCount_ = count;
 }
 
-CpuSlotWrite CpuSamplerCore::beginSample() noexcept
-{
+CpuSlotWrite CpuSamplerCore::beginSample() noexcept {
     // Same sizes since fixSlotCount: copies in place, allocates nothing.
     std::ranges::copy(idle_, previousIdle_.begin());
     std::ranges::copy(clock_, previousClock_.begin());
     return {idle_, clock_};
 }
 
-double CpuSamplerCore::loadFraction(int index) const
-{
+double CpuSamplerCore::loadFraction(int index) const {
     if (index < 0 || index >= slotCount_) {
         throw rtl::Error(cpu_errors::kIndexOutOfBounds);
     }
@@ -49,9 +44,8 @@ double CpuSamplerCore::loadFraction(int index) const
     if (previousClock_[i] == 0 || clock_[i] == previousClock_[i]) {
         return 0.0;
     }
-    return 1.0
-        - static_cast<double>(Advance(idle_[i], previousIdle_[i]))
-        / static_cast<double>(Advance(clock_[i], previousClock_[i]));
+    return 1.0 - static_cast<double>(Advance(idle_[i], previousIdle_[i])) /
+                     static_cast<double>(Advance(clock_[i], previousClock_[i]));
 }
 
 } // namespace monitors

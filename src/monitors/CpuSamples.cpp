@@ -6,8 +6,7 @@
 
 namespace monitors {
 
-void RecordRegistrySample(CpuSamplerCore& core, const ProcessorCounters& found)
-{
+void RecordRegistrySample(CpuSamplerCore& core, const ProcessorCounters& found) {
     if (!core.slotsFixed()) {
         core.fixSlotCount(found.instanceCount());
     }
@@ -17,8 +16,7 @@ void RecordRegistrySample(CpuSamplerCore& core, const ProcessorCounters& found)
     std::fill_n(slots.clock.begin(), written, found.systemTime());
 }
 
-bool RecordKernelSample(CpuSamplerCore& core, std::span<const std::byte> processorTimes)
-{
+bool RecordKernelSample(CpuSamplerCore& core, std::span<const std::byte> processorTimes) {
     const int records = ProcessorRecordCount(processorTimes);
     if (records == 0) {
         return false;

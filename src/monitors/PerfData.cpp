@@ -14,8 +14,7 @@ namespace {
 using namespace perf_layout;
 using Offset = ByteView::Offset;
 
-std::optional<std::int64_t> ReadSystemTime(const ByteView& block) noexcept
-{
+std::optional<std::int64_t> ReadSystemTime(const ByteView& block) noexcept {
     std::array<std::uint16_t, kSystemTimeSize / sizeof(std::uint16_t)> words{};
     for (std::size_t i = 0; i < words.size(); ++i) {
         const auto word = block.read<std::uint16_t>(kBlockSystemTime + i * sizeof(std::uint16_t));
@@ -24,15 +23,14 @@ std::optional<std::int64_t> ReadSystemTime(const ByteView& block) noexcept
         }
         words[i] = *word;
     }
-    const SystemTimeFields fields{
-        words[0], words[1], words[2], words[3], words[4], words[5], words[6], words[7]};
+    const SystemTimeFields fields{words[0], words[1], words[2], words[3],
+                                  words[4], words[5], words[6], words[7]};
     return SystemTimeToTicks(fields);
 }
 
 // The first object with the processor title. Every object must be at least a
 // whole header long, which also guarantees that the walk moves forward.
-std::optional<ByteView> FindProcessorObject(const ByteView& block) noexcept
-{
+std::optional<ByteView> FindProcessorObject(const ByteView& block) noexcept {
     const auto headerLength = block.read<std::uint32_t>(kBlockHeaderLength);
     const auto objectCount = block.read<std::uint32_t>(kBlockNumObjectTypes);
     if (!headerLength || !objectCount || *headerLength < kBlockSize) {
@@ -58,8 +56,7 @@ std::optional<ByteView> FindProcessorObject(const ByteView& block) noexcept
 
 // CounterOffset of the idle-time counter among the definitions that follow the
 // object's header and end where its instances begin.
-std::optional<std::uint32_t> FindIdleCounterOffset(const ByteView& object) noexcept
-{
+std::optional<std::uint32_t> FindIdleCounterOffset(const ByteView& object) noexcept {
     // The object is at least kObjectSize long, so its header fields are all there.
     const std::uint32_t headerLength = *object.read<std::uint32_t>(kObjectHeaderLength);
     const std::uint32_t definitionLength = *object.read<std::uint32_t>(kObjectDefinitionLength);
@@ -77,8 +74,7 @@ std::optional<std::uint32_t> FindIdleCounterOffset(const ByteView& object) noexc
         if (!length || *length < kCounterDefinitionSize || !definitions->contains(at, *length)) {
             return std::nullopt;
         }
-        if (definitions->read<std::uint32_t>(at + kCounterNameTitleIndex)
-            == kProcessorTimeCounterTitle) {
+        if (definitions->read<std::uint32_t>(at + kCounterNameTitleIndex) == kProcessorTimeCounterTitle) {
             return definitions->read<std::uint32_t>(at + kCounterOffset);
         }
         at += *length;
@@ -88,29 +84,26 @@ std::optional<std::uint32_t> FindIdleCounterOffset(const ByteView& object) noexc
 
 } // namespace
 
-int ProcessorCounters::walkInstances(
-    std::uint64_t limit, std::span<std::int64_t> values) const noexcept
-{
+int ProcessorCounters::walkInstances(std::uint64_t limit, std::span<std::int64_t> values) const noexcept {
     int count = 0;
     Offset at = firstInstance_;
     // Each step consumes at least an instance header and a counter block that
     // holds the value, so the walk ends within the object whatever the lengths say.
     while (static_cast<std::uint64_t>(count) < limit) {
         const auto instanceLength = object_.read<std::uint32_t>(at + kInstanceByteLength);
-        if (!instanceLength || *instanceLength < kInstanceDefinitionSize
-            || !object_.contains(at, *instanceLength)) {
+        if (!instanceLength || *instanceLength < kInstanceDefinitionSize ||
+            !object_.contains(at, *instanceLength)) {
             break;
         }
         const Offset block = at + *instanceLength;
         const auto blockLength = object_.read<std::uint32_t>(block + kCounterBlockByteLength);
-        if (!blockLength || *blockLength < kCounterBlockSize
-            || static_cast<Offset>(counterOffset_) + sizeof(std::int64_t) > *blockLength
-            || !object_.contains(block, *blockLength)) {
+        if (!blockLength || *blockLength < kCounterBlockSize ||
+            static_cast<Offset>(counterOffset_) + sizeof(std::int64_t) > *blockLength ||
+            !object_.contains(block, *blockLength)) {
             break;
         }
         if (!values.empty()) {
-            values[static_cast<std::size_t>(count)]
-                = *object_.read<std::int64_t>(block + counterOffset_);
+            values[static_cast<std::size_t>(count)] = *object_.read<std::int64_t>(block + counterOffset_);
         }
         ++count;
         at = block + *blockLength;
@@ -118,18 +111,13 @@ int ProcessorCounters::walkInstances(
     return count;
 }
 
-int ProcessorCounters::instanceCount() const noexcept
-{
-    return walkInstances(declaredInstances_, {});
-}
+int ProcessorCounters::instanceCount() const noexcept { return walkInstances(declaredInstances_, {}); }
 
-int ProcessorCounters::readValues(std::span<std::int64_t> values) const noexcept
-{
+int ProcessorCounters::readValues(std::span<std::int64_t> values) const noexcept {
     return walkInstances(std::min<std::uint64_t>(declaredInstances_, values.size()), values);
 }
 
-ProcessorCounters FindProcessorCounters(std::span<const std::byte> data) noexcept
-{
+ProcessorCounters FindProcessorCounters(std::span<const std::byte> data) noexcept {
     const ByteView block(data);
     ProcessorCounters found;
     const auto time = ReadSystemTime(block);
@@ -150,9 +138,8 @@ ProcessorCounters FindProcessorCounters(std::span<const std::byte> data) noexcep
     // A negative count means an object without instances; no processor to read then.
     found.declaredInstances_ = declared > 0 ? static_cast<std::uint32_t>(declared) : 0;
     const std::uint64_t first = std::min<std::uint64_t>(1, found.declaredInstances_);
-    found.status_ = first == 1 && found.walkInstances(first, {}) == 1
-        ? PerfDataStatus::Ok
-        : PerfDataStatus::ObjectMissing;
+    found.status_ = first == 1 && found.walkInstances(first, {}) == 1 ? PerfDataStatus::Ok
+                                                                      : PerfDataStatus::ObjectMissing;
     return found;
 }
 

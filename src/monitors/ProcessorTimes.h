@@ -23,6 +23,6 @@ int ProcessorRecordCount(std::span<const std::byte> data) noexcept;
 // idle[i] := idle time, clock[i] := kernel + user time (the whole interval the
 // processor was accounted for). Returns how many were written.
 int ReadProcessorTimes(std::span<const std::byte> data, std::span<std::int64_t> idle,
-    std::span<std::int64_t> clock) noexcept;
+                       std::span<std::int64_t> clock) noexcept;
 
 } // namespace monitors

@@ -20,12 +20,11 @@ constexpr std::int64_t kTicksPerDay = kTicksPerHour * kHoursPerDay;
 
 } // namespace
 
-std::optional<std::int64_t> SystemTimeToTicks(const SystemTimeFields& time) noexcept
-{
+std::optional<std::int64_t> SystemTimeToTicks(const SystemTimeFields& time) noexcept {
     using namespace std::chrono;
-    if (time.year < kFirstYear || time.year > kLastYear || time.hour >= kHoursPerDay
-        || time.minute >= kMinutesPerHour || time.second >= kSecondsPerMinute
-        || time.milliseconds >= kMillisecondsPerSecond) {
+    if (time.year < kFirstYear || time.year > kLastYear || time.hour >= kHoursPerDay ||
+        time.minute >= kMinutesPerHour || time.second >= kSecondsPerMinute ||
+        time.milliseconds >= kMillisecondsPerSecond) {
         return std::nullopt;
     }
     const year_month_day date{year{time.year}, month{time.month}, day{time.day}};
@@ -35,8 +34,8 @@ std::optional<std::int64_t> SystemTimeToTicks(const SystemTimeFields& time) noex
     constexpr year_month_day kEpoch{year{kFirstYear}, January, day{1}};
     const std::int64_t days = (sys_days{date} - sys_days{kEpoch}).count();
     // The last accepted instant, 31 December 30827 23:59:59.999, is below 2^63.
-    return days * kTicksPerDay + time.hour * kTicksPerHour + time.minute * kTicksPerMinute
-        + time.second * kTicksPerSecond + time.milliseconds * kTicksPerMillisecond;
+    return days * kTicksPerDay + time.hour * kTicksPerHour + time.minute * kTicksPerMinute +
+           time.second * kTicksPerSecond + time.milliseconds * kTicksPerMillisecond;
 }
 
 } // namespace monitors

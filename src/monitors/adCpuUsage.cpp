@@ -9,8 +9,7 @@ namespace {
 
 std::optional<monitors::CpuSampler> g_sampler;
 
-monitors::CpuSampler& Sampler()
-{
+monitors::CpuSampler& Sampler() {
     if (!g_sampler) {
         throw rtl::Error("The CPU sampler is not initialised");
     }
@@ -19,34 +18,20 @@ monitors::CpuSampler& Sampler()
 
 } // namespace
 
-void InitCpuSampler()
-{
+void InitCpuSampler() {
     static monitors::SystemCpuDataSource system;
     InitCpuSampler(system);
 }
 
-void InitCpuSampler(monitors::ICpuDataSource& source)
-{
+void InitCpuSampler(monitors::ICpuDataSource& source) {
     g_sampler.reset();
     g_sampler.emplace(source);
 }
 
-void TakeCpuSample()
-{
-    Sampler().takeSample();
-}
+void TakeCpuSample() { Sampler().takeSample(); }
 
-int CpuSlotCount()
-{
-    return Sampler().slotCount();
-}
+int CpuSlotCount() { return Sampler().slotCount(); }
 
-double CpuLoadFraction(int index)
-{
-    return Sampler().loadFraction(index);
-}
+double CpuLoadFraction(int index) { return Sampler().loadFraction(index); }
 
-void CloseCpuSampler()
-{
-    g_sampler.reset();
-}
+void CloseCpuSampler() { g_sampler.reset(); }

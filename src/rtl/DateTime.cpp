@@ -19,23 +19,17 @@ constexpr int DaysInWeek = 7;
 
 constexpr int MonthLengths[MonthsPerYear] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-constexpr bool LeapYear(int year)
-{
-    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
+constexpr bool LeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
-constexpr int MonthLength(int year, int month)
-{
+constexpr int MonthLength(int year, int month) {
     return month == 2 && LeapYear(year) ? MonthLengths[1] + 1 : MonthLengths[month - 1];
 }
 
 // Days from 1 January of year 1 (day 1) to the given date, proleptic Gregorian.
-constexpr std::int64_t DayNumber(int year, int month, int day)
-{
+constexpr std::int64_t DayNumber(int year, int month, int day) {
     const std::int64_t y = year - 1;
     std::int64_t n = y * DaysPerYear + y / 4 - y / 100 + y / 400;
-    for (int m = 1; m < month; ++m)
-        n += MonthLength(year, m);
+    for (int m = 1; m < month; ++m) n += MonthLength(year, m);
     return n + day;
 }
 
@@ -49,14 +43,12 @@ constexpr DayOfWeek EpochWeekDay = DayOfWeek::Saturday;
 // seconds a hair under 25. Comparisons allow for that much and no more.
 constexpr double SlackUlps = 4.0;
 
-double RoundingSlack(double a, double b)
-{
+double RoundingSlack(double a, double b) {
     const double magnitude = std::max({std::fabs(a), std::fabs(b), 1.0});
     return SlackUlps * (std::nextafter(magnitude, std::numeric_limits<double>::infinity()) - magnitude);
 }
 
-void DecodeDayNumber(std::int64_t serial, DateTimeParts& parts)
-{
+void DecodeDayNumber(std::int64_t serial, DateTimeParts& parts) {
     std::int64_t t = serial + EpochDayNumber - 1; // days since 1 Jan of year 1, 0-based
     const std::int64_t cycles400 = t / DaysPer400Years;
     t %= DaysPer400Years;
@@ -77,85 +69,56 @@ void DecodeDayNumber(std::int64_t serial, DateTimeParts& parts)
     parts.Day = static_cast<int>(t) + 1;
 
     const std::int64_t fromEpoch = ((serial % DaysInWeek) + DaysInWeek) % DaysInWeek;
-    parts.WeekDay = static_cast<DayOfWeek>(
-        (static_cast<int>(EpochWeekDay) - 1 + fromEpoch) % DaysInWeek + 1);
+    parts.WeekDay = static_cast<DayOfWeek>((static_cast<int>(EpochWeekDay) - 1 + fromEpoch) % DaysInWeek + 1);
 }
 
 } // namespace
 
-std::int64_t SecondsBetween(TDateTime a, TDateTime b)
-{
+std::int64_t SecondsBetween(TDateTime a, TDateTime b) {
     return TruncToInt64((std::fabs(a - b) + RoundingSlack(a, b)) * SecondsPerDay);
 }
 
-bool IsLater(TDateTime a, TDateTime b)
-{
-    return a - b >= OneMillisecond - RoundingSlack(a, b);
-}
+bool IsLater(TDateTime a, TDateTime b) { return a - b >= OneMillisecond - RoundingSlack(a, b); }
 
-bool IsSameMoment(TDateTime a, TDateTime b)
-{
-    return CompareDateTime(a, b) == 0;
-}
+bool IsSameMoment(TDateTime a, TDateTime b) { return CompareDateTime(a, b) == 0; }
 
-int CompareDateTime(TDateTime a, TDateTime b)
-{
-    if (IsLater(a, b))
-        return 1;
-    if (IsLater(b, a))
-        return -1;
+int CompareDateTime(TDateTime a, TDateTime b) {
+    if (IsLater(a, b)) return 1;
+    if (IsLater(b, a)) return -1;
     return 0;
 }
 
-TDateTime IncDay(TDateTime t, std::int64_t days)
-{
-    return t + static_cast<double>(days);
-}
+TDateTime IncDay(TDateTime t, std::int64_t days) { return t + static_cast<double>(days); }
 
-TDateTime IncHour(TDateTime t, std::int64_t hours)
-{
+TDateTime IncHour(TDateTime t, std::int64_t hours) {
     return (t * HoursPerDay + static_cast<double>(hours)) / HoursPerDay;
 }
 
-TDateTime IncMinute(TDateTime t, std::int64_t minutes)
-{
+TDateTime IncMinute(TDateTime t, std::int64_t minutes) {
     return (t * MinutesPerDay + static_cast<double>(minutes)) / MinutesPerDay;
 }
 
-TDateTime IncSecond(TDateTime t, std::int64_t seconds)
-{
+TDateTime IncSecond(TDateTime t, std::int64_t seconds) {
     return (t * SecondsPerDay + static_cast<double>(seconds)) / SecondsPerDay;
 }
 
-TDateTime DateOf(TDateTime t)
-{
-    return std::trunc(t);
-}
+TDateTime DateOf(TDateTime t) { return std::trunc(t); }
 
-TDateTime TimeOf(TDateTime t)
-{
-    return std::fabs(t - std::trunc(t));
-}
+TDateTime TimeOf(TDateTime t) { return std::fabs(t - std::trunc(t)); }
 
-TDateTime CombineDateTime(TDateTime date, TDateTime time)
-{
+TDateTime CombineDateTime(TDateTime date, TDateTime time) {
     const double day = DateOf(date);
     const double fraction = TimeOf(time);
     return day < 0 ? day - fraction : day + fraction;
 }
 
-bool IsLeapYear(int year)
-{
-    return LeapYear(year);
-}
+bool IsLeapYear(int year) { return LeapYear(year); }
 
-int DaysInMonth(int year, int month)
-{
+int DaysInMonth(int year, int month) {
     return month >= 1 && month <= MonthsPerYear ? MonthLength(year, month) : 0;
 }
 
-bool TryEncodeDate(int year, int month, int day, TDateTime& result)
-{
+bool TryEncodeDate(int year, int month, int day, TDateTime& result) {
     if (year < MinYear || year > MaxYear || month < 1 || month > MonthsPerYear || day < 1 ||
         day > MonthLength(year, month))
         return false;
@@ -163,8 +126,7 @@ bool TryEncodeDate(int year, int month, int day, TDateTime& result)
     return true;
 }
 
-bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result)
-{
+bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result) {
     if (hour < 0 || hour >= HoursPerDay || minute < 0 || minute >= MinutesPerHour || second < 0 ||
         second >= SecondsPerMinute || msec < 0 || msec >= MSecsPerSecond)
         return false;
@@ -174,8 +136,7 @@ bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result
 }
 
 bool TryEncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec,
-                       TDateTime& result)
-{
+                       TDateTime& result) {
     TDateTime date = 0;
     TDateTime time = 0;
     if (!TryEncodeDate(year, month, day, date) || !TryEncodeTime(hour, minute, second, msec, time))
@@ -184,40 +145,31 @@ bool TryEncodeDateTime(int year, int month, int day, int hour, int minute, int s
     return true;
 }
 
-TDateTime EncodeDate(int year, int month, int day)
-{
+TDateTime EncodeDate(int year, int month, int day) {
     TDateTime result = 0;
-    if (!TryEncodeDate(year, month, day, result))
-        throw Error("Invalid argument to date encode");
+    if (!TryEncodeDate(year, month, day, result)) throw Error("Invalid argument to date encode");
     return result;
 }
 
-TDateTime EncodeTime(int hour, int minute, int second, int msec)
-{
+TDateTime EncodeTime(int hour, int minute, int second, int msec) {
     TDateTime result = 0;
-    if (!TryEncodeTime(hour, minute, second, msec, result))
-        throw Error("Invalid argument to time encode");
+    if (!TryEncodeTime(hour, minute, second, msec, result)) throw Error("Invalid argument to time encode");
     return result;
 }
 
-TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec)
-{
+TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec) {
     return CombineDateTime(EncodeDate(year, month, day), EncodeTime(hour, minute, second, msec));
 }
 
-bool TryDecodeDateTime(TDateTime t, DateTimeParts& parts)
-{
-    if (!std::isfinite(t))
-        return false;
+bool TryDecodeDateTime(TDateTime t, DateTimeParts& parts) {
+    if (!std::isfinite(t)) return false;
     const double whole = std::trunc(t);
-    if (whole < static_cast<double>(MinSerialDay) || whole > static_cast<double>(MaxSerialDay))
-        return false;
+    if (whole < static_cast<double>(MinSerialDay) || whole > static_cast<double>(MaxSerialDay)) return false;
     auto day = static_cast<std::int64_t>(whole);
     auto msec = std::llround(std::fabs(t - whole) * MSecsPerDay);
     if (msec >= MSecsPerDay) { // rounded up to the next midnight
         msec -= MSecsPerDay;
-        if (++day > MaxSerialDay)
-            return false;
+        if (++day > MaxSerialDay) return false;
     }
     DecodeDayNumber(day, parts);
     const auto ms = static_cast<int>(msec);
@@ -228,11 +180,9 @@ bool TryDecodeDateTime(TDateTime t, DateTimeParts& parts)
     return true;
 }
 
-DateTimeParts DecodeDateTime(TDateTime t)
-{
+DateTimeParts DecodeDateTime(TDateTime t) {
     DateTimeParts parts;
-    if (!TryDecodeDateTime(t, parts))
-        throw Error("Invalid argument to date decode");
+    if (!TryDecodeDateTime(t, parts)) throw Error("Invalid argument to date decode");
     return parts;
 }
 

@@ -10,14 +10,14 @@
 namespace rtl {
 namespace {
 
-constexpr std::array<const char*, 12> ShortMonthNames = {
-    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-constexpr std::array<const char*, 12> LongMonthNames = {
-    "January", "February", "March", "April", "May", "June",
-    "July", "August", "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<const char*, 12> LongMonthNames = {"January",   "February", "March",    "April",
+                                                        "May",       "June",     "July",     "August",
+                                                        "September", "October",  "November", "December"};
 constexpr std::array<const char*, 7> ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-constexpr std::array<const char*, 7> LongDayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+constexpr std::array<const char*, 7> LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                     "Thursday", "Friday", "Saturday"};
 
 constexpr char Quote = '\'';
 constexpr char PatternDateSeparator = '/';
@@ -28,43 +28,31 @@ constexpr std::size_t MaxDayMonthDigits = 2;
 constexpr std::size_t MaxYearDigits = 4;
 constexpr std::size_t MaxTimeFieldDigits = 2;
 
-void AppendNumber(std::string& out, int value, int minDigits)
-{
+void AppendNumber(std::string& out, int value, int minDigits) {
     const std::string digits = std::to_string(value);
     if (static_cast<int>(digits.size()) < minDigits)
         out.append(static_cast<std::size_t>(minDigits) - digits.size(), '0');
     out += digits;
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
 }
 
-char LowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool EqualNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 // Runs of one letter in a pattern, with quoted text and other characters as literals.
 template <typename OnRun, typename OnLiteral>
-void ScanPattern(std::string_view pattern, OnRun onRun, OnLiteral onLiteral)
-{
+void ScanPattern(std::string_view pattern, OnRun onRun, OnLiteral onLiteral) {
     std::size_t i = 0;
     while (i < pattern.size()) {
         const char c = pattern[i];
@@ -89,8 +77,7 @@ void ScanPattern(std::string_view pattern, OnRun onRun, OnLiteral onLiteral)
             }
         } else if (c == 'd' || c == 'M' || c == 'y') {
             std::size_t run = 1;
-            while (i + run < pattern.size() && pattern[i + run] == c)
-                ++run;
+            while (i + run < pattern.size() && pattern[i + run] == c) ++run;
             onRun(c, run);
             i += run;
         } else {
@@ -101,27 +88,22 @@ void ScanPattern(std::string_view pattern, OnRun onRun, OnLiteral onLiteral)
 }
 
 // Digits only, at most maxDigits of them.
-std::optional<int> ParseField(std::string_view s, std::size_t maxDigits)
-{
-    if (s.empty() || s.size() > maxDigits)
-        return std::nullopt;
+std::optional<int> ParseField(std::string_view s, std::size_t maxDigits) {
+    if (s.empty() || s.size() > maxDigits) return std::nullopt;
     int value = 0;
     for (const char c : s) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
     }
     return value;
 }
 
-std::vector<std::string_view> Split(std::string_view s, char separator)
-{
+std::vector<std::string_view> Split(std::string_view s, char separator) {
     std::vector<std::string_view> parts;
     for (;;) {
         const auto at = s.find(separator);
         parts.push_back(s.substr(0, at));
-        if (at == std::string_view::npos)
-            return parts;
+        if (at == std::string_view::npos) return parts;
         s.remove_prefix(at + 1);
     }
 }
@@ -129,8 +111,7 @@ std::vector<std::string_view> Split(std::string_view s, char separator)
 enum class Meridiem { None, Am, Pm };
 
 // Takes a designator off the front or the back of s, the longest that fits.
-Meridiem TakeDesignator(std::string_view& s, const TFormatSettings& fs)
-{
+Meridiem TakeDesignator(std::string_view& s, const TFormatSettings& fs) {
     const std::array<std::pair<std::string_view, Meridiem>, 4> candidates = {{
         {fs.AmDesignator, Meridiem::Am},
         {fs.PmDesignator, Meridiem::Pm},
@@ -142,8 +123,7 @@ Meridiem TakeDesignator(std::string_view& s, const TFormatSettings& fs)
     Meridiem best = Meridiem::None;
     for (const auto& [designator, meridiem] : candidates) {
         const std::size_t n = designator.size();
-        if (n == 0 || n > s.size() || n <= bestLength)
-            continue;
+        if (n == 0 || n > s.size() || n <= bestLength) continue;
         if (EqualNoCase(s.substr(0, n), designator)) {
             bestLength = n;
             atFront = true;
@@ -164,43 +144,35 @@ Meridiem TakeDesignator(std::string_view& s, const TFormatSettings& fs)
     return best;
 }
 
-std::optional<TDateTime> ParseTime(std::string_view text, const TFormatSettings& fs)
-{
+std::optional<TDateTime> ParseTime(std::string_view text, const TFormatSettings& fs) {
     std::string_view s = Trim(text);
     const Meridiem meridiem = TakeDesignator(s, fs);
     const auto fields = Split(s, fs.TimeSeparator);
-    if (fields.size() < 2 || fields.size() > 3)
-        return std::nullopt;
+    if (fields.size() < 2 || fields.size() > 3) return std::nullopt;
     int values[3] = {0, 0, 0};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const auto value = ParseField(fields[i], MaxTimeFieldDigits);
-        if (!value)
-            return std::nullopt;
+        if (!value) return std::nullopt;
         values[i] = *value;
     }
     int hour = values[0];
     if (meridiem != Meridiem::None) {
-        if (hour < 1 || hour > HoursPerHalfDay)
-            return std::nullopt;
+        if (hour < 1 || hour > HoursPerHalfDay) return std::nullopt;
         hour %= HoursPerHalfDay;
-        if (meridiem == Meridiem::Pm)
-            hour += HoursPerHalfDay;
+        if (meridiem == Meridiem::Pm) hour += HoursPerHalfDay;
     }
     TDateTime result = 0;
-    if (!TryEncodeTime(hour, values[1], values[2], 0, result))
-        return std::nullopt;
+    if (!TryEncodeTime(hour, values[1], values[2], 0, result)) return std::nullopt;
     return result;
 }
 
 enum class DatePart { Day, Month, Year };
 
 // The order of day, month and year in the pattern; parts it lacks follow in US order.
-std::array<DatePart, 3> DateOrder(std::string_view pattern)
-{
+std::array<DatePart, 3> DateOrder(std::string_view pattern) {
     std::vector<DatePart> order;
     const auto add = [&order](DatePart part) {
-        if (std::find(order.begin(), order.end(), part) == order.end())
-            order.push_back(part);
+        if (std::find(order.begin(), order.end(), part) == order.end()) order.push_back(part);
     };
     ScanPattern(
         pattern,
@@ -208,30 +180,24 @@ std::array<DatePart, 3> DateOrder(std::string_view pattern)
             add(letter == 'd' ? DatePart::Day : letter == 'M' ? DatePart::Month : DatePart::Year);
         },
         [](char) {});
-    for (const DatePart part : {DatePart::Month, DatePart::Day, DatePart::Year})
-        add(part);
+    for (const DatePart part : {DatePart::Month, DatePart::Day, DatePart::Year}) add(part);
     return {order[0], order[1], order[2]};
 }
 
-int WindowedYear(int twoDigitYear, int currentYear)
-{
+int WindowedYear(int twoDigitYear, int currentYear) {
     const int first = currentYear - TwoDigitYearWindowBack;
     int year = first - first % YearsPerCentury + twoDigitYear;
-    if (year < first)
-        year += YearsPerCentury;
+    if (year < first) year += YearsPerCentury;
     return year;
 }
 
-std::optional<TDateTime> ParseDate(std::string_view text, const TFormatSettings& fs, TDateTime today)
-{
+std::optional<TDateTime> ParseDate(std::string_view text, const TFormatSettings& fs, TDateTime today) {
     auto fields = Split(Trim(text), fs.DateSeparator);
     // "24.12." is how many write a day without a year; some patterns end in the separator too.
-    if (fields.size() > 2 && Trim(fields.back()).empty())
-        fields.pop_back();
+    if (fields.size() > 2 && Trim(fields.back()).empty()) fields.pop_back();
     for (auto& field : fields)
         field = Trim(field); // patterns such as "yyyy. M. d." put blanks between the parts
-    if (fields.size() < 2 || fields.size() > 3)
-        return std::nullopt;
+    if (fields.size() < 2 || fields.size() > 3) return std::nullopt;
     const bool hasYear = fields.size() == 3;
 
     int day = 0;
@@ -239,12 +205,10 @@ std::optional<TDateTime> ParseDate(std::string_view text, const TFormatSettings&
     int year = DecodeDateTime(today).Year;
     std::size_t next = 0;
     for (const DatePart part : DateOrder(fs.ShortDateFormat)) {
-        if (part == DatePart::Year && !hasYear)
-            continue;
+        if (part == DatePart::Year && !hasYear) continue;
         const std::string_view field = fields[next++];
         const auto value = ParseField(field, part == DatePart::Year ? MaxYearDigits : MaxDayMonthDigits);
-        if (!value)
-            return std::nullopt;
+        if (!value) return std::nullopt;
         if (part == DatePart::Day)
             day = *value;
         else if (part == DatePart::Month)
@@ -253,15 +217,13 @@ std::optional<TDateTime> ParseDate(std::string_view text, const TFormatSettings&
             year = field.size() <= 2 ? WindowedYear(*value, year) : *value;
     }
     TDateTime result = 0;
-    if (!TryEncodeDate(year, month, day, result))
-        return std::nullopt;
+    if (!TryEncodeDate(year, month, day, result)) return std::nullopt;
     return result;
 }
 
 } // namespace
 
-std::string DateText(TDateTime t, const TFormatSettings& fs)
-{
+std::string DateText(TDateTime t, const TFormatSettings& fs) {
     const DateTimeParts p = DecodeDateTime(t);
     std::string out;
     ScanPattern(
@@ -292,16 +254,14 @@ std::string DateText(TDateTime t, const TFormatSettings& fs)
     return out;
 }
 
-std::string TimeText(TDateTime t, const TFormatSettings& fs)
-{
+std::string TimeText(TDateTime t, const TFormatSettings& fs) {
     const DateTimeParts p = DecodeDateTime(t);
     int hour = p.Hour;
     const std::string* designator = nullptr;
     if (fs.TwelveHourClock) {
         designator = hour < HoursPerHalfDay ? &fs.AmDesignator : &fs.PmDesignator;
         hour %= HoursPerHalfDay;
-        if (hour == 0)
-            hour = HoursPerHalfDay;
+        if (hour == 0) hour = HoursPerHalfDay;
     }
     std::string time;
     AppendNumber(time, hour, fs.LeadingZeroHours ? 2 : 1);
@@ -310,29 +270,23 @@ std::string TimeText(TDateTime t, const TFormatSettings& fs)
     time += fs.TimeSeparator;
     AppendNumber(time, p.Second, 2);
 
-    if (designator == nullptr || designator->empty())
-        return time;
+    if (designator == nullptr || designator->empty()) return time;
     return fs.AmPmBeforeTime ? *designator + ' ' + time : time + ' ' + *designator;
 }
 
-TDateTime StrToTime(std::string_view text, const TFormatSettings& fs)
-{
-    if (const auto result = ParseTime(text, fs))
-        return *result;
+TDateTime StrToTime(std::string_view text, const TFormatSettings& fs) {
+    if (const auto result = ParseTime(text, fs)) return *result;
     throw Error(InvalidTimeText(text));
 }
 
-TDateTime StrToDate(std::string_view text, const TFormatSettings& fs, TDateTime today)
-{
-    if (const auto result = ParseDate(text, fs, today))
-        return *result;
+TDateTime StrToDate(std::string_view text, const TFormatSettings& fs, TDateTime today) {
+    if (const auto result = ParseDate(text, fs, today)) return *result;
     throw Error(InvalidDateText(text));
 }
 
 namespace {
 // Built by appending: gcc 12 warns falsely (-Wrestrict) on "'" + std::string(...).
-std::string QuotedError(std::string_view text, std::string_view complaint)
-{
+std::string QuotedError(std::string_view text, std::string_view complaint) {
     std::string message(1, '\'');
     message.append(text);
     message.append("' ");
@@ -341,18 +295,11 @@ std::string QuotedError(std::string_view text, std::string_view complaint)
 }
 } // namespace
 
-std::string InvalidTimeText(std::string_view text)
-{
-    return QuotedError(text, "is not a valid time");
-}
+std::string InvalidTimeText(std::string_view text) { return QuotedError(text, "is not a valid time"); }
 
-std::string InvalidDateText(std::string_view text)
-{
-    return QuotedError(text, "is not a valid date");
-}
+std::string InvalidDateText(std::string_view text) { return QuotedError(text, "is not a valid date"); }
 
-std::string DateIsLessThanMinimumText(TDateTime minimum, const TFormatSettings& fs)
-{
+std::string DateIsLessThanMinimumText(TDateTime minimum, const TFormatSettings& fs) {
     return "Date is less than minimum of " + DateText(minimum, fs);
 }
 

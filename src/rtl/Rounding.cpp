@@ -15,39 +15,30 @@ constexpr std::size_t BufferSize = 400;
 
 } // namespace
 
-std::int64_t TruncToInt64(double value)
-{
-    if (std::isnan(value))
-        return 0;
+std::int64_t TruncToInt64(double value) {
+    if (std::isnan(value)) return 0;
     // 2^63 is exactly representable; anything at or past it does not fit.
     constexpr double Limit = 9223372036854775808.0;
-    if (value >= Limit)
-        return std::numeric_limits<std::int64_t>::max();
-    if (value <= -Limit)
-        return std::numeric_limits<std::int64_t>::min();
+    if (value >= Limit) return std::numeric_limits<std::int64_t>::max();
+    if (value <= -Limit) return std::numeric_limits<std::int64_t>::min();
     return static_cast<std::int64_t>(value);
 }
 
-std::int64_t RoundHalfEven(double value)
-{
+std::int64_t RoundHalfEven(double value) {
     const double below = std::floor(value);
     const double excess = value - below; // exact for any finite double
-    if (excess > 0.5 || (excess == 0.5 && std::fmod(below, 2.0) != 0.0))
-        return TruncToInt64(below + 1.0);
+    if (excess > 0.5 || (excess == 0.5 && std::fmod(below, 2.0) != 0.0)) return TruncToInt64(below + 1.0);
     return TruncToInt64(below);
 }
 
-std::string FormatFixed3(double value, char decimalSeparator)
-{
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
+std::string FormatFixed3(double value, char decimalSeparator) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
     char buffer[BufferSize];
-    const auto [end, ec] = std::to_chars(buffer, buffer + BufferSize, std::fabs(value), std::chars_format::fixed);
-    if (ec != std::errc{})
-        return "NAN"; // cannot happen with this buffer size
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + BufferSize, std::fabs(value), std::chars_format::fixed);
+    if (ec != std::errc{}) return "NAN"; // cannot happen with this buffer size
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t point = text.find('.');
     std::string integer(text.substr(0, point));
@@ -59,8 +50,7 @@ std::string FormatFixed3(double value, char decimalSeparator)
         // Carry through the decimals into the integer digits.
         std::string digits = integer + decimals;
         std::size_t i = digits.size();
-        while (i > 0 && digits[i - 1] == '9')
-            digits[--i] = '0';
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
         if (i == 0)
             digits.insert(digits.begin(), '1');
         else
@@ -72,8 +62,7 @@ std::string FormatFixed3(double value, char decimalSeparator)
     const bool zero = integer.find_first_not_of('0') == std::string::npos &&
                       decimals.find_first_not_of('0') == std::string::npos;
     std::string out;
-    if (value < 0 && !zero)
-        out += '-';
+    if (value < 0 && !zero) out += '-';
     out += integer;
     out += decimalSeparator;
     out += decimals;

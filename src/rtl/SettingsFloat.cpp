@@ -12,30 +12,22 @@ constexpr int ExponentDigits = 4;
 constexpr std::size_t FormattedLength = 23;
 constexpr std::size_t BufferSize = 64;
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::size_t SkipDigits(std::string_view s, std::size_t i)
-{
-    while (i < s.size() && IsDigit(s[i]))
-        ++i;
+std::size_t SkipDigits(std::string_view s, std::size_t i) {
+    while (i < s.size() && IsDigit(s[i])) ++i;
     return i;
 }
 
 } // namespace
 
-std::string FormatSettingsFloat(double value)
-{
-    if (!std::isfinite(value))
-        value = 0.0;
+std::string FormatSettingsFloat(double value) {
+    if (!std::isfinite(value)) value = 0.0;
     // to_chars rounds correctly and never consults the locale; it gives "d.ddddddddddddddE+xx".
     char buffer[BufferSize];
     const auto [end, ec] = std::to_chars(buffer, buffer + BufferSize, std::fabs(value),
                                          std::chars_format::scientific, FractionDigits);
-    if (ec != std::errc{})
-        return FormatSettingsFloat(0.0);
+    if (ec != std::errc{}) return FormatSettingsFloat(0.0);
     const std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t e = digits.find('e');
     const std::string_view mantissa = digits.substr(0, e);
@@ -53,14 +45,11 @@ std::string FormatSettingsFloat(double value)
     return out;
 }
 
-double ParseSettingsFloat(std::string_view text)
-{
+double ParseSettingsFloat(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     const std::size_t start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     const std::size_t intEnd = SkipDigits(text, i);
     std::size_t end = intEnd;
     bool anyDigit = intEnd > i;
@@ -69,12 +58,10 @@ double ParseSettingsFloat(std::string_view text)
         anyDigit = anyDigit || fracEnd > end + 1;
         end = fracEnd;
     }
-    if (!anyDigit)
-        return 0.0;
+    if (!anyDigit) return 0.0;
     if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
         std::size_t j = end + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         const std::size_t expEnd = SkipDigits(text, j);
         if (expEnd > j) // an exponent without digits is not part of the number
             end = expEnd;
@@ -82,13 +69,11 @@ double ParseSettingsFloat(std::string_view text)
 
     // from_chars takes no '+' and reads the text as it is, independent of the locale.
     std::string_view number = text.substr(start, end - start);
-    if (number.front() == '+')
-        number.remove_prefix(1);
+    if (number.front() == '+') number.remove_prefix(1);
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                           std::chars_format::general);
-    if (ec != std::errc{} || ptr != number.data() + number.size() || !std::isfinite(value))
-        return 0.0;
+    const auto [ptr, ec] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    if (ec != std::errc{} || ptr != number.data() + number.size() || !std::isfinite(value)) return 0.0;
     return value;
 }
 

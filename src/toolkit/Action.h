@@ -9,7 +9,7 @@
 namespace tk {
 
 struct ShortCut {
-    WORD key = 0;  // virtual-key code; 0 = none
+    WORD key = 0; // virtual-key code; 0 = none
     bool shift = false, ctrl = false, alt = false;
 
     bool Matches(WPARAM vk, ShiftState s) const {

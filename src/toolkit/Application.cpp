@@ -34,7 +34,7 @@ void Application::ProcessMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the loop that owns it
+            PostQuitMessage(static_cast<int>(msg.wParam)); // leave it for the loop that owns it
             return;
         }
         ProcessMessage(msg);
@@ -53,8 +53,7 @@ void Application::ProcessMessage(MSG& msg) {
 }
 
 bool Application::PreTranslate(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSCHAR)
-        return false;
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN && msg.message != WM_SYSCHAR) return false;
     Form* form = FormOf(msg.hwnd);
     if (!form || GetActiveWindow() != form->Handle()) return false;
     const ShiftState shift = ShiftState::Current();

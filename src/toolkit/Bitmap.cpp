@@ -62,7 +62,7 @@ void Bitmap::SetSize(int width, int height) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;  // top-down rows
+    bi.bmiHeader.biHeight = -height; // top-down rows
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
@@ -80,8 +80,8 @@ void Bitmap::SetSize(int width, int height) {
 }
 
 bool Bitmap::LoadFromResource(const char* name) {
-    HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP,
-                                                     0, 0, LR_CREATEDIBSECTION));
+    HBITMAP loaded = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!loaded) return false;
     BitmapHandle owned(loaded);
     BITMAP info{};
@@ -96,7 +96,7 @@ bool Bitmap::LoadFromResource(const char* name) {
 
 Canvas& Bitmap::GetCanvas() {
     if (!canvas_) {
-        if (!dc_) dc_ = std::make_unique<MemoryDC>();  // an empty bitmap still has a surface
+        if (!dc_) dc_ = std::make_unique<MemoryDC>(); // an empty bitmap still has a surface
         canvas_ = std::make_unique<Canvas>(dc_->get());
     }
     return *canvas_;

@@ -38,7 +38,7 @@ public:
     // Direct row access; flushes pending GDI drawing first.
     std::uint32_t* ScanLine(int y);
     const std::uint32_t* ScanLine(int y) const;
-    TColor Pixel(int x, int y) const;  // as 0x00BBGGRR; black outside the bitmap
+    TColor Pixel(int x, int y) const; // as 0x00BBGGRR; black outside the bitmap
     void SetPixel(int x, int y, TColor c);
 
     // Transparency used when the bitmap is drawn with Canvas::Draw. Without a

@@ -44,9 +44,7 @@ void Canvas::SetFont(const FontSpec& f) {
 
 void Canvas::ApplyPen() {
     if (!penDirty_) return;
-    const int style = penStyle_ == PenStyle::Clear ? PS_NULL
-                      : penStyle_ == PenStyle::Dot ? PS_DOT
-                                                   : PS_SOLID;
+    const int style = penStyle_ == PenStyle::Clear ? PS_NULL : penStyle_ == PenStyle::Dot ? PS_DOT : PS_SOLID;
     PenHandle pen(CreatePen(style, penWidth_, ColorToRGB(penColor_)));
     SelectObject(dc_, pen.get());
     pen_ = std::move(pen);
@@ -155,16 +153,16 @@ void Canvas::Draw(int x, int y, const Bitmap& source) {
 
 void Canvas::DrawPart(const RECT& dest, const Bitmap& source, const RECT& sourceRect) {
     if (source.Empty()) return;
-    StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
-               source.DC(), sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
+    StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.DC(),
+               sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
                sourceRect.bottom - sourceRect.top, SRCCOPY);
 }
 
 void Canvas::DrawTransparent(const RECT& dest, const Bitmap& source, const RECT& sourceRect,
                              TColor transparentColor) {
     if (source.Empty()) return;
-    TransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
-                   source.DC(), sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
+    TransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.DC(),
+                   sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
                    sourceRect.bottom - sourceRect.top, ColorToRGB(transparentColor));
 }
 

@@ -38,7 +38,7 @@ public:
     const FontSpec& Font() const { return font_; }
 
     void MoveTo(int x, int y);
-    void LineTo(int x, int y);  // the end point is not drawn
+    void LineTo(int x, int y); // the end point is not drawn
     void Rectangle(int left, int top, int right, int bottom);
     void RoundRect(int left, int top, int right, int bottom, int ellipseW, int ellipseH);
     void FillRect(const RECT& r);  // with the brush, no outline

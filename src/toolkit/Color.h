@@ -33,15 +33,15 @@ constexpr TColor clBlue = 0xFF0000;
 constexpr TColor clWhite = 0xFFFFFF;
 
 // System colour references (indices as GetSysColor takes them).
-constexpr TColor clBtnFace = SystemColor(15);      // COLOR_BTNFACE
-constexpr TColor clBtnShadow = SystemColor(16);    // COLOR_BTNSHADOW
-constexpr TColor clBtnText = SystemColor(18);      // COLOR_BTNTEXT
-constexpr TColor clBtnHighlight = SystemColor(20); // COLOR_BTNHIGHLIGHT
-constexpr TColor clGrayText = SystemColor(17);     // COLOR_GRAYTEXT
-constexpr TColor clHighlight = SystemColor(13);    // COLOR_HIGHLIGHT
-constexpr TColor clHighlightText = SystemColor(14);// COLOR_HIGHLIGHTTEXT
-constexpr TColor clWindow = SystemColor(5);        // COLOR_WINDOW
-constexpr TColor clWindowText = SystemColor(8);    // COLOR_WINDOWTEXT
+constexpr TColor clBtnFace = SystemColor(15);       // COLOR_BTNFACE
+constexpr TColor clBtnShadow = SystemColor(16);     // COLOR_BTNSHADOW
+constexpr TColor clBtnText = SystemColor(18);       // COLOR_BTNTEXT
+constexpr TColor clBtnHighlight = SystemColor(20);  // COLOR_BTNHIGHLIGHT
+constexpr TColor clGrayText = SystemColor(17);      // COLOR_GRAYTEXT
+constexpr TColor clHighlight = SystemColor(13);     // COLOR_HIGHLIGHT
+constexpr TColor clHighlightText = SystemColor(14); // COLOR_HIGHLIGHTTEXT
+constexpr TColor clWindow = SystemColor(5);         // COLOR_WINDOW
+constexpr TColor clWindowText = SystemColor(8);     // COLOR_WINDOWTEXT
 
 // Resolves a system-colour reference to its current RGB value.
 TColor ColorToRGB(TColor c);

@@ -16,8 +16,7 @@ ComboBox::ComboBox(WinControl* parent, std::string name, Bounds bounds, ComboBox
     : WinControl(parent, std::move(name), bounds), args_(args) {
     SetColor(clWindow);
     SetTabStop(true);
-    CreateHandle("COMBOBOX",
-                 WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+    CreateHandle("COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
                  0, true);
     SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), args_.itemHeight);
     SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, args_.itemHeight);
@@ -31,8 +30,7 @@ int ComboBox::DroppedHeight() const {
 
 void ComboBox::BoundsChanged() {
     if (!Handle()) return;
-    SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), DroppedHeight(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), DroppedHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ComboBox::Clear() { SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
@@ -41,9 +39,7 @@ void ComboBox::AddItem(const std::string& text) {
     SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-int ComboBox::ItemCount() const {
-    return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0));
-}
+int ComboBox::ItemCount() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
 
 std::string ComboBox::Item(int index) const {
     const LRESULT len = SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
@@ -53,9 +49,7 @@ std::string ComboBox::Item(int index) const {
     return std::string(buf.data());
 }
 
-int ComboBox::ItemIndex() const {
-    return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
-}
+int ComboBox::ItemIndex() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
 
 void ComboBox::SetItemIndex(int index) {
     if (index < 0 || index >= ItemCount()) index = -1;
@@ -99,8 +93,7 @@ bool ComboBox::HandleDrawItem(DRAWITEMSTRUCT* item) {
     RECT text = item->rcItem;
     text.left += kTextIndent;
     if (item->itemID != static_cast<UINT>(-1))
-        canvas.DrawText(Item(static_cast<int>(item->itemID)), text,
-                        DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        canvas.DrawText(Item(static_cast<int>(item->itemID)), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (selectionField && !statusText_.empty()) {
         RECT status = item->rcItem;
         status.right -= kStatusIndent;

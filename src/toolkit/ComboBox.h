@@ -8,7 +8,7 @@ namespace tk {
 
 struct ComboBoxArgs {
     int itemHeight = 15;
-    int dropDownCount = 8;  // rows shown when the list is open
+    int dropDownCount = 8; // rows shown when the list is open
 };
 
 // A fixed-height owner-drawn drop-down list without a typing field. Choosing
@@ -22,7 +22,7 @@ public:
     int ItemCount() const;
     std::string Item(int index) const;
     int ItemIndex() const;
-    void SetItemIndex(int index);  // outside the list: nothing selected
+    void SetItemIndex(int index); // outside the list: nothing selected
     bool DroppedDown() const;
 
     // A short status text drawn at the right of the closed list, in grey.

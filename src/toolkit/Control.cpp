@@ -23,7 +23,7 @@ void Control::SetBounds(Bounds b) {
     if (b.left == bounds_.left && b.top == bounds_.top && b.width == bounds_.width &&
         b.height == bounds_.height)
         return;
-    Invalidate();  // the area it leaves
+    Invalidate(); // the area it leaves
     bounds_ = b;
     BoundsChanged();
 }

@@ -26,13 +26,12 @@ SYSTEMTIME ToSystemTime(rtl::TDateTime t) {
 
 rtl::TDateTime FromSystemTime(const SYSTEMTIME& st) {
     rtl::TDateTime t = 0;
-    rtl::TryEncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                           st.wMilliseconds, t);
+    rtl::TryEncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds,
+                           t);
     return t;
 }
 
-DateTimePicker::DateTimePicker(WinControl* parent, std::string name, Bounds bounds,
-                               DateTimePickerArgs args)
+DateTimePicker::DateTimePicker(WinControl* parent, std::string name, Bounds bounds, DateTimePickerArgs args)
     : WinControl(parent, std::move(name), bounds) {
     SetColor(clWindow);
     SetTabStop(true);

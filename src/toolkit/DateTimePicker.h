@@ -13,7 +13,7 @@ enum class PickerKind { Date, Time };
 
 struct DateTimePickerArgs {
     PickerKind kind = PickerKind::Date;
-    std::string format;  // custom display format; empty: the user's regional format
+    std::string format; // custom display format; empty: the user's regional format
 };
 
 // The common date-time picker. It holds a whole date and time; the value set
@@ -25,8 +25,8 @@ public:
     rtl::TDateTime DateTime() const { return value_; }
     // Throws rtl::Error "Date is less than minimum of ..." below the earliest date.
     void SetDateTime(rtl::TDateTime value);
-    void SetDate(rtl::TDateTime date);  // keeps the time of day
-    void SetTime(rtl::TDateTime time);  // keeps the date
+    void SetDate(rtl::TDateTime date); // keeps the time of day
+    void SetTime(rtl::TDateTime time); // keeps the date
 
     void SetMinDate(rtl::TDateTime date);
     std::optional<rtl::TDateTime> MinDate() const { return minDate_; }
@@ -43,7 +43,7 @@ private:
 
     rtl::TDateTime value_ = 0;
     std::optional<rtl::TDateTime> minDate_;
-    std::optional<SYSTEMTIME> shown_;  // what the control was last given, to the second
+    std::optional<SYSTEMTIME> shown_; // what the control was last given, to the second
     rtl::TFormatSettings formats_;
 };
 

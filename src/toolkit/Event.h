@@ -11,8 +11,7 @@ enum class EventReset { Automatic, Manual };
 // A new unnamed event, not signalled.
 inline KernelHandle CreateEventHandle(EventReset reset) {
     KernelHandle event(CreateEventA(nullptr, reset == EventReset::Manual, FALSE, nullptr));
-    if (!event)
-        throw rtl::Error("Cannot create an event");
+    if (!event) throw rtl::Error("Cannot create an event");
     return event;
 }
 

@@ -9,7 +9,7 @@ namespace tk {
 
 struct FontSpec {
     std::string name = "MS Sans Serif";
-    int height = -11;  // negative: character height in pixels (8 point at 96 dpi)
+    int height = -11; // negative: character height in pixels (8 point at 96 dpi)
     bool bold = false;
     bool italic = false;
     bool underline = false;

@@ -30,8 +30,7 @@ void RegisterFormClass() {
 class DisabledWindows {
 public:
     explicit DisabledWindows(HWND except) : except_(except) {
-        EnumThreadWindows(GetCurrentThreadId(), &DisabledWindows::Visit,
-                          reinterpret_cast<LPARAM>(this));
+        EnumThreadWindows(GetCurrentThreadId(), &DisabledWindows::Visit, reinterpret_cast<LPARAM>(this));
     }
     DisabledWindows(const DisabledWindows&) = delete;
     DisabledWindows& operator=(const DisabledWindows&) = delete;
@@ -55,9 +54,7 @@ private:
 } // namespace
 
 Form::Form(const FormArgs& args)
-    : WinControl(nullptr, args.name, Bounds{}),
-      position_(args.position),
-      snapToEdges_(args.snapToEdges) {
+    : WinControl(nullptr, args.name, Bounds{}), position_(args.position), snapToEdges_(args.snapToEdges) {
     RegisterFormClass();
     SetFont(args.font);
     SetColor(args.color);
@@ -80,9 +77,8 @@ Form::Form(const FormArgs& args)
     Form* mainForm = Application::Instance().MainForm();
     HWND owner = mainForm ? mainForm->Handle() : nullptr;
     const Bounds& b = GetBounds();
-    CreateWindowExA(exStyle, kFormClass, args.caption.c_str(), style, b.left, b.top, b.width,
-                    b.height, owner, nullptr, GetModuleHandleA(nullptr),
-                    static_cast<WinControl*>(this));
+    CreateWindowExA(exStyle, kFormClass, args.caption.c_str(), style, b.left, b.top, b.width, b.height, owner,
+                    nullptr, GetModuleHandleA(nullptr), static_cast<WinControl*>(this));
     CenterOn(position_ == FormPosition::MainFormCenter && owner ? owner : nullptr);
 }
 
@@ -357,7 +353,8 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (std::abs(pos->x - work.left) < kSnapDistance) pos->x = work.left;
                 if (std::abs(pos->y - work.top) < kSnapDistance) pos->y = work.top;
                 if (std::abs(work.right - (pos->x + pos->cx)) < kSnapDistance) pos->x = work.right - pos->cx;
-                if (std::abs(work.bottom - (pos->y + pos->cy)) < kSnapDistance) pos->y = work.bottom - pos->cy;
+                if (std::abs(work.bottom - (pos->y + pos->cy)) < kSnapDistance)
+                    pos->y = work.bottom - pos->cy;
             }
         }
         break;

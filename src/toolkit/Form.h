@@ -25,7 +25,7 @@ struct FormArgs {
     bool minimizeBox = true;
     bool topmost = false;
     FormPosition position = FormPosition::ScreenCenter;
-    bool snapToEdges = false;  // within a few pixels of a screen edge, stick to it
+    bool snapToEdges = false; // within a few pixels of a screen edge, stick to it
     FontSpec font;
     TColor color = clBtnFace;
 };

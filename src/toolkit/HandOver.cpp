@@ -29,29 +29,24 @@ HandOver::HandOver(std::function<void()> call)
         wc.lpszClassName = kWindowClass;
         return RegisterClassExA(&wc);
     }();
-    if (!windowClass)
-        throw rtl::Error("Cannot register the hand-over window class");
+    if (!windowClass) throw rtl::Error("Cannot register the hand-over window class");
 
-    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  ModuleInstance(), nullptr));
-    if (!window_)
-        throw rtl::Error("Cannot create the hand-over window");
+    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(),
+                                  nullptr));
+    if (!window_) throw rtl::Error("Cannot create the hand-over window");
     SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 HandOver::~HandOver() {
     Cancel();
-    if (destroyedDuringCall_)
-        *destroyedDuringCall_ = true;
+    if (destroyedDuringCall_) *destroyedDuringCall_ = true;
 }
 
 bool HandOver::Run() {
-    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0)
-        return false;
+    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0) return false;
     // Fails only when the window thread's queue is full or gone; the call is
     // then skipped rather than waited for for ever.
-    if (!PostMessageA(window_.get(), kRunCallMessage, 0, 0))
-        return false;
+    if (!PostMessageA(window_.get(), kRunCallMessage, 0, 0)) return false;
     const HANDLE events[kHandlesToWaitFor] = {done_.get(), cancelled_.get()};
     return WaitForMultipleObjects(kHandlesToWaitFor, events, FALSE, INFINITE) == WAIT_OBJECT_0;
 }
@@ -59,8 +54,7 @@ bool HandOver::Run() {
 void HandOver::Cancel() noexcept { SetEvent(cancelled_.get()); }
 
 void HandOver::Dispatch() noexcept {
-    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0)
-        return;
+    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0) return;
     bool destroyed = false;
     destroyedDuringCall_ = &destroyed;
     try {
@@ -70,18 +64,14 @@ void HandOver::Dispatch() noexcept {
     } catch (...) {
         HandleException();
     }
-    if (destroyed)
-        return;
+    if (destroyed) return;
     destroyedDuringCall_ = nullptr;
     SetEvent(done_.get());
 }
 
-LRESULT CALLBACK HandOver::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                      LPARAM lParam) noexcept {
-    if (message != kRunCallMessage)
-        return DefWindowProcA(window, message, wParam, lParam);
-    if (auto* self = reinterpret_cast<HandOver*>(GetWindowLongPtrA(window, GWLP_USERDATA)))
-        self->Dispatch();
+LRESULT CALLBACK HandOver::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message != kRunCallMessage) return DefWindowProcA(window, message, wParam, lParam);
+    if (auto* self = reinterpret_cast<HandOver*>(GetWindowLongPtrA(window, GWLP_USERDATA))) self->Dispatch();
     return 0;
 }
 

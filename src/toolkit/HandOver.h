@@ -40,8 +40,7 @@ private:
     };
     using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) noexcept;
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void Dispatch() noexcept;
 
     std::function<void()> call_;
@@ -50,7 +49,7 @@ private:
     // Points at the running Dispatch()'s flag, so that a call that destroys
     // this object tells Dispatch() not to touch it afterwards.
     bool* destroyedDuringCall_ = nullptr;
-    UniqueWindow window_;    // last: destroyed first, so no call arrives half torn down
+    UniqueWindow window_; // last: destroyed first, so no call arrives half torn down
 };
 
 } // namespace tk

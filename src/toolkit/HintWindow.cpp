@@ -6,8 +6,8 @@ namespace tk {
 
 HintWindow::HintWindow(HWND owner) : owner_(owner) {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
 }
 
 HintWindow::~HintWindow() {

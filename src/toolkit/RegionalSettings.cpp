@@ -10,30 +10,23 @@ namespace {
 // Large enough for any locale string of the kinds read here.
 constexpr int LocaleBufferSize = 128;
 
-std::optional<std::string> LocaleText(LCTYPE type)
-{
+std::optional<std::string> LocaleText(LCTYPE type) {
     char buffer[LocaleBufferSize] = {};
     const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, LocaleBufferSize);
-    if (length <= 0)
-        return std::nullopt;
+    if (length <= 0) return std::nullopt;
     return std::string(buffer); // length counts the terminating zero
 }
 
-void ReadText(LCTYPE type, std::string& field)
-{
-    if (auto text = LocaleText(type))
-        field = std::move(*text);
+void ReadText(LCTYPE type, std::string& field) {
+    if (auto text = LocaleText(type)) field = std::move(*text);
 }
 
-void ReadChar(LCTYPE type, char& field)
-{
-    if (auto text = LocaleText(type); text && !text->empty())
-        field = text->front();
+void ReadChar(LCTYPE type, char& field) {
+    if (auto text = LocaleText(type); text && !text->empty()) field = text->front();
 }
 
 // The numeric locale values are "0" or "1".
-void ReadFlag(LCTYPE type, bool whenOne, bool& field)
-{
+void ReadFlag(LCTYPE type, bool whenOne, bool& field) {
     if (auto text = LocaleText(type); text && (*text == "0" || *text == "1"))
         field = (*text == "1") == whenOne;
 }
@@ -42,8 +35,7 @@ void ReadFlag(LCTYPE type, bool whenOne, bool& field)
 
 namespace tk {
 
-rtl::TFormatSettings ReadRegionalSettings()
-{
+rtl::TFormatSettings ReadRegionalSettings() {
     rtl::TFormatSettings fs;
     if (auto pattern = LocaleText(LOCALE_SSHORTDATE); pattern && !pattern->empty())
         fs.ShortDateFormat = std::move(*pattern);

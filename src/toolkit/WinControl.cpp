@@ -38,8 +38,7 @@ WinControl::WinControl(WinControl* parent, std::string name, Bounds bounds)
 WinControl::~WinControl() {
     if (hwnd_) {
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        if (nativeProc_)
-            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeProc_));
+        if (nativeProc_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeProc_));
         DestroyWindow(hwnd_);
     }
 }
@@ -55,17 +54,15 @@ void WinControl::CreateHandle(const char* className, DWORD style, DWORD exStyle,
     if (Visible()) style |= WS_VISIBLE;
     if (!Enabled()) style |= WS_DISABLED;
     if (subclass) {
-        hwnd_ = CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top,
-                                b.width, b.height, parentHwnd, nullptr, GetModuleHandleA(nullptr),
-                                nullptr);
+        hwnd_ = CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top, b.width,
+                                b.height, parentHwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
         if (!hwnd_) return;
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         nativeProc_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassWndProc)));
     } else {
-        hwnd_ = CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top,
-                                b.width, b.height, parentHwnd, nullptr, GetModuleHandleA(nullptr),
-                                this);
+        hwnd_ = CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top, b.width,
+                                b.height, parentHwnd, nullptr, GetModuleHandleA(nullptr), this);
     }
     if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleFor(Font())), FALSE);
 }
@@ -160,8 +157,7 @@ void WinControl::BoundsChanged() {
     if (!hwnd_) return;
     const Bounds& b = GetBounds();
     if (Parent())
-        SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WinControl::VisibleChanged() {
@@ -205,7 +201,7 @@ void CustomControl::PaintNow() {
 
 LRESULT CustomControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_ERASEBKGND: return 1;  // Paint covers every pixel
+    case WM_ERASEBKGND: return 1; // Paint covers every pixel
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(Handle(), &ps);

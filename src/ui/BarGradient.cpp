@@ -13,8 +13,8 @@ namespace {
 constexpr std::int64_t kMaxChannel = 255;
 
 int SaturateToInt(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                      std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 struct Channels {
@@ -34,8 +34,7 @@ std::uint8_t ChannelOf(double running) {
 // (extent - 2) * (position - min) / range + bias, rounded; the product cannot overflow in 64 bits
 // for any 32-bit position and a non-negative extent.
 std::int64_t ScaledOffset(int extent, int position, int min, std::int64_t range, double bias) {
-    const std::int64_t product =
-        (std::int64_t{std::max(extent, 0)} - 2) * (std::int64_t{position} - min);
+    const std::int64_t product = (std::int64_t{std::max(extent, 0)} - 2) * (std::int64_t{position} - min);
     return rtl::RoundHalfEven(static_cast<double>(product) / static_cast<double>(range) + bias);
 }
 

@@ -11,8 +11,8 @@ constexpr char kBuiltInGrayed[] = "GRAYED";
 constexpr char kBuiltInUnchecked[] = "UNCHECKED";
 
 constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_VCENTER;
-constexpr int kEmbossOffset = 1;             // the light copy of a disabled caption
-constexpr LPARAM kKeyRepeatBit = 1 << 30;    // previous key state in WM_CHAR
+constexpr int kEmbossOffset = 1;          // the light copy of a disabled caption
+constexpr LPARAM kKeyRepeatBit = 1 << 30; // previous key state in WM_CHAR
 
 bool SameLetter(char a, char b) {
     // Through the ANSI code page, so accented accelerators match in either case too.
@@ -22,8 +22,7 @@ bool SameLetter(char a, char b) {
 }
 
 // One image of a picture, its transparent pixels turned into the background.
-tk::Bitmap OpaqueImage(const tk::Bitmap& picture, const ui::GlyphPlacement& place,
-                       tk::TColor background) {
+tk::Bitmap OpaqueImage(const tk::Bitmap& picture, const ui::GlyphPlacement& place, tk::TColor background) {
     tk::Bitmap image(place.width, place.height);
     if (image.Empty()) return image;
     BitBlt(image.DC(), 0, 0, place.width, place.height, picture.DC(), place.sourceX, 0, SRCCOPY);
@@ -75,12 +74,11 @@ void TBitCheckBox::SetUncheckedGlyph(const tk::Bitmap* value) {
     AssignGlyph(FUncheckedGlyph, value, kBuiltInUnchecked, &TBitCheckBox::SetUncheckedNumGlyphs);
 }
 
-void TBitCheckBox::AssignGlyph(tk::Bitmap& glyph, const tk::Bitmap* value,
-                               const char* builtInName, NumGlyphsSetter setNumGlyphs) {
+void TBitCheckBox::AssignGlyph(tk::Bitmap& glyph, const tk::Bitmap* value, const char* builtInName,
+                               NumGlyphsSetter setNumGlyphs) {
     if (value) {
         glyph = *value;
-        if (const auto count = ui::NumGlyphsOf(glyph.Width(), glyph.Height()))
-            (this->*setNumGlyphs)(*count);
+        if (const auto count = ui::NumGlyphsOf(glyph.Width(), glyph.Height())) (this->*setNumGlyphs)(*count);
     } else {
         glyph = tk::Bitmap();
         glyph.LoadFromResource(builtInName);
@@ -152,7 +150,7 @@ LRESULT TBitCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TBitCheckBox::Paint(tk::Canvas& canvas) {
-    const int clientWidth = Width();   // the control has no border
+    const int clientWidth = Width(); // the control has no border
     const int clientHeight = Height();
     canvas.SetBrushColor(Color());
     canvas.FillRect(RECT{0, 0, clientWidth, clientHeight});
@@ -164,9 +162,8 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
     const int numGlyphs = FState == cbUnchecked ? FUncheckedNumGlyphs
                           : FState == cbChecked ? FCheckedNumGlyphs
                                                 : FGrayedNumGlyphs;
-    const ui::GlyphPlacement place =
-        ui::PlaceGlyph(FAlignment, clientWidth, clientHeight, picture.Width(), picture.Height(),
-                       numGlyphs, Enabled());
+    const ui::GlyphPlacement place = ui::PlaceGlyph(FAlignment, clientWidth, clientHeight, picture.Width(),
+                                                    picture.Height(), numGlyphs, Enabled());
 
     canvas.SetFont(Font());
     const std::string& caption = Caption();
@@ -174,8 +171,7 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
     const bool hasAmpersand = caption.find('&') != std::string::npos;
     const ui::CaptionMetrics metrics{extent.cx, extent.cy, hasAmpersand,
                                      hasAmpersand ? canvas.TextWidth("&") : 0};
-    const ui::LayoutRect t =
-        ui::CaptionRect(FAlignment, place.width, clientWidth, clientHeight, metrics);
+    const ui::LayoutRect t = ui::CaptionRect(FAlignment, place.width, clientWidth, clientHeight, metrics);
     RECT textRect{t.left, t.top, t.right, t.bottom};
 
     const tk::TColor fontColor = Font().color;
@@ -198,7 +194,6 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
 
     const tk::Bitmap image = OpaqueImage(picture, place, Color());
     if (image.Empty()) return;
-    const RECT dest{place.destX, place.destY, place.destX + place.width,
-                    place.destY + place.height};
+    const RECT dest{place.destX, place.destY, place.destX + place.width, place.destY + place.height};
     canvas.DrawPart(dest, image, RECT{0, 0, place.width, place.height});
 }

@@ -6,10 +6,10 @@ namespace ui {
 
 namespace {
 // Gaps around the caption, in pixels.
-constexpr int kCaptionLeftOfPicture = 1;   // caption at the left edge
-constexpr int kCaptionAfterPicture = 4;    // caption right of the picture
-constexpr int kCaptionRaise = 2;           // above the centred text
-constexpr int kCaptionExtraHeight = 3;     // room below for the underline and focus dots
+constexpr int kCaptionLeftOfPicture = 1; // caption at the left edge
+constexpr int kCaptionAfterPicture = 4;  // caption right of the picture
+constexpr int kCaptionRaise = 2;         // above the centred text
+constexpr int kCaptionExtraHeight = 3;   // room below for the underline and focus dots
 } // namespace
 
 int ClampNumGlyphs(int count) { return std::clamp(count, kMinNumGlyphs, kMaxNumGlyphs); }
@@ -46,8 +46,8 @@ LayoutRect CaptionRect(TLeftRight alignment, int glyphWidth, int clientWidth, in
     return r;
 }
 
-GlyphPlacement PlaceGlyph(TLeftRight alignment, int clientWidth, int clientHeight,
-                          int pictureWidth, int pictureHeight, int numGlyphs, bool enabled) {
+GlyphPlacement PlaceGlyph(TLeftRight alignment, int clientWidth, int clientHeight, int pictureWidth,
+                          int pictureHeight, int numGlyphs, bool enabled) {
     const int count = ClampNumGlyphs(numGlyphs);
     GlyphPlacement p;
     p.width = pictureWidth / count;

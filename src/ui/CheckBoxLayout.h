@@ -55,7 +55,7 @@ struct GlyphPlacement {
     bool operator==(const GlyphPlacement&) const = default;
 };
 
-GlyphPlacement PlaceGlyph(TLeftRight alignment, int clientWidth, int clientHeight,
-                          int pictureWidth, int pictureHeight, int numGlyphs, bool enabled);
+GlyphPlacement PlaceGlyph(TLeftRight alignment, int clientWidth, int clientHeight, int pictureWidth,
+                          int pictureHeight, int numGlyphs, bool enabled);
 
 } // namespace ui

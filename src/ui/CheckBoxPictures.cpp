@@ -16,8 +16,7 @@ constexpr PictureSet kRadioPictures{"RADIO_CHECKED", "RADIO_UNCHECKED", "RADIO_G
 
 tk::Bitmap LoadPicture(const char* name) {
     tk::Bitmap picture;
-    if (!picture.LoadFromResource(name))
-        throw rtl::Error(std::string("Cannot load the picture ") + name);
+    if (!picture.LoadFromResource(name)) throw rtl::Error(std::string("Cannot load the picture ") + name);
     return picture;
 }
 

@@ -14,14 +14,14 @@ namespace {
 constexpr UINT kCaptionFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP;
 static_assert(kCaptionFormat == 0x125);
 
-constexpr int kEdgeInset = 1;   // the 3D edge lies just inside the border
-constexpr int kFocusInset = 3;  // the focus frame, inside the edge
+constexpr int kEdgeInset = 1;  // the 3D edge lies just inside the border
+constexpr int kFocusInset = 3; // the focus frame, inside the edge
 
 tk::TColor ReadSysColor(int index) { return GetSysColor(index); }
 
 bool SameLetter(char a, char b) {
     char pair[2] = {a, b};
-    CharUpperBuffA(pair, 2);  // the ANSI code page's case rules, as the caption is drawn
+    CharUpperBuffA(pair, 2); // the ANSI code page's case rules, as the caption is drawn
     return pair[0] == pair[1];
 }
 
@@ -60,7 +60,7 @@ void TXiButton::SetColorScheme(TColorScheme scheme) {
         SetGradient(assignment->gradient);
     }
     Invalidate();
-    colorScheme_ = scheme;  // the colour setters switched it to csCustom
+    colorScheme_ = scheme; // the colour setters switched it to csCustom
 }
 
 void TXiButton::SetCtl3D(bool v) {
@@ -132,7 +132,7 @@ void TXiButton::Paint(tk::Canvas& canvas) {
     const int w = Width(), h = Height();
     if (w <= 0 || h <= 0) return;
     buffer_.SetSize(w, h);
-    if (buffer_.Empty()) return;  // no memory for the surface: leave the screen as it is
+    if (buffer_.Empty()) return; // no memory for the surface: leave the screen as it is
     tk::Canvas& c = buffer_.GetCanvas();
     const StateColors colors = CurrentColors();
     PaintFace(c, colors, w, h);
@@ -223,9 +223,7 @@ void TXiButton::SetState(TButtonState state) {
     PaintNow();
 }
 
-bool TXiButton::Inside(int x, int y) const {
-    return x >= 0 && x < Width() && y >= 0 && y < Height();
-}
+bool TXiButton::Inside(int x, int y) const { return x >= 0 && x < Width() && y >= 0 && y < Height(); }
 
 void TXiButton::MouseDown() {
     mousePressed_ = true;
@@ -245,7 +243,7 @@ void TXiButton::MouseUp(int x, int y) {
     if (x > 0 && x < Width() && y > 0 && y < Height())
         buttonState_ = hotTrack_ ? TButtonState::Over : TButtonState::Normal;
     else
-        buttonState_ = TButtonState::Normal;  // the press is over wherever it ended
+        buttonState_ = TButtonState::Normal; // the press is over wherever it ended
     PaintNow();
 }
 

@@ -118,7 +118,7 @@ private:
     bool spacePressed_ = false;
     TButtonState buttonState_ = TButtonState::Normal;
     tk::Action* action_ = nullptr;
-    tk::Bitmap buffer_;  // off-screen surface, kept between paints
+    tk::Bitmap buffer_; // off-screen surface, kept between paints
 };
 
 } // namespace ui

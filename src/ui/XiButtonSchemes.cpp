@@ -42,9 +42,9 @@ constexpr std::array<SchemeRow, ColorPropertyCount> kGradientSchemes = {{
 
 // The flat schemes set every colour but the four gradient ends.
 constexpr std::array<ColorProperty, 21> kFlatProperties = {
-    ColorFace, ColorDark, ColorLight, ColorBorder, ColorText,
-    OverColorFace, OverColorDark, OverColorLight, OverColorBorder, OverColorText,
-    DownColorFace, DownColorDark, DownColorLight, DownColorBorder, DownColorText,
+    ColorFace,         ColorDark,         ColorLight,         ColorBorder,         ColorText,
+    OverColorFace,     OverColorDark,     OverColorLight,     OverColorBorder,     OverColorText,
+    DownColorFace,     DownColorDark,     DownColorLight,     DownColorBorder,     DownColorText,
     DisabledColorFace, DisabledColorDark, DisabledColorLight, DisabledColorBorder, DisabledColorText,
     ColorFocusRect,
 };

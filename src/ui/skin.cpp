@@ -2,8 +2,7 @@
 
 namespace ui {
 
-void BlendBackground(tk::Bitmap& picture, int width, int height,
-                     const std::vector<RECT>& /*level1Rects*/,
+void BlendBackground(tk::Bitmap& picture, int width, int height, const std::vector<RECT>& /*level1Rects*/,
                      const std::vector<RECT>& /*level2Rects*/) {
     picture.SetSize(width, height);
     if (picture.Empty()) return;

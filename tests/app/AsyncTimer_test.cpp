@@ -24,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 // before its time-out (timer resolution), and a tick may come well after it.
 constexpr long kEarlyMs = 20;
 constexpr long kLateMs = 120;
-constexpr DWORD kPatienceMs = 3000;  // for conditions that should come true much sooner
+constexpr DWORD kPatienceMs = 3000;   // for conditions that should come true much sooner
 constexpr DWORD kHangLimitMs = 20000; // a test running this long has deadlocked
 
 long MsBetween(Clock::time_point from, Clock::time_point to) {
@@ -46,16 +46,16 @@ bool PumpUntil(const std::function<bool()>& done, DWORD limitMs) {
     const auto start = Clock::now();
     for (;;) {
         PumpWaiting();
-        if (done())
-            return true;
+        if (done()) return true;
         const long left = static_cast<long>(limitMs) - MsSince(start);
-        if (left <= 0)
-            return false;
+        if (left <= 0) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
     }
 }
 
-void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
+void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
 
 // Waits without running messages until the worker has handed a tick over and
 // is blocked waiting for it.
@@ -63,8 +63,7 @@ bool WaitForQueuedTick() {
     constexpr DWORD kPollMs = 5;
     const auto start = Clock::now();
     while (!(HIWORD(GetQueueStatus(QS_POSTMESSAGE)) & QS_POSTMESSAGE)) {
-        if (MsSince(start) > static_cast<long>(kPatienceMs))
-            return false;
+        if (MsSince(start) > static_cast<long>(kPatienceMs)) return false;
         Sleep(kPollMs);
     }
     return true;
@@ -80,8 +79,7 @@ BOOL CALLBACK ConfirmDialog(HWND window, LPARAM) {
     constexpr char kDialogClass[] = "#32770";
     char name[sizeof kDialogClass + 1] = {};
     GetClassNameA(window, name, sizeof name);
-    if (std::string(name) == kDialogClass)
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    if (std::string(name) == kDialogClass) PostMessageA(window, WM_COMMAND, IDOK, 0);
     return TRUE;
 }
 
@@ -92,11 +90,12 @@ struct TickLog {
     void Attach(TAsyncTimer& timer, std::function<void(TAsyncTimer&)> also = {}) {
         timer.SetOnTimer([this, also](TAsyncTimer& sender) {
             times.push_back(Clock::now());
-            if (also)
-                also(sender);
+            if (also) also(sender);
         });
     }
-    bool WaitFor(std::size_t n) { return PumpUntil([&] { return Count() >= n; }, kPatienceMs); }
+    bool WaitFor(std::size_t n) {
+        return PumpUntil([&] { return Count() >= n; }, kPatienceMs);
+    }
 };
 
 // Ends the run with a message instead of letting a deadlocked test hang for ever.
@@ -246,8 +245,7 @@ TEST_F(AsyncTimerTest, FailingHandlerIsReportedOnceAndTheTimerGoesOn) {
     TAsyncTimer timer;
     timer.SetInterval(100);
     log_.Attach(timer, [&](TAsyncTimer&) {
-        if (log_.Count() == 1)
-            throw rtl::Error("Tick failed");
+        if (log_.Count() == 1) throw rtl::Error("Tick failed");
     });
     timer.SetEnabled(true);
     ASSERT_TRUE(log_.WaitFor(3));
@@ -259,8 +257,7 @@ TEST_F(AsyncTimerTest, TicksContinueInsideAMessageBox) {
     TAsyncTimer timer;
     timer.SetInterval(100);
     log_.Attach(timer, [&](TAsyncTimer&) {
-        if (log_.Count() != 3)
-            return;
+        if (log_.Count() != 3) return;
         EnumThreadWindows(GetCurrentThreadId(), &ConfirmDialog, 0);
     });
     timer.SetEnabled(true);

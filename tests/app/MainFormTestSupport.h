@@ -85,8 +85,7 @@ protected:
 
     static void DropPostedMessages() {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 200, PM_REMOVE)) {
-        }
+        while (PeekMessageA(&msg, nullptr, WM_USER, WM_USER + 200, PM_REMOVE)) {}
     }
 
     void Tick() { form->SystemTimePingTimerTimer(); }

@@ -123,8 +123,7 @@ TEST_F(MainFormFixture, SettingsSurviveARestart) {
     form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, 2, 30, 15, 0));
     form->ActionComboBox->SetItemIndex(1);
     form->SaveSettings();
-    EXPECT_NE(SettingsText(settingsFile).find("3.77931043402778E+0004"),
-              std::string::npos)
+    EXPECT_NE(SettingsText(settingsFile).find("3.77931043402778E+0004"), std::string::npos)
         << SettingsText(settingsFile);
     form.reset();
 
@@ -171,9 +170,9 @@ TEST_F(MainFormFixture, ClosingWritesAllKeysAndAlwaysCloses) {
     Create();
     form->Close();
     const std::string text = SettingsText(settingsFile);
-    for (const char* key : {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0", "ComboBoxCPULoad=10",
-                            "ComboBoxCPULoadTime=4", "DateTimePickerReverseTime=", "ActionComboBox=0",
-                            "SkinComboBox=0"})
+    for (const char* key :
+         {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0", "ComboBoxCPULoad=10",
+          "ComboBoxCPULoadTime=4", "DateTimePickerReverseTime=", "ActionComboBox=0", "SkinComboBox=0"})
         EXPECT_NE(text.find(key), std::string::npos) << key;
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     MSG quit;

@@ -22,9 +22,9 @@ TEST(CarryOutPowerAction, MakesTheOneCallOfEachActionOnBothFamilies) {
         Call call;
     };
     const Case cases[] = {
-        {paTurnOff, true, Exit(0x0C)},   {paTurnOff, false, Exit(0x05)},
-        {paReboot, true, Exit(0x06)},    {paReboot, false, Exit(0x06)},
-        {paLogOff, true, Exit(0x04)},    {paLogOff, false, Exit(0x04)},
+        {paTurnOff, true, Exit(0x0C)},          {paTurnOff, false, Exit(0x05)},
+        {paReboot, true, Exit(0x06)},           {paReboot, false, Exit(0x06)},
+        {paLogOff, true, Exit(0x04)},           {paLogOff, false, Exit(0x04)},
         {paStandby, true, PowerState(-1, -1)},  {paStandby, false, PowerState(-1, -1)},
         {paHibernate, true, PowerState(0, -1)}, {paHibernate, false, PowerState(0, -1)},
     };
@@ -46,8 +46,8 @@ TEST(CarryOutPowerAction, RefusedSleepFallsBackToSetSuspendStateWithTheSameChoic
         int action;
         bool suspendAccepted;
     };
-    for (const Case c : {Case{paStandby, true}, Case{paHibernate, true}, Case{paStandby, false},
-                         Case{paHibernate, false}}) {
+    for (const Case c :
+         {Case{paStandby, true}, Case{paHibernate, true}, Case{paStandby, false}, Case{paHibernate, false}}) {
         const bool hibernate = c.action == paHibernate;
         SCOPED_TRACE(std::string(hibernate ? "hibernate" : "standby") +
                      (c.suspendAccepted ? ", accepted" : ", refused"));
@@ -55,8 +55,7 @@ TEST(CarryOutPowerAction, RefusedSleepFallsBackToSetSuspendStateWithTheSameChoic
         system.acceptPowerState = false;
         system.suspendAnswer = c.suspendAccepted;
         const PowerActionOutcome outcome = CarryOutPowerAction(c.action, true, system);
-        const std::vector<Call> expected{kPrivilege, PowerState(hibernate ? 0 : -1, -1),
-                                         Suspend(hibernate)};
+        const std::vector<Call> expected{kPrivilege, PowerState(hibernate ? 0 : -1, -1), Suspend(hibernate)};
         EXPECT_EQ(system.calls, expected);
         EXPECT_EQ(outcome.succeeded, c.suspendAccepted);
     }

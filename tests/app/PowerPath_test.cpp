@@ -52,7 +52,9 @@ void ClickButton(tk::WinControl& button) {
     SendMessageA(button.Handle(), WM_LBUTTONUP, 0, inside);
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 } // namespace
 
@@ -120,7 +122,7 @@ TEST_F(PowerPathTest, RequestDuringTheCountdownIsDropped) {
     form->ActionComboBox->SetItemIndex(paStandby);
     ConfirmDriver driver([this](TConfirmForm& d) {
         EXPECT_TRUE(ConfirmOpen());
-        Request();  // returns at once: no second dialog, no action
+        Request(); // returns at once: no second dialog, no action
         EXPECT_TRUE(power->calls.empty());
         ClickButton(*d.OkBtn);
     });

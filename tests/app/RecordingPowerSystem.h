@@ -32,7 +32,7 @@ public:
     std::vector<Call> calls;
     bool acceptExit = true;
     bool acceptPowerState = true;
-    std::optional<bool> suspendAnswer;  // empty: the system has no SetSuspendState
+    std::optional<bool> suspendAnswer; // empty: the system has no SetSuspendState
     DWORD errorOfRefusal = ERROR_ACCESS_DENIED;
 
     void EnableShutdownPrivilege() override { calls.push_back(kPrivilege); }

@@ -46,7 +46,7 @@ TEST_F(TickTest, ZeroCountdownFiresOnTheNextRunAMillisecondLater) {
     Tick();
     EXPECT_FALSE(form->CheckBoxTimer->Checked());
     EXPECT_EQ(TakePowerRequests(), 1);
-    Tick();  // disarmed: no second request
+    Tick(); // disarmed: no second request
     EXPECT_EQ(TakePowerRequests(), 0);
 }
 
@@ -102,7 +102,7 @@ TEST_F(TickTest, PastDateJumpsToNowAndFiresWhenArmed) {
     Create();
     UseDateMode(rtl::EncodeDateTime(2026, 12, 8, 11, 0, 0, 0));
     now = rtl::EncodeDateTime(2026, 12, 8, 11, 5, 0, 0);
-    Tick();  // not armed: the pickers only follow the clock
+    Tick(); // not armed: the pickers only follow the clock
     EXPECT_EQ(form->DateTimePickerDate->DateTime(), now);
     EXPECT_EQ(TakePowerRequests(), 0);
     form->CheckBoxTimer->SetChecked(true);
@@ -123,10 +123,13 @@ TEST_F(TickTest, DatePickerCarriesTheWholeTarget) {
 
 TEST_F(TickTest, BusiestProcessorCountsAndLoadsAreClamped) {
     Create();
-    struct Case { std::vector<double> loads; int percent; };
+    struct Case {
+        std::vector<double> loads;
+        int percent;
+    };
     const Case cases[] = {
-        {{0.2, 0.7, 0.1}, 70}, {{-0.05}, 0}, {{1.2}, 100}, {{std::nan("")}, 0},
-        {{0.125}, 12}, {{0.375}, 38}, {{}, 0},
+        {{0.2, 0.7, 0.1}, 70}, {{-0.05}, 0},  {{1.2}, 100}, {{std::nan("")}, 0},
+        {{0.125}, 12},         {{0.375}, 38}, {{}, 0},
     };
     for (const Case& c : cases) {
         loads = c.loads;
@@ -150,10 +153,10 @@ TEST_F(TickTest, AverageWindowEndsAfterItsSecondsAndRestarts) {
     AdvanceSeconds(7);
     Tick();
     EXPECT_EQ(form->ComboBoxCPULoadTime->StatusText(), "25/18");
-    AdvanceSeconds(17);  // 24 s elapsed
+    AdvanceSeconds(17); // 24 s elapsed
     Tick();
     EXPECT_EQ(form->SampleCount, 4u);
-    AdvanceSeconds(1);  // 25 s: the window ends
+    AdvanceSeconds(1); // 25 s: the window ends
     Tick();
     EXPECT_EQ(form->SampleCount, 0u);
     EXPECT_EQ(form->LoadSum, 0.0);
@@ -167,7 +170,7 @@ TEST_F(TickTest, CpuTriggerFiresAtTheEndOfALowWindowOnly) {
     form->CheckBoxCPU->SetChecked(true);
     loads = {0.5};
     AdvanceSeconds(25);
-    Tick();  // average 50 > 20: the window restarts, nothing fires
+    Tick(); // average 50 > 20: the window restarts, nothing fires
     EXPECT_EQ(TakePowerRequests(), 0);
     EXPECT_TRUE(form->CheckBoxCPU->Checked());
     loads = {0.1};
@@ -175,7 +178,7 @@ TEST_F(TickTest, CpuTriggerFiresAtTheEndOfALowWindowOnly) {
     Tick();
     EXPECT_EQ(TakePowerRequests(), 0);
     AdvanceSeconds(15);
-    Tick();  // average 10 <= 20
+    Tick(); // average 10 <= 20
     EXPECT_EQ(TakePowerRequests(), 1);
     EXPECT_FALSE(form->CheckBoxCPU->Checked());
 }
@@ -213,7 +216,7 @@ TEST_F(TickTest, OpenWindowListHoldsTheWindowAndClosingRestartsIt) {
     SendMessageA(form->ComboBoxCPULoadTime->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
     form->ComboBoxCPULoadTimeCloseUp();
     EXPECT_EQ(form->WindowStart, now);
-    EXPECT_EQ(form->SampleCount, 1u);  // the close-up's own run
+    EXPECT_EQ(form->SampleCount, 1u); // the close-up's own run
 }
 
 TEST_F(TickTest, BothTriggersInOneRunPostTwoRequests) {
@@ -242,10 +245,10 @@ TEST_F(TickTest, FailingSampleDoesNotStopTheTimerTrigger) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "Unable to locate the \"Processor\" performance object");
     Tick();
-    EXPECT_EQ(errors.size(), 1u);  // shown once
+    EXPECT_EQ(errors.size(), 1u); // shown once
     failSample = false;
     Tick();
     failSample = true;
     Tick();
-    EXPECT_EQ(errors.size(), 2u);  // again after a good sample
+    EXPECT_EQ(errors.size(), 2u); // again after a good sample
 }

@@ -22,9 +22,9 @@
 // Readable failure messages.
 void PrintTo(const StoredSettings& s, std::ostream* out) {
     *out << "{Date " << s.RadioButtonDate << ", Counter " << s.RadioButtonCounter << ", Days "
-         << s.DaysComboBox << ", Load " << s.ComboBoxCPULoad << ", LoadTime "
-         << s.ComboBoxCPULoadTime << ", Span "
-         << rtl::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action " << s.ActionComboBox << ", Skin " << s.SkinComboBox << "}";
+         << s.DaysComboBox << ", Load " << s.ComboBoxCPULoad << ", LoadTime " << s.ComboBoxCPULoadTime
+         << ", Span " << rtl::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action "
+         << s.ActionComboBox << ", Skin " << s.SkinComboBox << "}";
 }
 
 namespace {
@@ -42,8 +42,7 @@ void RemoveTree(const std::string& folder) {
     if (find.get() != INVALID_HANDLE_VALUE) {
         do {
             const std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
+            if (name == "." || name == "..") continue;
             const std::string path = folder + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(path + "\\");
@@ -106,8 +105,7 @@ std::vector<std::string> FileLines(const std::string& path) {
     std::vector<std::string> lines;
     std::istringstream text(ReadFileText(path));
     for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
     return lines;
@@ -119,8 +117,7 @@ std::vector<std::string> FileLines(const std::string& path) {
 TEST(SettingsFile, DefaultSpanIsOneHourOnTheTwentyFirstOfJune2003) {
     EXPECT_EQ(rtl::ParseSettingsFloat(" 3.77930416666667E+0004"), DefaultReverseTime);
     EXPECT_EQ(rtl::FormatSettingsFloat(DefaultReverseTime), " 3.77930416666667E+0004");
-    EXPECT_NEAR(DefaultReverseTime, rtl::EncodeDateTime(2003, 6, 21, 1, 0, 0, 0),
-                rtl::OneMillisecond);
+    EXPECT_NEAR(DefaultReverseTime, rtl::EncodeDateTime(2003, 6, 21, 1, 0, 0, 0), rtl::OneMillisecond);
 }
 
 TEST(SettingsFile, MissingFileGivesAllDefaultsAndIsNotCreated) {
@@ -153,8 +150,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     WriteSettings(file, written);
     StoredSettings read = ReadSettings(file, kSkinCount);
     // Fifteen significant digits keep the moment to far better than a millisecond.
-    EXPECT_TRUE(rtl::IsSameMoment(read.DateTimePickerReverseTime,
-                                  written.DateTimePickerReverseTime));
+    EXPECT_TRUE(rtl::IsSameMoment(read.DateTimePickerReverseTime, written.DateTimePickerReverseTime));
     read.DateTimePickerReverseTime = written.DateTimePickerReverseTime;
     EXPECT_EQ(read, written);
 
@@ -175,8 +171,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     ASSERT_EQ(lines.size(), expected.size());
     const std::string dateKey = "DateTimePickerReverseTime=";
     ASSERT_EQ(lines[6].rfind(dateKey, 0), 0U);
-    if (lines[6].compare(dateKey.size(), 1, " ") != 0)
-        lines[6].insert(dateKey.size(), " ");
+    if (lines[6].compare(dateKey.size(), 1, " ") != 0) lines[6].insert(dateKey.size(), " ");
     EXPECT_EQ(lines, expected);
 }
 
@@ -307,17 +302,16 @@ TEST(SettingsFile, ReadsTheSpanAsAPlainOrScientificNumber) {
 TEST(SettingsFile, LeavesOtherSectionsAndKeysAlone) {
     TempFolder folder;
     const std::string file = folder.Path() + "settings.ini";
-    WriteFileText(file, "[Window]\r\nLeft=10\r\n"
-                        "[OPTIONS]\r\nSkinComboBox=1\r\nNote=keep me\r\n"
-                        "[Last]\r\nActionComboBox=3\r\n");
+    WriteFileText(file,
+                  "[Window]\r\nLeft=10\r\n"
+                  "[OPTIONS]\r\nSkinComboBox=1\r\nNote=keep me\r\n"
+                  "[Last]\r\nActionComboBox=3\r\n");
     StoredSettings written;
     written.ActionComboBox = 2;
     WriteSettings(file, written);
 
     const std::vector<std::string> lines = FileLines(file);
-    const auto count = [&](const std::string& line) {
-        return std::count(lines.begin(), lines.end(), line);
-    };
+    const auto count = [&](const std::string& line) { return std::count(lines.begin(), lines.end(), line); };
     EXPECT_EQ(count("[Window]"), 1);
     EXPECT_EQ(count("Left=10"), 1);
     EXPECT_EQ(count("Note=keep me"), 1);
@@ -336,16 +330,15 @@ class RecordingStore : public PrivateProfileStore {
 public:
     explicit RecordingStore(int refuseWriteNumber = 0) : refuse_(refuseWriteNumber) {}
 
-    std::string Read(const std::string& section, const std::string& key,
-                     const std::string& defaultValue, const std::string& file) override {
+    std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue,
+                     const std::string& file) override {
         reads.push_back(section + "/" + key);
         return PrivateProfileStore::Read(section, key, defaultValue, file);
     }
     bool Write(const std::string& section, const std::string& key, const std::string& value,
                const std::string& file) override {
         writes.push_back(section + "/" + key);
-        if (static_cast<int>(writes.size()) == refuse_)
-            return false;
+        if (static_cast<int>(writes.size()) == refuse_) return false;
         return PrivateProfileStore::Write(section, key, value, file);
     }
 
@@ -357,10 +350,9 @@ private:
 };
 
 const std::vector<std::string> kKeysInOrder = {
-    "OPTIONS/RadioButtonDate",     "OPTIONS/RadioButtonCounter",
-    "OPTIONS/DaysComboBox",        "OPTIONS/ComboBoxCPULoad",
-    "OPTIONS/ComboBoxCPULoadTime", "OPTIONS/DateTimePickerReverseTime",
-    "OPTIONS/ActionComboBox",      "OPTIONS/SkinComboBox",
+    "OPTIONS/RadioButtonDate", "OPTIONS/RadioButtonCounter",  "OPTIONS/DaysComboBox",
+    "OPTIONS/ComboBoxCPULoad", "OPTIONS/ComboBoxCPULoadTime", "OPTIONS/DateTimePickerReverseTime",
+    "OPTIONS/ActionComboBox",  "OPTIONS/SkinComboBox",
 };
 
 TEST(SettingsFile, ReadsAndWritesEachKeyOnceInTableOrder) {
@@ -387,10 +379,9 @@ TEST(SettingsFile, RefusedWriteRaisesAndKeepsTheKeysBeforeIt) {
     } catch (const rtl::Error& e) {
         EXPECT_EQ(e.text(), "Unable to write to " + file);
     }
-    EXPECT_EQ(store.writes,
-              std::vector<std::string>(kKeysInOrder.begin(), kKeysInOrder.begin() + 4));
-    const std::vector<std::string> expected = {
-        "[OPTIONS]", "RadioButtonDate=1", "RadioButtonCounter=1", "DaysComboBox=12"};
+    EXPECT_EQ(store.writes, std::vector<std::string>(kKeysInOrder.begin(), kKeysInOrder.begin() + 4));
+    const std::vector<std::string> expected = {"[OPTIONS]", "RadioButtonDate=1", "RadioButtonCounter=1",
+                                               "DaysComboBox=12"};
     EXPECT_EQ(FileLines(file), expected);
 }
 

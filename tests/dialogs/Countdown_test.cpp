@@ -8,8 +8,8 @@
 namespace {
 
 struct CountdownRun {
-    std::vector<int> numbers;         // shown after each tick
-    std::vector<int> invertedBefore;  // counter before each inverted tick
+    std::vector<int> numbers;        // shown after each tick
+    std::vector<int> invertedBefore; // counter before each inverted tick
     int ticksUntilFinished = 0;
 };
 
@@ -32,9 +32,7 @@ CountdownRun RunToEnd() {
     return run;
 }
 
-TEST(Countdown, EndsOnThe240thTick) {
-    EXPECT_EQ(RunToEnd().ticksUntilFinished, 240);
-}
+TEST(Countdown, EndsOnThe240thTick) { EXPECT_EQ(RunToEnd().ticksUntilFinished, 240); }
 
 TEST(Countdown, ShowsThirtyOnceThenEachNumberForEightTicksAndZeroForSeven) {
     const CountdownRun run = RunToEnd();

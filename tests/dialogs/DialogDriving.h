@@ -24,14 +24,10 @@ inline void PostClick(const tk::WinControl& button) {
     PostMessageA(button.Handle(), WM_LBUTTONUP, 0, Inside(button));
 }
 
-inline void PostEscape(const tk::Form& form) {
-    PostMessageA(form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
-}
+inline void PostEscape(const tk::Form& form) { PostMessageA(form.Handle(), WM_KEYDOWN, VK_ESCAPE, 0); }
 
 // What the close box sends.
-inline void PostCloseBox(const tk::Form& form) {
-    PostMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-}
+inline void PostCloseBox(const tk::Form& form) { PostMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 // Any error box would block the run; record it instead and fail.
 class NoErrorBoxTest : public ::testing::Test {

@@ -22,9 +22,7 @@ constexpr tk::TColor kYellow = 0x00FFFF;
 
 class ConfirmFormTest : public dialog_driving::NoErrorBoxTest {};
 
-bool BannerInverted(const TConfirmForm& dialog) {
-    return dialog.ConfirmShape->PenColor() == kRed;
-}
+bool BannerInverted(const TConfirmForm& dialog) { return dialog.ConfirmShape->PenColor() == kRed; }
 
 // Whether window `a` lies above window `b` in the z-order.
 bool Above(HWND a, HWND b) {
@@ -208,8 +206,8 @@ TEST_F(ConfirmFormTest, EndsWithOkAfterThirtySecondsWithoutInput) {
     TConfirmForm dialog(4);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(dialog.ShowModal(), tk::mrOk);
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     EXPECT_GE(elapsed.count(), 29'900);
     EXPECT_LE(elapsed.count(), 34'000);
 }

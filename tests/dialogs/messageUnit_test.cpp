@@ -141,7 +141,7 @@ TEST_F(MessageDlgTest, ShowMessageDlgShowsTheTextAndDestroysTheDialog) {
     ShowMessageDlg(text);
 
     ASSERT_NE(seen.dialog, nullptr);
-    TMyMessageDlg reference;  // for the label's font
+    TMyMessageDlg reference; // for the label's font
     EXPECT_EQ(seen.clientWidth, TextWidth(text, reference.MessageLabel->Font()) + 52);
     EXPECT_FALSE(IsWindow(seen.dialog));
 }

@@ -96,8 +96,8 @@ TEST(EndToEnd, ExecuteAsksFirstAndCancelKeepsTheProgramRunning) {
     STARTUPINFOA si{};
     si.cb = sizeof(si);
     std::string commandLine = "\"" + ProgramPath() + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &program.pi))
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                               &program.pi))
         << ProgramPath();
 
     HWND main = nullptr;
@@ -111,7 +111,7 @@ TEST(EndToEnd, ExecuteAsksFirstAndCancelKeepsTheProgramRunning) {
     Sleep(500);
     EXPECT_TRUE(program.Running());
     EXPECT_TRUE(IsWindow(main));
-    EXPECT_EQ(FileText(settings), before);  // Cancel writes nothing
+    EXPECT_EQ(FileText(settings), before); // Cancel writes nothing
 
     PressKey(main, VK_F10);
     ASSERT_TRUE(WaitFor([&] { return (confirm = VisibleWindow("Confirm")) != nullptr; }));
@@ -123,8 +123,8 @@ TEST(EndToEnd, ExecuteAsksFirstAndCancelKeepsTheProgramRunning) {
 
     // Saved before the action: every key, with the chosen action.
     const std::string after = FileText(settings);
-    for (const char* line : {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0", "ComboBoxCPULoad=10",
-                             "ComboBoxCPULoadTime=4", "DateTimePickerReverseTime=", "ActionComboBox=3",
-                             "SkinComboBox=0"})
+    for (const char* line :
+         {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0", "ComboBoxCPULoad=10",
+          "ComboBoxCPULoadTime=4", "DateTimePickerReverseTime=", "ActionComboBox=3", "SkinComboBox=0"})
         EXPECT_NE(after.find(line), std::string::npos) << line << " in\n" << after;
 }

@@ -19,8 +19,7 @@ namespace {
 constexpr std::int64_t kSecond = 10'000'000; // 100-ns units
 
 // One sample in which every slot shares the time stamp, as the registry gives it.
-void Record(CpuSamplerCore& core, std::int64_t time, const std::vector<std::int64_t>& idle)
-{
+void Record(CpuSamplerCore& core, std::int64_t time, const std::vector<std::int64_t>& idle) {
     const CpuSlotWrite slots = core.beginSample();
     for (std::size_t i = 0; i < idle.size(); ++i) {
         slots.idle[i] = idle[i];
@@ -28,8 +27,7 @@ void Record(CpuSamplerCore& core, std::int64_t time, const std::vector<std::int6
     }
 }
 
-std::string ErrorText(const std::function<void()>& call)
-{
+std::string ErrorText(const std::function<void()>& call) {
     try {
         call();
     } catch (const rtl::Error& error) {
@@ -38,8 +36,7 @@ std::string ErrorText(const std::function<void()>& call)
     return "no error";
 }
 
-TEST(CpuSamplerCore, HasNoSlotsUntilFixedAndThenKeepsTheCount)
-{
+TEST(CpuSamplerCore, HasNoSlotsUntilFixedAndThenKeepsTheCount) {
     CpuSamplerCore core;
     EXPECT_EQ(core.slotCount(), -1);
     EXPECT_FALSE(core.slotsFixed());
@@ -49,21 +46,18 @@ TEST(CpuSamplerCore, HasNoSlotsUntilFixedAndThenKeepsTheCount)
     EXPECT_EQ(core.beginSample().idle.size(), 3u);
 }
 
-TEST(CpuSamplerCore, RejectsIndexesOutsideTheSlots)
-{
+TEST(CpuSamplerCore, RejectsIndexesOutsideTheSlots) {
     CpuSamplerCore core;
     EXPECT_EQ(ErrorText([&] { core.loadFraction(0); }), "CPU index out of bounds");
     core.fixSlotCount(2);
-    for (const int index :
-        {-1, 2, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+    for (const int index : {-1, 2, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
         SCOPED_TRACE(index);
         EXPECT_EQ(ErrorText([&] { core.loadFraction(index); }), "CPU index out of bounds");
     }
     EXPECT_EQ(ErrorText([&] { core.loadFraction(1); }), "no error");
 }
 
-TEST(CpuSamplerCore, LoadIsTheBusyShareOfTheInterval)
-{
+TEST(CpuSamplerCore, LoadIsTheBusyShareOfTheInterval) {
     struct Case {
         const char* name;
         std::int64_t idleAdvance;
@@ -89,8 +83,7 @@ TEST(CpuSamplerCore, LoadIsTheBusyShareOfTheInterval)
     }
 }
 
-TEST(CpuSamplerCore, FirstSampleGivesNoLoad)
-{
+TEST(CpuSamplerCore, FirstSampleGivesNoLoad) {
     CpuSamplerCore core;
     core.fixSlotCount(2);
     EXPECT_EQ(core.loadFraction(0), 0.0);
@@ -99,8 +92,7 @@ TEST(CpuSamplerCore, FirstSampleGivesNoLoad)
     EXPECT_EQ(core.loadFraction(1), 0.0);
 }
 
-TEST(CpuSamplerCore, SlotsWithoutAnInstanceKeepTheirValuesAndShowNoLoad)
-{
+TEST(CpuSamplerCore, SlotsWithoutAnInstanceKeepTheirValuesAndShowNoLoad) {
     CpuSamplerCore core;
     core.fixSlotCount(3);
     Record(core, 10 * kSecond, {0, 0, 0});
@@ -114,22 +106,19 @@ TEST(CpuSamplerCore, SlotsWithoutAnInstanceKeepTheirValuesAndShowNoLoad)
     EXPECT_DOUBLE_EQ(core.loadFraction(1), 1.0 - 0.75 / 2.0);
 }
 
-TEST(CpuSamplerCore, CountersThatWrapStillGiveTheInterval)
-{
+TEST(CpuSamplerCore, CountersThatWrapStillGiveTheInterval) {
     CpuSamplerCore core;
     core.fixSlotCount(1);
     constexpr std::int64_t kTop = std::numeric_limits<std::int64_t>::max();
     Record(core, kTop - kSecond / 2, {kTop - kSecond / 4});
     Record(core, std::numeric_limits<std::int64_t>::min() + kSecond / 2,
-        {std::numeric_limits<std::int64_t>::min() + kSecond / 4});
+           {std::numeric_limits<std::int64_t>::min() + kSecond / 4});
     // Both counters crossed the top: each advanced by the distance to it, plus one for the step
     // over.
     EXPECT_DOUBLE_EQ(core.loadFraction(0), 1.0 - (kSecond / 2.0 + 1) / (kSecond + 1.0));
 }
 
-std::vector<std::byte> ProcessorRecords(
-    const std::vector<std::array<std::int64_t, 3>>& idleKernelUser)
-{
+std::vector<std::byte> ProcessorRecords(const std::vector<std::array<std::int64_t, 3>>& idleKernelUser) {
     using namespace processor_times_layout;
     std::vector<std::byte> bytes(idleKernelUser.size() * kRecordSize, std::byte{0xCD});
     for (std::size_t i = 0; i < idleKernelUser.size(); ++i) {
@@ -141,8 +130,7 @@ std::vector<std::byte> ProcessorRecords(
     return bytes;
 }
 
-TEST(ProcessorTimes, CountsWholeRecordsOnly)
-{
+TEST(ProcessorTimes, CountsWholeRecordsOnly) {
     using processor_times_layout::kRecordSize;
     for (const auto& [bytes, records] : std::vector<std::pair<std::size_t, int>>{
              {0, 0}, {kRecordSize - 1, 0}, {kRecordSize, 1}, {3 * kRecordSize - 1, 2}}) {
@@ -155,31 +143,25 @@ TEST(ProcessorTimes, CountsWholeRecordsOnly)
     }
 }
 
-TEST(ProcessorTimes, LoadIsOneLessTheIdleShareOfKernelPlusUser)
-{
+TEST(ProcessorTimes, LoadIsOneLessTheIdleShareOfKernelPlusUser) {
     // Kernel time includes idle time; per processor: idle, kernel, user.
     CpuSamplerCore core;
-    ASSERT_TRUE(
-        RecordKernelSample(core, ProcessorRecords({{100, 300, 100}, {0, 0, 0}, {50, 50, 0}})));
+    ASSERT_TRUE(RecordKernelSample(core, ProcessorRecords({{100, 300, 100}, {0, 0, 0}, {50, 50, 0}})));
     EXPECT_EQ(core.slotCount(), 3);
     EXPECT_EQ(core.loadFraction(0), 0.0);
-    ASSERT_TRUE(
-        RecordKernelSample(core, ProcessorRecords({{400, 700, 300}, {0, 0, 0}, {50, 50, 80}})));
+    ASSERT_TRUE(RecordKernelSample(core, ProcessorRecords({{400, 700, 300}, {0, 0, 0}, {50, 50, 80}})));
     EXPECT_DOUBLE_EQ(core.loadFraction(0), 1.0 - 300.0 / 600.0);
     EXPECT_EQ(core.loadFraction(1), 0.0); // nothing accounted: no division by zero
     EXPECT_DOUBLE_EQ(core.loadFraction(2), 1.0);
 }
 
-TEST(ProcessorTimes, NoWholeRecordIsNoSample)
-{
+TEST(ProcessorTimes, NoWholeRecordIsNoSample) {
     CpuSamplerCore core;
-    EXPECT_FALSE(
-        RecordKernelSample(core, std::vector<std::byte>(processor_times_layout::kRecordSize - 1)));
+    EXPECT_FALSE(RecordKernelSample(core, std::vector<std::byte>(processor_times_layout::kRecordSize - 1)));
     EXPECT_FALSE(core.slotsFixed());
 }
 
-TEST(RegistrySample, FirstBlockFixesTheSlotsLaterOnesFillWhatTheyList)
-{
+TEST(RegistrySample, FirstBlockFixesTheSlotsLaterOnesFillWhatTheyList) {
     using perf_test::BuildPerfData;
     using perf_test::Processors;
     CpuSamplerCore core;

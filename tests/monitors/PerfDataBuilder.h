@@ -26,33 +26,28 @@ struct CounterSpec {
 struct ObjectSpec {
     std::uint32_t title = kProcessorObjectTitle;
     // A decoy counter first, so that the search has to skip one.
-    std::vector<CounterSpec> counters{
-        {kProcessorTimeCounterTitle + 1, 8}, {kProcessorTimeCounterTitle, 16}};
-    std::vector<std::int64_t> values; // one instance per value, for the counter titled 6
+    std::vector<CounterSpec> counters{{kProcessorTimeCounterTitle + 1, 8}, {kProcessorTimeCounterTitle, 16}};
+    std::vector<std::int64_t> values;              // one instance per value, for the counter titled 6
     std::optional<std::int32_t> declaredInstances; // NumInstances; default values.size()
 };
 
-inline ObjectSpec Object(std::uint32_t title, std::vector<std::int64_t> values)
-{
+inline ObjectSpec Object(std::uint32_t title, std::vector<std::int64_t> values) {
     ObjectSpec wanted;
     wanted.title = title;
     wanted.values = std::move(values);
     return wanted;
 }
 
-inline ObjectSpec Processors(std::vector<std::int64_t> values)
-{
+inline ObjectSpec Processors(std::vector<std::int64_t> values) {
     return Object(kProcessorObjectTitle, std::move(values));
 }
 
-inline ObjectSpec WithCounters(ObjectSpec wanted, std::vector<CounterSpec> counters)
-{
+inline ObjectSpec WithCounters(ObjectSpec wanted, std::vector<CounterSpec> counters) {
     wanted.counters = std::move(counters);
     return wanted;
 }
 
-inline ObjectSpec Declaring(ObjectSpec wanted, std::int32_t instances)
-{
+inline ObjectSpec Declaring(ObjectSpec wanted, std::int32_t instances) {
     wanted.declaredInstances = instances;
     return wanted;
 }
@@ -61,23 +56,22 @@ inline ObjectSpec Declaring(ObjectSpec wanted, std::int32_t instances)
 inline constexpr monitors::SystemTimeFields kSampleTime{2024, 5, 5, 17, 10, 20, 30, 400};
 inline constexpr std::int64_t kDecoyCounterValue = -7;
 inline constexpr std::uint32_t kOtherObjectTitle = 230; // any object but the processor
-inline constexpr std::uint32_t kInstanceNameBytes = 8; // "0" and padding, UTF-16
+inline constexpr std::uint32_t kInstanceNameBytes = 8;  // "0" and padding, UTF-16
 
 struct PerfData {
     std::vector<std::byte> bytes;
-    std::vector<std::size_t> objects; // where each object starts
+    std::vector<std::size_t> objects;   // where each object starts
     std::vector<std::size_t> instances; // instances of the last object
-    std::vector<std::size_t> blocks; // their counter blocks
+    std::vector<std::size_t> blocks;    // their counter blocks
 
-    template <typename T> void put(std::size_t at, T value)
-    {
+    template <typename T>
+    void put(std::size_t at, T value) {
         std::memcpy(bytes.data() + at, &value, sizeof(T));
     }
 };
 
-inline PerfData BuildPerfData(
-    const std::vector<ObjectSpec>& objects, const monitors::SystemTimeFields& time = kSampleTime)
-{
+inline PerfData BuildPerfData(const std::vector<ObjectSpec>& objects,
+                              const monitors::SystemTimeFields& time = kSampleTime) {
     constexpr std::uint32_t kSystemNameBytes = 8;
     PerfData data;
     auto grow = [&](std::size_t size) {
@@ -90,8 +84,8 @@ inline PerfData BuildPerfData(
     std::memcpy(data.bytes.data(), signature, 4 * sizeof(char16_t));
     data.put<std::uint32_t>(kBlockHeaderLength, kBlockSize + kSystemNameBytes);
     data.put<std::uint32_t>(kBlockNumObjectTypes, static_cast<std::uint32_t>(objects.size()));
-    const std::uint16_t words[] = {time.year, time.month, time.dayOfWeek, time.day, time.hour,
-        time.minute, time.second, time.milliseconds};
+    const std::uint16_t words[] = {time.year, time.month,  time.dayOfWeek, time.day,
+                                   time.hour, time.minute, time.second,    time.milliseconds};
     std::memcpy(data.bytes.data() + kBlockSystemTime, words, sizeof(words));
 
     for (const ObjectSpec& wanted : objects) {
@@ -105,31 +99,32 @@ inline PerfData BuildPerfData(
             data.put<std::uint32_t>(at + kCounterByteLength, kCounterDefinitionSize);
             data.put<std::uint32_t>(at + kCounterNameTitleIndex, counter.title);
             data.put<std::uint32_t>(at + kCounterOffset, counter.offset);
-            blockLength
-                = std::max<std::uint32_t>(blockLength, counter.offset + sizeof(std::int64_t));
+            blockLength = std::max<std::uint32_t>(blockLength, counter.offset + sizeof(std::int64_t));
         }
         const auto definitionLength = static_cast<std::uint32_t>(data.bytes.size() - object);
         for (const std::int64_t value : wanted.values) {
             const std::size_t instance = grow(kInstanceDefinitionSize + kInstanceNameBytes);
             data.instances.push_back(instance);
-            data.put<std::uint32_t>(
-                instance + kInstanceByteLength, kInstanceDefinitionSize + kInstanceNameBytes);
+            data.put<std::uint32_t>(instance + kInstanceByteLength,
+                                    kInstanceDefinitionSize + kInstanceNameBytes);
             const std::size_t block = grow(blockLength);
             data.blocks.push_back(block);
             data.put<std::uint32_t>(block + kCounterBlockByteLength, blockLength);
             for (const CounterSpec& counter : wanted.counters) {
-                data.put<std::int64_t>(block + counter.offset,
-                    counter.title == kProcessorTimeCounterTitle ? value : kDecoyCounterValue);
+                data.put<std::int64_t>(block + counter.offset, counter.title == kProcessorTimeCounterTitle
+                                                                   ? value
+                                                                   : kDecoyCounterValue);
             }
         }
         data.put<std::uint32_t>(object + kObjectTotalByteLength,
-            static_cast<std::uint32_t>(data.bytes.size() - object));
+                                static_cast<std::uint32_t>(data.bytes.size() - object));
         data.put<std::uint32_t>(object + kObjectDefinitionLength, definitionLength);
         data.put<std::uint32_t>(object + kObjectHeaderLength, kObjectSize);
         data.put<std::uint32_t>(object + kObjectNameTitleIndex, wanted.title);
-        data.put<std::uint32_t>(
-            object + kObjectNumCounters, static_cast<std::uint32_t>(wanted.counters.size()));
-        data.put<std::int32_t>(object + kObjectNumInstances,
+        data.put<std::uint32_t>(object + kObjectNumCounters,
+                                static_cast<std::uint32_t>(wanted.counters.size()));
+        data.put<std::int32_t>(
+            object + kObjectNumInstances,
             wanted.declaredInstances.value_or(static_cast<std::int32_t>(wanted.values.size())));
     }
     return data;
@@ -137,8 +132,7 @@ inline PerfData BuildPerfData(
 
 // Two processors and the total, after an unrelated object.
 inline PerfData TwoProcessors(std::int64_t cpu0, std::int64_t cpu1, std::int64_t total,
-    const monitors::SystemTimeFields& time = kSampleTime)
-{
+                              const monitors::SystemTimeFields& time = kSampleTime) {
     return BuildPerfData({Object(kOtherObjectTitle, {1}), Processors({cpu0, cpu1, total})}, time);
 }
 

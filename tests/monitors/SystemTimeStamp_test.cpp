@@ -7,15 +7,12 @@
 namespace monitors {
 namespace {
 
-SystemTimeFields At(std::uint16_t year, std::uint16_t month, std::uint16_t day,
-    std::uint16_t hour = 0, std::uint16_t minute = 0, std::uint16_t second = 0,
-    std::uint16_t ms = 0)
-{
+SystemTimeFields At(std::uint16_t year, std::uint16_t month, std::uint16_t day, std::uint16_t hour = 0,
+                    std::uint16_t minute = 0, std::uint16_t second = 0, std::uint16_t ms = 0) {
     return {year, month, 0, day, hour, minute, second, ms};
 }
 
-TEST(SystemTimeStamp, ConvertsToHundredNanosecondsSince1601)
-{
+TEST(SystemTimeStamp, ConvertsToHundredNanosecondsSince1601) {
     struct Case {
         SystemTimeFields time;
         std::int64_t ticks; // worked out independently
@@ -35,8 +32,7 @@ TEST(SystemTimeStamp, ConvertsToHundredNanosecondsSince1601)
     }
 }
 
-TEST(SystemTimeStamp, RejectsFieldsOutOfRange)
-{
+TEST(SystemTimeStamp, RejectsFieldsOutOfRange) {
     const std::vector<SystemTimeFields> invalid = {
         At(1600, 12, 31),
         At(30828, 1, 1),
@@ -54,8 +50,8 @@ TEST(SystemTimeStamp, RejectsFieldsOutOfRange)
     };
     for (const SystemTimeFields& time : invalid) {
         SCOPED_TRACE(testing::Message()
-            << time.year << '-' << time.month << '-' << time.day << ' ' << time.hour << ':'
-            << time.minute << ':' << time.second << '.' << time.milliseconds);
+                     << time.year << '-' << time.month << '-' << time.day << ' ' << time.hour << ':'
+                     << time.minute << ':' << time.second << '.' << time.milliseconds);
         EXPECT_FALSE(SystemTimeToTicks(time).has_value());
     }
 }

@@ -33,8 +33,9 @@ public:
     };
     std::vector<DWORD> perfQuerySizes;
 
-    std::function<LONG(void* data, ULONG size, ULONG& returned)> processorTimes
-        = [](void*, ULONG, ULONG&) { return kStatusNotImplemented; };
+    std::function<LONG(void* data, ULONG size, ULONG& returned)> processorTimes = [](void*, ULONG, ULONG&) {
+        return kStatusNotImplemented;
+    };
     int processorQueries = 0;
 
     // Keys that open, by path, and their CPUUsage value (nothing: the read fails).
@@ -43,16 +44,14 @@ public:
     int openKeys = 0;
     int perfDataCloses = 0;
 
-    bool platformId(DWORD& id) noexcept override
-    {
+    bool platformId(DWORD& id) noexcept override {
         if (platform) {
             id = *platform;
         }
         return platform.has_value();
     }
 
-    LONG openKey(HKEY root, const char* path, REGSAM, HKEY& key) noexcept override
-    {
+    LONG openKey(HKEY root, const char* path, REGSAM, HKEY& key) noexcept override {
         const auto found = keys.find(path);
         if (root != HKEY_DYN_DATA || found == keys.end()) {
             return ERROR_FILE_NOT_FOUND;
@@ -62,16 +61,15 @@ public:
         return ERROR_SUCCESS;
     }
 
-    LONG queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override
-    {
+    LONG queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override {
         if (key == HKEY_PERFORMANCE_DATA) {
             EXPECT_STREQ(name, "238");
             perfQuerySizes.push_back(size);
             return perfData(data, size);
         }
         EXPECT_STREQ(name, "KERNEL\\CPUUsage");
-        const auto& [path, value]
-            = *reinterpret_cast<std::pair<const std::string, std::optional<DWORD>>*>(key);
+        const auto& [path, value] =
+            *reinterpret_cast<std::pair<const std::string, std::optional<DWORD>>*>(key);
         reads.push_back(path);
         if (!value || size < sizeof(DWORD)) {
             return ERROR_FILE_NOT_FOUND;
@@ -81,8 +79,7 @@ public:
         return ERROR_SUCCESS;
     }
 
-    void closeKey(HKEY key) noexcept override
-    {
+    void closeKey(HKEY key) noexcept override {
         if (key == HKEY_PERFORMANCE_DATA) {
             ++perfDataCloses;
         } else {
@@ -90,17 +87,14 @@ public:
         }
     }
 
-    LONG queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept override
-    {
+    LONG queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept override {
         ++processorQueries;
         return processorTimes(data, size, returned);
     }
 
     // Serves one built block of performance data per query, the last one for good.
-    void servePerfData(std::vector<perf_test::PerfData> blocks)
-    {
-        perfData = [blocks = std::move(blocks), next = std::size_t{0}](
-                       BYTE* data, DWORD& size) mutable {
+    void servePerfData(std::vector<perf_test::PerfData> blocks) {
+        perfData = [blocks = std::move(blocks), next = std::size_t{0}](BYTE* data, DWORD& size) mutable {
             const std::vector<std::byte>& bytes = blocks[std::min(next++, blocks.size() - 1)].bytes;
             if (size < bytes.size()) {
                 return LONG{ERROR_MORE_DATA};
@@ -113,8 +107,7 @@ public:
 
     // Serves per-processor (idle, kernel, user) times, advancing by `step` per query.
     void serveProcessorTimes(std::vector<std::array<std::int64_t, 3>> start,
-        std::vector<std::array<std::int64_t, 3>> step)
-    {
+                             std::vector<std::array<std::int64_t, 3>> step) {
         processorTimes = [start, step, n = 0](void* data, ULONG size, ULONG& returned) mutable {
             using namespace processor_times_layout;
             if (size < start.size() * kRecordSize) {
@@ -124,8 +117,7 @@ public:
             for (std::size_t i = 0; i < start.size(); ++i) {
                 for (std::size_t field = 0; field < 3; ++field) {
                     const std::int64_t value = start[i][field] + n * step[i][field];
-                    std::memcpy(
-                        bytes + i * kRecordSize + field * sizeof(value), &value, sizeof(value));
+                    std::memcpy(bytes + i * kRecordSize + field * sizeof(value), &value, sizeof(value));
                 }
             }
             ++n;
@@ -135,8 +127,8 @@ public:
     }
 };
 
-template <typename Call> std::string ErrorText(Call&& call)
-{
+template <typename Call>
+std::string ErrorText(Call&& call) {
     try {
         call();
     } catch (const rtl::Error& error) {
@@ -145,15 +137,13 @@ template <typename Call> std::string ErrorText(Call&& call)
     return "no error";
 }
 
-perf_test::PerfData ProcessorsAt(std::uint16_t second, std::vector<std::int64_t> idle)
-{
+perf_test::PerfData ProcessorsAt(std::uint16_t second, std::vector<std::int64_t> idle) {
     monitors::SystemTimeFields time = perf_test::kSampleTime;
     time.second = second;
     return perf_test::BuildPerfData({perf_test::Processors(std::move(idle))}, time);
 }
 
-TEST(adCpuUsage, RealSourcesGiveFiniteLoads)
-{
+TEST(adCpuUsage, RealSourcesGiveFiniteLoads) {
     // Wine publishes no processor object, so this runs on the kernel's times;
     // Windows normally takes the registry's.
     InitCpuSampler();
@@ -170,8 +160,7 @@ TEST(adCpuUsage, RealSourcesGiveFiniteLoads)
     EXPECT_EQ(ErrorText([] { TakeCpuSample(); }), "The CPU sampler is not initialised");
 }
 
-TEST(adCpuUsage, ModuleRunsOnAnInjectedSourceWithLoadsFromTheSecondSample)
-{
+TEST(adCpuUsage, ModuleRunsOnAnInjectedSourceWithLoadsFromTheSecondSample) {
     FakeSource source;
     source.servePerfData({ProcessorsAt(0, {0, 0}), ProcessorsAt(1, {kSecond / 4, kSecond})});
     InitCpuSampler(source);
@@ -186,15 +175,13 @@ TEST(adCpuUsage, ModuleRunsOnAnInjectedSourceWithLoadsFromTheSecondSample)
     EXPECT_EQ(source.perfDataCloses, 1);
 }
 
-TEST(CpuSampler, FailsWithoutTheWindowsVersion)
-{
+TEST(CpuSampler, FailsWithoutTheWindowsVersion) {
     FakeSource source;
     source.platform.reset();
     EXPECT_EQ(ErrorText([&] { CpuSampler sampler(source); }), "Can't get the Windows version");
 }
 
-TEST(CpuSampler, GrowsThePerformanceBufferInStepsAndKeepsIt)
-{
+TEST(CpuSampler, GrowsThePerformanceBufferInStepsAndKeepsIt) {
     FakeSource source;
     constexpr DWORD kNeeded = 8192 + 3 * 4096 + 1;
     source.perfData = [good = ProcessorsAt(0, {1, 2}).bytes, kNeeded](BYTE* data, DWORD& size) {
@@ -215,41 +202,39 @@ TEST(CpuSampler, GrowsThePerformanceBufferInStepsAndKeepsIt)
     EXPECT_EQ(sampler.perfBufferSize(), 24576u);
 }
 
-TEST(CpuSampler, GivesUpOnAQueryThatNeverHasRoomEnough)
-{
+TEST(CpuSampler, GivesUpOnAQueryThatNeverHasRoomEnough) {
     FakeSource source;
     source.perfData = [](BYTE*, DWORD&) { return LONG{ERROR_MORE_DATA}; };
     CpuSampler sampler(source);
     EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }),
-        "Unable to locate the \"Processor\" performance object");
+              "Unable to locate the \"Processor\" performance object");
     EXPECT_LE(sampler.perfBufferSize(), 4u * 1024 * 1024);
 }
 
-TEST(CpuSampler, FailedSamplesLeaveTheLastGoodOne)
-{
+TEST(CpuSampler, FailedSamplesLeaveTheLastGoodOne) {
     struct Case {
         const char* name;
         std::function<LONG(BYTE*, DWORD&)> answer;
         const char* error;
     };
-    const perf_test::PerfData noCounter = perf_test::BuildPerfData(
-        {perf_test::WithCounters(perf_test::Processors({0, 0}), {{2, 8}})});
+    const perf_test::PerfData noCounter =
+        perf_test::BuildPerfData({perf_test::WithCounters(perf_test::Processors({0, 0}), {{2, 8}})});
     const std::vector<Case> cases = {
         {"query fails and leaves the old data", [](BYTE*, DWORD&) { return LONG{ERROR_BUSY}; },
-            "Unable to locate the \"Processor\" performance object"},
+         "Unable to locate the \"Processor\" performance object"},
         {"no processor object",
-            [](BYTE*, DWORD& size) {
-                size = 0;
-                return LONG{ERROR_SUCCESS};
-            },
-            "Unable to locate the \"Processor\" performance object"},
+         [](BYTE*, DWORD& size) {
+             size = 0;
+             return LONG{ERROR_SUCCESS};
+         },
+         "Unable to locate the \"Processor\" performance object"},
         {"no idle counter",
-            [&](BYTE* data, DWORD& size) {
-                std::memcpy(data, noCounter.bytes.data(), noCounter.bytes.size());
-                size = static_cast<DWORD>(noCounter.bytes.size());
-                return LONG{ERROR_SUCCESS};
-            },
-            "Unable to locate the \"% of CPU usage\" performance counter"},
+         [&](BYTE* data, DWORD& size) {
+             std::memcpy(data, noCounter.bytes.data(), noCounter.bytes.size());
+             size = static_cast<DWORD>(noCounter.bytes.size());
+             return LONG{ERROR_SUCCESS};
+         },
+         "Unable to locate the \"% of CPU usage\" performance counter"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -267,11 +252,10 @@ TEST(CpuSampler, FailedSamplesLeaveTheLastGoodOne)
     }
 }
 
-TEST(CpuSampler, FallsBackToKernelTimesWithoutAProcessorObject)
-{
+TEST(CpuSampler, FallsBackToKernelTimesWithoutAProcessorObject) {
     FakeSource source; // the registry answers with no objects, as under Wine
     source.serveProcessorTimes({{100, 300, 200}, {100, 300, 200}},
-        {{kSecond / 4, kSecond / 2, kSecond / 2}, {0, kSecond / 2, kSecond / 2}});
+                               {{kSecond / 4, kSecond / 2, kSecond / 2}, {0, kSecond / 2, kSecond / 2}});
     CpuSampler sampler(source);
     sampler.takeSample();
     EXPECT_EQ(sampler.slotCount(), 2);
@@ -282,8 +266,7 @@ TEST(CpuSampler, FallsBackToKernelTimesWithoutAProcessorObject)
     EXPECT_EQ(source.perfQuerySizes.size(), 1u);
 }
 
-TEST(CpuSampler, GrowsTheKernelBufferForManyProcessors)
-{
+TEST(CpuSampler, GrowsTheKernelBufferForManyProcessors) {
     FakeSource source;
     std::vector<std::array<std::int64_t, 3>> start(100, {5, 10, 5});
     std::vector<std::array<std::int64_t, 3>> step(100, {kSecond / 2, kSecond, 0});
@@ -295,12 +278,11 @@ TEST(CpuSampler, GrowsTheKernelBufferForManyProcessors)
     EXPECT_DOUBLE_EQ(sampler.loadFraction(99), 0.5);
 }
 
-TEST(CpuSampler, ReportsTheRegistryFailureWhenNeitherSourceWorks)
-{
+TEST(CpuSampler, ReportsTheRegistryFailureWhenNeitherSourceWorks) {
     FakeSource source;
     CpuSampler sampler(source);
     EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }),
-        "Unable to locate the \"Processor\" performance object");
+              "Unable to locate the \"Processor\" performance object");
     // Nothing was decided: the next sample tries both again.
     source.serveProcessorTimes({{0, 0, 0}}, {{0, kSecond, 0}});
     EXPECT_EQ(sampler.slotCount(), 1);
@@ -309,17 +291,14 @@ TEST(CpuSampler, ReportsTheRegistryFailureWhenNeitherSourceWorks)
 
 class Statistic95 : public testing::Test {
 protected:
-    Statistic95()
-    {
+    Statistic95() {
         source.platform = kVersion95;
-        source.keys = {
-            {"PerfStats\\StartStat", 0}, {"PerfStats\\StatData", 37}, {"PerfStats\\StopStat", 0}};
+        source.keys = {{"PerfStats\\StartStat", 0}, {"PerfStats\\StatData", 37}, {"PerfStats\\StopStat", 0}};
     }
     FakeSource source;
 };
 
-TEST_F(Statistic95, HasOneSlotReadAsAPercentage)
-{
+TEST_F(Statistic95, HasOneSlotReadAsAPercentage) {
     {
         CpuSampler sampler(source);
         EXPECT_FALSE(sampler.isNT());
@@ -328,8 +307,7 @@ TEST_F(Statistic95, HasOneSlotReadAsAPercentage)
         EXPECT_EQ(ErrorText([&] { sampler.loadFraction(-1); }), "CPU index out of bounds");
         EXPECT_TRUE(source.reads.empty());
         EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.37); // starts the statistic first
-        EXPECT_EQ(source.reads,
-            (std::vector<std::string>{"PerfStats\\StartStat", "PerfStats\\StatData"}));
+        EXPECT_EQ(source.reads, (std::vector<std::string>{"PerfStats\\StartStat", "PerfStats\\StatData"}));
         EXPECT_EQ(source.openKeys, 1); // StatData stays open while started
         source.keys["PerfStats\\StatData"] = std::nullopt;
         sampler.takeSample(); // a failed read keeps the last value
@@ -340,8 +318,7 @@ TEST_F(Statistic95, HasOneSlotReadAsAPercentage)
     EXPECT_EQ(source.perfDataCloses, 0);
 }
 
-TEST_F(Statistic95, FailuresToStartAreRetriedWhole)
-{
+TEST_F(Statistic95, FailuresToStartAreRetriedWhole) {
     source.keys.erase("PerfStats\\StartStat");
     CpuSampler sampler(source);
     EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }), "Unable to start performance monitoring");
@@ -351,17 +328,13 @@ TEST_F(Statistic95, FailuresToStartAreRetriedWhole)
     EXPECT_EQ(source.openKeys, 0);
     source.keys.insert({"PerfStats\\StatData", 50});
     sampler.takeSample();
-    EXPECT_EQ(source.reads,
-        (std::vector<std::string>{
-            "PerfStats\\StartStat", "PerfStats\\StartStat", "PerfStats\\StatData"}));
+    EXPECT_EQ(source.reads, (std::vector<std::string>{"PerfStats\\StartStat", "PerfStats\\StartStat",
+                                                      "PerfStats\\StatData"}));
     EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.5);
 }
 
-TEST_F(Statistic95, NeverStartedMeansNothingToStop)
-{
-    {
-        CpuSampler sampler(source);
-    }
+TEST_F(Statistic95, NeverStartedMeansNothingToStop) {
+    { CpuSampler sampler(source); }
     EXPECT_TRUE(source.reads.empty());
 }
 

@@ -9,8 +9,7 @@ using namespace rtl;
 
 namespace {
 
-TFormatSettings German()
-{
+TFormatSettings German() {
     TFormatSettings fs;
     fs.ShortDateFormat = "dd.MM.yyyy";
     fs.DateSeparator = '.';
@@ -26,8 +25,7 @@ TFormatSettings German()
 const TFormatSettings Us = DefaultFormatSettings;
 
 // Year first, designator before the time.
-TFormatSettings IsoWithPrefix()
-{
+TFormatSettings IsoWithPrefix() {
     TFormatSettings fs;
     fs.ShortDateFormat = "yyyy-MM-dd";
     fs.DateSeparator = '-';
@@ -38,8 +36,7 @@ TFormatSettings IsoWithPrefix()
 }
 
 // Blanks and a closing separator in the pattern.
-TFormatSettings YearFirstSpaced()
-{
+TFormatSettings YearFirstSpaced() {
     TFormatSettings fs;
     fs.ShortDateFormat = "yyyy. M. d.";
     fs.DateSeparator = '.';
@@ -47,15 +44,13 @@ TFormatSettings YearFirstSpaced()
     return fs;
 }
 
-TFormatSettings TwelveHourLeadingZero()
-{
+TFormatSettings TwelveHourLeadingZero() {
     TFormatSettings fs;
     fs.LeadingZeroHours = true;
     return fs;
 }
 
-std::string ErrorText(const auto& call)
-{
+std::string ErrorText(const auto& call) {
     try {
         call();
     } catch (const Error& e) {
@@ -70,8 +65,7 @@ struct TimeTextCase {
     const char* expected;
 };
 
-TEST(DateTimeText, TimeText)
-{
+TEST(DateTimeText, TimeText) {
     const TimeTextCase cases[] = {
         {Us, 0, 0, 0, 0, "12:00:00 AM"},
         {Us, 0, 5, 9, 0, "12:05:09 AM"},
@@ -99,8 +93,7 @@ struct DateTextCase {
     const char* expected;
 };
 
-TEST(DateTimeText, DateText)
-{
+TEST(DateTimeText, DateText) {
     const DateTextCase cases[] = {
         {"dd.MM.yyyy", '.', 2025, 6, 5, "05.06.2025"},
         {"d.M.yyyy", '.', 2025, 6, 5, "5.6.2025"},
@@ -119,9 +112,11 @@ TEST(DateTimeText, DateText)
         TFormatSettings fs;
         fs.ShortDateFormat = c.pattern;
         fs.DateSeparator = c.separator;
-        EXPECT_EQ(DateText(CombineDateTime(EncodeDate(c.year, c.month, c.day), 0.75), fs), c.expected) << c.pattern;
+        EXPECT_EQ(DateText(CombineDateTime(EncodeDate(c.year, c.month, c.day), 0.75), fs), c.expected)
+            << c.pattern;
     }
-    EXPECT_EQ(DateIsLessThanMinimumText(EncodeDate(2025, 6, 5), German()), "Date is less than minimum of 05.06.2025");
+    EXPECT_EQ(DateIsLessThanMinimumText(EncodeDate(2025, 6, 5), German()),
+              "Date is less than minimum of 05.06.2025");
     EXPECT_EQ(DateIsLessThanMinimumText(EncodeDate(2025, 6, 5), Us), "Date is less than minimum of 6/5/2025");
 }
 
@@ -131,8 +126,7 @@ struct StrToTimeCase {
     int hour, minute, second;
 };
 
-TEST(DateTimeText, StrToTimeAccepts)
-{
+TEST(DateTimeText, StrToTimeAccepts) {
     const StrToTimeCase cases[] = {
         {Us, "1:05 PM", 13, 5, 0},
         {Us, "1:05:09 pm", 13, 5, 9},
@@ -161,29 +155,28 @@ TEST(DateTimeText, StrToTimeAccepts)
     }
 }
 
-TEST(DateTimeText, StrToTimeRejects)
-{
-    const char* usBad[] = {"", "   ", "24:00", "25:00", "10:61", "10:30:60", "13:00 PM", "0:30 AM", "10", "10:",
-                           ":30", "10:30:00:00", "10.30", "1 0:30", "10:3O", "+10:30", "-1:00", "100:00",
-                           "AM", "10:30 XM", "PM 10:30 PM", "10:30 AMPM", "10::30"};
+TEST(DateTimeText, StrToTimeRejects) {
+    const char* usBad[] = {"",         "   ",      "24:00",       "25:00",      "10:61", "10:30:60",
+                           "13:00 PM", "0:30 AM",  "10",          "10:",        ":30",   "10:30:00:00",
+                           "10.30",    "1 0:30",   "10:3O",       "+10:30",     "-1:00", "100:00",
+                           "AM",       "10:30 XM", "PM 10:30 PM", "10:30 AMPM", "10::30"};
     for (const char* text : usBad)
         EXPECT_EQ(ErrorText([&] { StrToTime(text, Us); }), "'" + std::string(text) + "' is not a valid time");
     const char* germanBad[] = {"24:00:00", "10.30", "12:00:-1"};
-    for (const char* text : germanBad)
-        EXPECT_THROW(StrToTime(text, German()), Error) << text;
+    for (const char* text : germanBad) EXPECT_THROW(StrToTime(text, German()), Error) << text;
     EXPECT_EQ(ErrorText([] { StrToTime("25:00", German()); }), "'25:00' is not a valid time");
     EXPECT_EQ(ErrorText([] { StrToTime("", German()); }), "'' is not a valid time");
 }
 
-TEST(DateTimeText, EveryTimeOfDayRoundTrips)
-{
+TEST(DateTimeText, EveryTimeOfDayRoundTrips) {
     for (const TFormatSettings& fs : {Us, German(), IsoWithPrefix(), TwelveHourLeadingZero()}) {
         // A step prime to 60 reaches every hour, minute and second value.
         constexpr int Step = 7;
         for (int second = 0; second < SecondsPerDay; second += Step) {
             const TDateTime t = static_cast<double>(second) / SecondsPerDay;
             const std::string text = TimeText(40000 + t, fs);
-            ASSERT_EQ(StrToTime(text, fs), EncodeTime(second / 3600, second / 60 % 60, second % 60, 0)) << text;
+            ASSERT_EQ(StrToTime(text, fs), EncodeTime(second / 3600, second / 60 % 60, second % 60, 0))
+                << text;
         }
     }
 }
@@ -194,8 +187,7 @@ struct StrToDateCase {
     int year, month, day;
 };
 
-TEST(DateTimeText, StrToDateAccepts)
-{
+TEST(DateTimeText, StrToDateAccepts) {
     const StrToDateCase cases[] = {
         {German(), "24.12.2025", 2025, 12, 24},
         {German(), "1.2.2026", 2026, 2, 1},
@@ -227,23 +219,21 @@ TEST(DateTimeText, StrToDateAccepts)
     }
 }
 
-TEST(DateTimeText, StrToDateRejects)
-{
+TEST(DateTimeText, StrToDateRejects) {
     const TDateTime today = EncodeDate(2025, 6, 15);
-    const char* germanBad[] = {"",           "  ",         "29.02.1900", "29.02.2100", "31.04.2025", "24..",
-                               "1..2025",    "1.2.3.4",    "a.b.c",      "123.1.2025", "1.1.12345",  "24/12/2025",
-                               "0.1.2025",   "1.13.2025",  "1.1.-5",     "1.1.2025..", "24",         "1 1.2025"};
+    const char* germanBad[] = {"",           "  ",         "29.02.1900", "29.02.2100", "31.04.2025",
+                               "24..",       "1..2025",    "1.2.3.4",    "a.b.c",      "123.1.2025",
+                               "1.1.12345",  "24/12/2025", "0.1.2025",   "1.13.2025",  "1.1.-5",
+                               "1.1.2025..", "24",         "1 1.2025"};
     for (const char* text : germanBad) {
         EXPECT_EQ(ErrorText([&] { StrToDate(text, German(), today); }),
                   "'" + std::string(text) + "' is not a valid date");
     }
     const char* usBad[] = {"24/12/2025", "2/29/2025", "13/1"};
-    for (const char* text : usBad)
-        EXPECT_THROW(StrToDate(text, Us, today), Error) << text;
+    for (const char* text : usBad) EXPECT_THROW(StrToDate(text, Us, today), Error) << text;
 }
 
-TEST(DateTimeText, DatesRoundTripInTheirOwnFormat)
-{
+TEST(DateTimeText, DatesRoundTripInTheirOwnFormat) {
     const TDateTime today = EncodeDate(2025, 6, 15);
     for (const TFormatSettings& fs : {Us, German(), IsoWithPrefix(), YearFirstSpaced()}) {
         for (TDateTime day = EncodeDate(1996, 1, 1); day <= EncodeDate(2104, 12, 31); day += 3) {

@@ -17,19 +17,14 @@ struct CalendarCase {
 };
 
 const CalendarCase CalendarCases[] = {
-    {1899, 12, 30, 0, DayOfWeek::Saturday},
-    {1899, 12, 29, -1, DayOfWeek::Friday},
-    {1900, 1, 1, 2, DayOfWeek::Monday},
-    {1900, 3, 1, 61, DayOfWeek::Thursday},
-    {2000, 2, 29, 36585, DayOfWeek::Tuesday},
-    {2003, 6, 21, 37793, DayOfWeek::Saturday},
-    {2100, 3, 1, 73110, DayOfWeek::Monday},
-    {1, 1, 1, -693593, DayOfWeek::Monday},
+    {1899, 12, 30, 0, DayOfWeek::Saturday},     {1899, 12, 29, -1, DayOfWeek::Friday},
+    {1900, 1, 1, 2, DayOfWeek::Monday},         {1900, 3, 1, 61, DayOfWeek::Thursday},
+    {2000, 2, 29, 36585, DayOfWeek::Tuesday},   {2003, 6, 21, 37793, DayOfWeek::Saturday},
+    {2100, 3, 1, 73110, DayOfWeek::Monday},     {1, 1, 1, -693593, DayOfWeek::Monday},
     {9999, 12, 31, 2958465, DayOfWeek::Friday},
 };
 
-TEST(DateTime, EncodesAndDecodesCalendarDates)
-{
+TEST(DateTime, EncodesAndDecodesCalendarDates) {
     for (const auto& c : CalendarCases) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day);
         EXPECT_EQ(EncodeDate(c.year, c.month, c.day), c.serial);
@@ -42,8 +37,7 @@ TEST(DateTime, EncodesAndDecodesCalendarDates)
     }
 }
 
-TEST(DateTime, EveryDayRoundTripsAndFollowsTheDayBefore)
-{
+TEST(DateTime, EveryDayRoundTripsAndFollowsTheDayBefore) {
     TDateTime previous = EncodeDate(1, 1, 1) - 1;
     for (int year = 1; year <= 9999; year += year < 1700 || year > 2200 ? 97 : 1) {
         for (int month = 1; month <= 12; ++month) {
@@ -60,8 +54,7 @@ TEST(DateTime, EveryDayRoundTripsAndFollowsTheDayBefore)
     }
 }
 
-TEST(DateTime, LeapYears)
-{
+TEST(DateTime, LeapYears) {
     EXPECT_TRUE(IsLeapYear(2000));
     EXPECT_TRUE(IsLeapYear(2024));
     EXPECT_FALSE(IsLeapYear(1900));
@@ -72,8 +65,7 @@ TEST(DateTime, LeapYears)
     EXPECT_EQ(DaysInMonth(2023, 13), 0);
 }
 
-TEST(DateTime, RejectsFieldsOutOfRange)
-{
+TEST(DateTime, RejectsFieldsOutOfRange) {
     const int badDates[][3] = {{1900, 2, 29}, {2100, 2, 29}, {2000, 2, 30}, {2023, 4, 31}, {2023, 13, 1},
                                {2023, 0, 1},  {2023, 1, 0},  {0, 1, 1},     {10000, 1, 1}, {2023, 1, 32}};
     for (const auto& d : badDates) {
@@ -83,7 +75,7 @@ TEST(DateTime, RejectsFieldsOutOfRange)
         EXPECT_EQ(t, 42);
         EXPECT_THROW(EncodeDate(d[0], d[1], d[2]), Error);
     }
-    const int badTimes[][4] = {{24, 0, 0, 0},  {25, 0, 0, 0}, {10, 60, 0, 0}, {10, 0, 60, 0},
+    const int badTimes[][4] = {{24, 0, 0, 0},    {25, 0, 0, 0}, {10, 60, 0, 0}, {10, 0, 60, 0},
                                {10, 0, 0, 1000}, {-1, 0, 0, 0}, {10, -1, 0, 0}};
     for (const auto& t : badTimes) {
         SCOPED_TRACE(testing::Message() << t[0] << ':' << t[1] << ':' << t[2] << '.' << t[3]);
@@ -95,8 +87,7 @@ TEST(DateTime, RejectsFieldsOutOfRange)
     EXPECT_EQ(EncodeTime(23, 59, 59, 999), (MSecsPerDay - 1.0) / MSecsPerDay);
 }
 
-TEST(DateTime, SettingsDefaultAndTimeProtocolEpoch)
-{
+TEST(DateTime, SettingsDefaultAndTimeProtocolEpoch) {
     EXPECT_DOUBLE_EQ(EncodeDateTime(2003, 6, 21, 1, 0, 0, 0), 37793.0 + 1.0 / 24);
     EXPECT_EQ(TimeProtocolEpoch, EncodeDate(1900, 1, 1));
     // 3,558,081,600 seconds after the epoch is 1 October 2012, noon.
@@ -106,8 +97,7 @@ TEST(DateTime, SettingsDefaultAndTimeProtocolEpoch)
     EXPECT_EQ(p.Minute + p.Second + p.MSec, 0);
 }
 
-TEST(DateTime, DecodeRoundsToTheNearestMillisecond)
-{
+TEST(DateTime, DecodeRoundsToTheNearestMillisecond) {
     const TDateTime day = EncodeDate(2024, 2, 29);
     const auto at = [&](double msOfDay) { return DecodeDateTime(day + msOfDay / MSecsPerDay); };
 
@@ -125,8 +115,7 @@ TEST(DateTime, DecodeRoundsToTheNearestMillisecond)
     EXPECT_EQ(DecodeDateTime(EncodeDateTime(2024, 2, 29, 23, 59, 59, 999)).MSec, 999);
 }
 
-TEST(DateTime, NegativeDateTimesRunForwardThroughTheDay)
-{
+TEST(DateTime, NegativeDateTimesRunForwardThroughTheDay) {
     EXPECT_EQ(DateOf(-1.25), -1.0);
     EXPECT_EQ(TimeOf(-1.25), 0.25);
     EXPECT_EQ(EncodeDateTime(1899, 12, 29, 6, 0, 0, 0), -1.25);
@@ -139,10 +128,10 @@ TEST(DateTime, NegativeDateTimesRunForwardThroughTheDay)
     EXPECT_EQ(CombineDateTime(-5.5, 0.25), -5.25);
 }
 
-TEST(DateTime, DecodeRejectsValuesOutsideTheCalendar)
-{
-    const double bad[] = {std::nan(""), std::numeric_limits<double>::infinity(), -1e300, 2958466.0, -693594.0,
-                          2958465.99999999999};
+TEST(DateTime, DecodeRejectsValuesOutsideTheCalendar) {
+    const double bad[] = {std::nan(""), std::numeric_limits<double>::infinity(),
+                          -1e300,       2958466.0,
+                          -693594.0,    2958465.99999999999};
     for (const double t : bad) {
         DateTimeParts p;
         EXPECT_FALSE(TryDecodeDateTime(t, p)) << t;
@@ -151,8 +140,7 @@ TEST(DateTime, DecodeRejectsValuesOutsideTheCalendar)
 }
 
 // Values exactly one millisecond apart must count as later however the encoding rounds them.
-TEST(DateTime, OneMillisecondIsLaterLessIsEqual)
-{
+TEST(DateTime, OneMillisecondIsLaterLessIsEqual) {
     for (int year = 1950; year <= 2200; year += 3) {
         for (int ms = 0; ms < 999; ms += 37) {
             const TDateTime b = EncodeDateTime(year, 7, 14, 12, 0, 0, ms);
@@ -174,8 +162,7 @@ TEST(DateTime, OneMillisecondIsLaterLessIsEqual)
     EXPECT_FALSE(IsLater(std::nan(""), noon));
 }
 
-TEST(DateTime, SecondsBetweenTruncatesAndIgnoresOrder)
-{
+TEST(DateTime, SecondsBetweenTruncatesAndIgnoresOrder) {
     for (int year = 1990; year <= 2100; year += 7) {
         const TDateTime start = EncodeDateTime(year, 3, 1, 10, 0, 0, 0);
         for (int seconds = 0; seconds <= 120; ++seconds) {
@@ -190,8 +177,7 @@ TEST(DateTime, SecondsBetweenTruncatesAndIgnoresOrder)
     EXPECT_EQ(SecondsBetween(1e300, -1e300), std::numeric_limits<std::int64_t>::max());
 }
 
-TEST(DateTime, IncrementsAddCalendarSpans)
-{
+TEST(DateTime, IncrementsAddCalendarSpans) {
     const TDateTime armed = EncodeDateTime(2024, 2, 28, 10, 0, 0, 0);
     // A countdown of 1 day and 01:30:00 armed at 10:00:00.
     const TDateTime target = IncSecond(IncMinute(IncHour(IncDay(armed, 1), 1), 30), 0);

@@ -67,8 +67,7 @@ const Case Cases[] = {
     {"00x1", false, 0},
 };
 
-TEST(IntConv, TryStrToInt)
-{
+TEST(IntConv, TryStrToInt) {
     for (const auto& c : Cases) {
         std::int32_t value = 12345;
         EXPECT_EQ(TryStrToInt(c.text, value), c.valid) << '"' << c.text << '"';

@@ -16,8 +16,7 @@ struct FormatCase {
     const char* text;
 };
 
-TEST(SettingsFloat, FormatsTwentyThreeCharacters)
-{
+TEST(SettingsFloat, FormatsTwentyThreeCharacters) {
     const FormatCase cases[] = {
         {EncodeDateTime(2003, 6, 21, 1, 0, 0, 0), " 3.77930416666667E+0004"},
         {0.0, " 0.00000000000000E+0000"},
@@ -46,44 +45,23 @@ struct ParseCase {
     double value;
 };
 
-TEST(SettingsFloat, ParsesTheLongestWellFormedBeginning)
-{
+TEST(SettingsFloat, ParsesTheLongestWellFormedBeginning) {
     const ParseCase cases[] = {
-        {"abc", 0},
-        {"", 0},
-        {"   ", 0},
-        {"0.5", 0.5},
-        {"1.5x", 1.5},
-        {"  3.77930416666667E+0004", 37793.0416666667},
-        {"\t7", 7},
-        {"-3.25e2", -325},
-        {"+4", 4},
-        {".5", 0.5},
-        {"5.", 5},
-        {"-.5", -0.5},
-        {"2e", 2},
-        {"2E+", 2},
-        {"2e5x", 200000},
+        {"abc", 0},      {"", 0},           {"   ", 0},
+        {"0.5", 0.5},    {"1.5x", 1.5},     {"  3.77930416666667E+0004", 37793.0416666667},
+        {"\t7", 7},      {"-3.25e2", -325}, {"+4", 4},
+        {".5", 0.5},     {"5.", 5},         {"-.5", -0.5},
+        {"2e", 2},       {"2E+", 2},        {"2e5x", 200000},
         {"1,5", 1}, // the decimal point is '.' whatever the locale
-        {"0x10", 0},
-        {"- 5", 0},
-        {".", 0},
-        {"-", 0},
-        {"e5", 0},
-        {"1e99999", 0},
-        {"-1e99999", 0},
-        {"1e-99999", 0},
-        {"nan", 0},
-        {"inf", 0},
-        {"-INF", 0},
-        {"1.7976931348623157e308", 1.7976931348623157e308},
+        {"0x10", 0},     {"- 5", 0},        {".", 0},
+        {"-", 0},        {"e5", 0},         {"1e99999", 0},
+        {"-1e99999", 0}, {"1e-99999", 0},   {"nan", 0},
+        {"inf", 0},      {"-INF", 0},       {"1.7976931348623157e308", 1.7976931348623157e308},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseSettingsFloat(c.text), c.value) << '"' << c.text << '"';
+    for (const auto& c : cases) EXPECT_EQ(ParseSettingsFloat(c.text), c.value) << '"' << c.text << '"';
 }
 
-TEST(SettingsFloat, WhatIsWrittenReadsBack)
-{
+TEST(SettingsFloat, WhatIsWrittenReadsBack) {
     std::mt19937_64 random(20030621);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     std::uniform_int_distribution<int> exponent(-300, 300);

@@ -13,8 +13,7 @@ using tk::ReadRegionalSettings;
 namespace {
 
 // The locale name the process runs under. Wine takes the user's regional formats from it.
-std::string ProcessLocale()
-{
+std::string ProcessLocale() {
     for (const char* variable : {"LC_ALL", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value != nullptr && *value != '\0') {
@@ -36,22 +35,17 @@ struct KnownLocale {
 
 // What Wine reports for these locales, as Windows does for the same regions.
 const KnownLocale KnownLocales[] = {
-    {"C", "M/d/yyyy", '/', false, true, '.'},
-    {"POSIX", "M/d/yyyy", '/', false, true, '.'},
-    {"en_US", "M/d/yyyy", '/', false, true, '.'},
-    {"de_DE", "d.M.yyyy", '.', true, false, ','},
+    {"C", "M/d/yyyy", '/', false, true, '.'},       {"POSIX", "M/d/yyyy", '/', false, true, '.'},
+    {"en_US", "M/d/yyyy", '/', false, true, '.'},   {"de_DE", "d.M.yyyy", '.', true, false, ','},
     {"en_GB", "dd/MM/yyyy", '/', true, false, '.'},
 };
 
-TEST(RegionalSettings, MatchesTheProcessLocale)
-{
+TEST(RegionalSettings, MatchesTheProcessLocale) {
     const std::string locale = ProcessLocale();
     const KnownLocale* known = nullptr;
     for (const auto& k : KnownLocales)
-        if (locale == k.name)
-            known = &k;
-    if (known == nullptr)
-        GTEST_SKIP() << "no expectations for locale " << locale;
+        if (locale == k.name) known = &k;
+    if (known == nullptr) GTEST_SKIP() << "no expectations for locale " << locale;
 
     const TFormatSettings fs = ReadRegionalSettings();
     EXPECT_EQ(fs.ShortDateFormat, known->shortDateFormat) << locale;
@@ -67,13 +61,9 @@ TEST(RegionalSettings, MatchesTheProcessLocale)
     }
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-TEST(RegionalSettings, FieldsFitTogether)
-{
+TEST(RegionalSettings, FieldsFitTogether) {
     const TFormatSettings fs = ReadRegionalSettings();
     for (const char letter : {'d', 'M', 'y'})
         EXPECT_NE(fs.ShortDateFormat.find(letter), std::string::npos) << fs.ShortDateFormat;
@@ -92,8 +82,7 @@ TEST(RegionalSettings, FieldsFitTogether)
     }
 }
 
-TEST(RegionalSettings, TimeTextReadsBack)
-{
+TEST(RegionalSettings, TimeTextReadsBack) {
     const TFormatSettings fs = ReadRegionalSettings();
     constexpr int StepSeconds = 59; // prime to 60: every hour, minute and second value comes up
     for (int second = 0; second < SecondsPerDay; second += StepSeconds) {
@@ -103,10 +92,10 @@ TEST(RegionalSettings, TimeTextReadsBack)
     }
 }
 
-TEST(RegionalSettings, DateTextReadsBack)
-{
+TEST(RegionalSettings, DateTextReadsBack) {
     const TFormatSettings fs = ReadRegionalSettings();
-    if (fs.ShortDateFormat.find("MMM") != std::string::npos || fs.ShortDateFormat.find("ddd") != std::string::npos)
+    if (fs.ShortDateFormat.find("MMM") != std::string::npos ||
+        fs.ShortDateFormat.find("ddd") != std::string::npos)
         GTEST_SKIP() << "names in the short date pattern " << fs.ShortDateFormat;
     const TDateTime today = EncodeDate(2025, 6, 15);
     for (TDateTime day = EncodeDate(2000, 1, 1); day < EncodeDate(2050, 1, 1); day += 3) {

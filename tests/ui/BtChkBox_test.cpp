@@ -18,7 +18,7 @@ constexpr tk::TColor kBackground = tk::RGBColor(0x20, 0x40, 0x60);
 constexpr tk::TColor kTransparent = tk::clTeal;
 constexpr tk::TColor kFirst = tk::clRed, kSecond = tk::clLime, kThird = tk::clBlue;
 constexpr int kW = TBitCheckBox::kDefaultWidth, kH = TBitCheckBox::kDefaultHeight;
-constexpr int kImageMiddle = (kH - 12) / 2 + 5;  // a row inside a 12-pixel-high image
+constexpr int kImageMiddle = (kH - 12) / 2 + 5; // a row inside a 12-pixel-high image
 constexpr LPARAM kRepeatedKey = LPARAM(1) << 30;
 constexpr LPARAM kAltContext = LPARAM(1) << 29;
 
@@ -118,7 +118,7 @@ TEST_F(BitCheckBoxTest, StartsUncheckedWithBuiltInPictures) {
 TEST_F(BitCheckBoxTest, ClicksCycleStatesAndOnClickSeesTheNewOne) {
     const std::pair<bool, std::vector<TCheckBoxState>> cases[] = {
         {false, {cbChecked, cbUnchecked, cbChecked}},
-        {true, {cbUnchecked, cbGrayed, cbChecked, cbUnchecked}},  // starts from checked
+        {true, {cbUnchecked, cbGrayed, cbChecked, cbUnchecked}}, // starts from checked
     };
     for (const auto& [allowGrayed, states] : cases) {
         box->SetAllowGrayed(allowGrayed);
@@ -147,9 +147,9 @@ TEST_F(BitCheckBoxTest, DoubleClickTogglesTwice) {
 TEST_F(BitCheckBoxTest, OnlyAPressAndReleaseInsideClick) {
     Press(*box);
     Release(*box, 200);
-    Release(*box);  // no press before it
+    Release(*box); // no press before it
     Press(*box);
-    SendMessageA(box->Handle(), WM_MOUSEMOVE, 0, At(6, 6));  // the button went up elsewhere
+    SendMessageA(box->Handle(), WM_MOUSEMOVE, 0, At(6, 6)); // the button went up elsewhere
     Release(*box);
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(box->State(), cbUnchecked);
@@ -160,8 +160,7 @@ TEST_F(BitCheckBoxTest, SpaceClicksAfterOnKeyPress) {
         if (key == 'x') key = ' ';
         if (key == 'n') key = 0;
     };
-    const std::pair<WPARAM, LPARAM> keys[] = {
-        {' ', 0}, {' ', kRepeatedKey}, {'a', 0}, {'x', 0}, {'n', 0}};
+    const std::pair<WPARAM, LPARAM> keys[] = {{' ', 0}, {' ', kRepeatedKey}, {'a', 0}, {'x', 0}, {'n', 0}};
     for (const auto& [ch, flags] : keys) SendMessageA(box->Handle(), WM_CHAR, ch, 1 | flags);
     EXPECT_EQ(clicks, 2) << "Space, and x turned into Space; a held Space clicks once";
     EXPECT_EQ(box->State(), cbUnchecked);
@@ -175,7 +174,7 @@ TEST_F(BitCheckBoxTest, CodeChangesRepaintOnlyWhenDifferentAndNeverFire) {
     box->SetChecked(true);
     EXPECT_TRUE(pending());
 
-    box->SetState(cbGrayed);  // allowed without AllowGrayed
+    box->SetState(cbGrayed); // allowed without AllowGrayed
     EXPECT_FALSE(box->Checked());
     box->Toggle();
     EXPECT_EQ(box->State(), cbChecked);
@@ -211,8 +210,10 @@ TEST_F(BitCheckBoxTest, PictureSetsCountWhenWidthIsWholeMultipleOfHeight) {
     EXPECT_EQ(box->GrayedNumGlyphs(), 1);
     box->SetGrayedNumGlyphs(5);
     EXPECT_EQ(box->GrayedNumGlyphs(), 2);
-    struct Case { int width, height, before, after; };
-    const Case cases[] = {{12, 12, 2, 1}, {19, 14, 2, 2}, {0, 0, 2, 2}};  // the last one is empty
+    struct Case {
+        int width, height, before, after;
+    };
+    const Case cases[] = {{12, 12, 2, 1}, {19, 14, 2, 2}, {0, 0, 2, 2}}; // the last one is empty
     for (const Case& c : cases) {
         box->SetGrayedNumGlyphs(c.before);
         const tk::Bitmap picture(c.width, c.height);
@@ -220,7 +221,7 @@ TEST_F(BitCheckBoxTest, PictureSetsCountWhenWidthIsWholeMultipleOfHeight) {
         EXPECT_EQ(box->GrayedNumGlyphs(), c.after) << c.width << " x " << c.height;
     }
     box->SetState(cbGrayed);
-    Render(*box);  // without a picture there is nothing to copy
+    Render(*box); // without a picture there is nothing to copy
 
     box->SetGrayedGlyph(nullptr);
     EXPECT_EQ(box->GrayedGlyph().Width(), 19);
@@ -257,7 +258,7 @@ TEST_F(BitCheckBoxTest, ThirtySixByTwelveStripIsTwoEighteenPixelImages) {
 TEST_F(BitCheckBoxTest, AlignmentPlacesPictureAndCaption) {
     const tk::Bitmap solid = Strip(12, 12, {kFirst});
     box->SetUncheckedGlyph(&solid);
-    box->SetFocus();  // the focus rectangle shows where the caption starts
+    box->SetFocus(); // the focus rectangle shows where the caption starts
     ASSERT_TRUE(box->Focused());
     const tk::Bitmap right = Render(*box);
     EXPECT_EQ(right.Pixel(5, kImageMiddle), kFirst);

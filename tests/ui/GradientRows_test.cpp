@@ -21,8 +21,8 @@ TEST(GradientRows, RoundsTheRunningSumHalfToEven) {
         std::vector<int> reds;
     };
     const Case cases[] = {
-        {0, 1, 2, {0, 0, 1}},  // 0.5 gives the even 0
-        {0, 3, 2, {0, 2, 3}},  // 1.5 gives the even 2
+        {0, 1, 2, {0, 0, 1}}, // 0.5 gives the even 0
+        {0, 3, 2, {0, 2, 3}}, // 1.5 gives the even 2
         // Summed row by row the value misses the exact half: 7.4999... at
         // row 9 (7.5 would give 8), and 0.5000...1 at row 5 (0.5 would give 0).
         {0, 10, 12, {0, 1, 2, 2, 3, 4, 5, 6, 7, 7, 8, 9, 10}},

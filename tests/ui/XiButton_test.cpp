@@ -41,7 +41,9 @@ tk::Bitmap Render(TXiButton& button) {
 }
 
 // Flat colours of their own for every property (state g, colour c: 0xg0c0ce).
-tk::TColor Plain(int group, int which) { return tk::RGBColor(0xCE, std::uint8_t(which * 0x10), std::uint8_t(group * 0x10)); }
+tk::TColor Plain(int group, int which) {
+    return tk::RGBColor(0xCE, std::uint8_t(which * 0x10), std::uint8_t(group * 0x10));
+}
 void UsePlainColours(TXiButton& b) {
     for (int g = 0; g < 4; ++g)
         for (int c = 0; c < kColorsPerState; ++c) b.SetByIndex(g * kColorsPerState + c, Plain(g, c));
@@ -141,7 +143,7 @@ TEST_F(XiButtonTest, GradientRowsOfA25PixelButton) {
     }
     for (int y = 0; y < kH - 1; ++y) {
         const auto at = [&](int i) { return std::uint8_t(std::nearbyint(value[i])); };
-        if (y > 0) {  // row 0 is under the border
+        if (y > 0) { // row 0 is under the border
             for (int x : {1, kW / 2, kW - 2})
                 EXPECT_EQ(surface.Pixel(x, y), tk::RGBColor(at(0), at(1), at(2))) << x << "," << y;
         }
@@ -162,13 +164,27 @@ TEST_F(XiButtonTest, BorderEdgesAndFocusFrame) {
         for (const Probe& p : probes) EXPECT_EQ(s.Pixel(p.x, p.y), p.color) << p.x << "," << p.y;
     };
     // The edge lines leave out their end points: each corner has one owner.
-    check({{0, 0, border}, {kW - 1, kH - 1, border}, {kW / 2, 0, border}, {0, kH / 2, border},
-           {1, 1, light}, {kW - 2, 1, dark}, {1, kH - 2, light}, {kW - 2, kH - 2, dark},
-           {kW / 2, 1, light}, {1, kH / 2, light}, {kW / 2, kH - 2, dark}, {kW - 2, kH / 2, dark},
-           {2, 2, kFace}, {3, 3, kFace}});
+    check({{0, 0, border},
+           {kW - 1, kH - 1, border},
+           {kW / 2, 0, border},
+           {0, kH / 2, border},
+           {1, 1, light},
+           {kW - 2, 1, dark},
+           {1, kH - 2, light},
+           {kW - 2, kH - 2, dark},
+           {kW / 2, 1, light},
+           {1, kH / 2, light},
+           {kW / 2, kH - 2, dark},
+           {kW - 2, kH / 2, dark},
+           {2, 2, kFace},
+           {3, 3, kFace}});
     Send(b, WM_SETFOCUS, 0, 0);
     EXPECT_TRUE(b.HasFocus());
-    check({{3, 3, kFocus}, {kW - 4, kH - 4, kFocus}, {kW / 2, 3, kFocus}, {4, 4, kFace}, {kW - 3, kH - 3, kFace}});
+    check({{3, 3, kFocus},
+           {kW - 4, kH - 4, kFocus},
+           {kW / 2, 3, kFocus},
+           {4, 4, kFace},
+           {kW - 3, kH - 3, kFace}});
     Send(b, WM_KILLFOCUS, 0, 0);
     b.SetCtl3D(false);
     check({{3, 3, kFace}, {1, 1, kFace}, {0, 0, border}});
@@ -225,7 +241,7 @@ TEST_F(XiButtonTest, GlyphLeavesOutItsTopLeftColour) {
     for (int y = 0; y < kSide; ++y)
         for (int x = 0; x < kSide; ++x) glyph.SetPixel(x, y, x == 0 || y == 0 ? tk::clTeal : tk::clRed);
     b.SetGlyph(glyph);
-    const int gx = kW / 2 - kSide / 2, gy = (kH - kSide) / 2;  // centred without a caption
+    const int gx = kW / 2 - kSide / 2, gy = (kH - kSide) / 2; // centred without a caption
     tk::Bitmap s = Render(b);
     EXPECT_EQ(s.Pixel(gx, gy), kFace);
     EXPECT_EQ(s.Pixel(gx + 1, gy + 1), tk::clRed);
@@ -288,7 +304,7 @@ TEST_F(XiButtonTest, DragOutAndBack) {
 TEST_F(XiButtonTest, SpaceClicksOnceOnRelease) {
     TXiButton& b = AddButton("Space");
     Send(b, WM_KEYDOWN, VK_SPACE, 1);
-    Send(b, WM_KEYDOWN, VK_SPACE, 1 | (LPARAM(1) << 30));  // key repeat
+    Send(b, WM_KEYDOWN, VK_SPACE, 1 | (LPARAM(1) << 30)); // key repeat
     EXPECT_EQ(b.ButtonState(), State::Down);
     EXPECT_EQ(ClicksOf(b), 0);
     Send(b, WM_KEYUP, VK_SPACE, 1 | kReleasedKey);
@@ -328,11 +344,11 @@ TEST_F(XiButtonTest, DefaultAndCancelButtons) {
     ok.SetDefault(true);
     cancel.SetCancel(true);
     const tk::ShiftState none{};
-    form->Show();  // hidden buttons cannot take the focus, so they take no keys
+    form->Show(); // hidden buttons cannot take the focus, so they take no keys
     ::SetFocus(nullptr);
     EXPECT_TRUE(form->HandleDialogKey(VK_RETURN, none));
     EXPECT_TRUE(form->HandleDialogKey(VK_ESCAPE, none));
-    EXPECT_EQ(ClicksOf(ok), 1);  // Escape is not the default button's key
+    EXPECT_EQ(ClicksOf(ok), 1); // Escape is not the default button's key
     EXPECT_EQ(ClicksOf(cancel), 1);
     EXPECT_FALSE(form->HandleDialogKey(VK_RETURN, tk::ShiftState{true, false, false}));
     EXPECT_FALSE(form->HandleDialogKey(VK_ESCAPE, tk::ShiftState{false, true, false}));
@@ -377,7 +393,7 @@ TEST_F(XiButtonTest, LinkedActionGivesCaptionAndEnabledAndRuns) {
     EXPECT_STREQ(text, "&Power");
     Press(b), Release(b);
     EXPECT_EQ(executed, 1);
-    EXPECT_EQ(ClicksOf(b), 0);  // the action replaces OnClick
+    EXPECT_EQ(ClicksOf(b), 0); // the action replaces OnClick
     action.enabled = false;
     b.ActionChanged();
     EXPECT_FALSE(IsWindowEnabled(b.Handle()));

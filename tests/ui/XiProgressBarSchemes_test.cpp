@@ -13,8 +13,7 @@ tk::TColor FakeSysColor(int index) {
     return RGBColor(b, b, b);
 }
 
-TEST(XiProgressBarSchemes, FixedSchemesInOrdinalOrder)
-{
+TEST(XiProgressBarSchemes, FixedSchemesInOrdinalOrder) {
     const struct {
         TColorScheme scheme;
         BarColors colors;
@@ -33,16 +32,14 @@ TEST(XiProgressBarSchemes, FixedSchemesInOrdinalOrder)
         EXPECT_EQ(SchemeColors(t.scheme, FakeSysColor), t.colors) << static_cast<int>(t.scheme);
 }
 
-TEST(XiProgressBarSchemes, SystemSchemeReadsButtonColours)
-{
+TEST(XiProgressBarSchemes, SystemSchemeReadsButtonColours) {
     // Button text 18, shadow 16, highlight 20.
     const BarColors expected{RGBColor(18, 18, 18), RGBColor(16, 16, 16), RGBColor(18, 18, 18),
                              RGBColor(20, 20, 20), RGBColor(16, 16, 16)};
     EXPECT_EQ(SchemeColors(TColorScheme::csSystem, FakeSysColor), expected);
 }
 
-TEST(XiProgressBarSchemes, CustomAndUnknownSchemesHaveNoColours)
-{
+TEST(XiProgressBarSchemes, CustomAndUnknownSchemesHaveNoColours) {
     EXPECT_EQ(SchemeColors(TColorScheme::csCustom, FakeSysColor), std::nullopt);
     EXPECT_EQ(SchemeColors(TColorScheme(kSchemeCount), FakeSysColor), std::nullopt);
     EXPECT_EQ(SchemeColors(TColorScheme(-1), FakeSysColor), std::nullopt);

@@ -24,8 +24,8 @@ constexpr int kLabelWidth = 110;
 const char* const kButtonSchemes[] = {"NeoDesert", "NeoSky", "NeoGrass", "NeoSilver", "NeoRose",
                                       "NeoSun",    "Desert", "Grass",    "Sky",       "Sun",
                                       "Rose",      "Silver", "Custom",   "System"};
-const char* const kBarSchemes[] = {"Custom", "Desert", "Grass", "Silver", "Sky",    "Rose",   "Sun",
-                                   "Hackers", "Night", "Velvet", "Metal", "Violet", "Toxic", "System"};
+const char* const kBarSchemes[] = {"Custom",  "Desert", "Grass",  "Silver", "Sky",    "Rose",  "Sun",
+                                   "Hackers", "Night",  "Velvet", "Metal",  "Violet", "Toxic", "System"};
 
 class Sheet {
 public:
@@ -67,7 +67,7 @@ public:
         info.biBitCount = 32;
         info.biCompression = BI_RGB;
         const DWORD bytes = DWORD(kWidth) * kHeight * 4;
-        file.bfType = 0x4D42;  // "BM"
+        file.bfType = 0x4D42; // "BM"
         file.bfOffBits = sizeof(file) + sizeof(info);
         file.bfSize = file.bfOffBits + bytes;
         FILE* out = std::fopen(path, "wb");
