@@ -52,9 +52,10 @@ dist: deps win32
 gallery: deps win64
 	sh scripts/gallery.sh $(WIN64) $(BUILD)/gallery.png
 
-bench: deps
+bench: deps win64
 	CC=clang CXX=clang++ cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DKN_TESTS=OFF -DKN_BENCHMARKS=ON >/dev/null
 	cmake --build $(BENCH) -j $(JOBS)
+	sh scripts/install-bench-deps.sh
 	sh scripts/bench.sh $(BENCH) $(WIN64)
 
 clean:

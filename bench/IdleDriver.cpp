@@ -1,0 +1,109 @@
+// Puts the running program into the situations the idle benchmark measures,
+// the way a user would: Esc hides the window in the notification area, a
+// click on the CPU-load box arms that trigger.
+//   idle_driver.exe shown    waits until the main window is up
+//   idle_driver.exe hide     presses Esc and waits until the window is hidden
+//   idle_driver.exe arm-cpu  ticks the CPU-load box
+//   idle_driver.exe state    prints "shown=0|1 cpu=0|1"
+// Exits 1 with a message when the window does not do what was asked.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr DWORD kPatienceMs = 20000;
+constexpr DWORD kPollMs = 50;
+constexpr char kFormClass[] = "TkForm";
+constexpr char kMainCaption[] = "Kalvex Now!";
+constexpr char kCpuBoxEnding[] = " by CPU load";
+
+std::string TextOf(HWND window) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+bool EndsWith(const std::string& text, const char* ending) {
+    const std::size_t n = std::strlen(ending);
+    return text.size() >= n && text.compare(text.size() - n, n, ending) == 0;
+}
+
+// The main window: the one form whose caption begins with the program's name
+// (the confirmation dialog is a form too).
+HWND MainWindow() {
+    for (HWND w = FindWindowExA(nullptr, nullptr, kFormClass, nullptr); w;
+         w = FindWindowExA(nullptr, w, kFormClass, nullptr)) {
+        if (TextOf(w).rfind(kMainCaption, 0) == 0) return w;
+    }
+    return nullptr;
+}
+
+HWND CpuBox(HWND main) {
+    struct Search {
+        HWND found = nullptr;
+    } search;
+    EnumChildWindows(
+        main,
+        [](HWND child, LPARAM data) -> BOOL {
+            if (!EndsWith(TextOf(child), kCpuBoxEnding)) return TRUE;
+            reinterpret_cast<Search*>(data)->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+template <typename Condition>
+bool WaitFor(Condition condition) {
+    for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (condition()) return true;
+        Sleep(kPollMs);
+    }
+    return condition();
+}
+
+int Fail(const char* why) {
+    std::fprintf(stderr, "idle_driver: %s\n", why);
+    return EXIT_FAILURE;
+}
+
+bool CpuArmed(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    HWND main = nullptr;
+    if (!WaitFor([&] { return (main = MainWindow()) != nullptr; })) return Fail("no main window");
+
+    if (command == "shown") {
+        return WaitFor([&] { return IsWindowVisible(main) != FALSE; }) ? EXIT_SUCCESS
+                                                                       : Fail("window not shown");
+    }
+    if (command == "hide") {
+        PostMessageA(main, WM_KEYDOWN, VK_ESCAPE, 1);
+        PostMessageA(main, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+        return WaitFor([&] { return !IsWindowVisible(main); }) ? EXIT_SUCCESS
+                                                               : Fail("Esc did not hide the window");
+    }
+    HWND box = CpuBox(main);
+    if (!box) return Fail("no CPU-load box");
+    if (command == "arm-cpu") {
+        if (CpuArmed(box)) return EXIT_SUCCESS;
+        RECT r;
+        GetClientRect(box, &r);
+        const LPARAM inside = MAKELPARAM(r.right / 2, r.bottom / 2);
+        PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+        PostMessageA(box, WM_LBUTTONUP, 0, inside);
+        return WaitFor([&] { return CpuArmed(box); }) ? EXIT_SUCCESS : Fail("the CPU-load box did not tick");
+    }
+    if (command == "state") {
+        std::printf("shown=%d cpu=%d\n", IsWindowVisible(main) ? 1 : 0, CpuArmed(box) ? 1 : 0);
+        return EXIT_SUCCESS;
+    }
+    return Fail("usage: idle_driver shown|hide|arm-cpu|state");
+}
