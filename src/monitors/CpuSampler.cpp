@@ -97,14 +97,14 @@ void CpuSampler::takeNtSample() {
         }
         return;
     case NtSource::Undecided:
-        if (const PerfDataStatus status = sampleRegistry(); status != PerfDataStatus::Ok) {
-            if (!sampleKernel()) {
-                ThrowSampleFailure(status);
-            }
+        if (sampleKernel()) {
             ntSource_ = NtSource::Kernel;
-        } else {
-            ntSource_ = NtSource::Registry;
+            return;
         }
+        if (const PerfDataStatus status = sampleRegistry(); status != PerfDataStatus::Ok) {
+            ThrowSampleFailure(status);
+        }
+        ntSource_ = NtSource::Registry;
         return;
     }
 }

@@ -13,9 +13,11 @@ namespace monitors {
 
 // One CPU usage sampler over a data source. On the NT family the first
 // successful sample chooses where the counters come from for good: the
-// registry's processor object when the system publishes it, otherwise the
-// kernel's per-processor times (Wine, or performance counters switched off).
-// Slots of the two sources mean different things, so they are never mixed.
+// kernel's per-processor times when the system has the query, otherwise the
+// registry's processor object. Both give the same loads, but a registry
+// query costs milliseconds where the kernel's takes microseconds, four times
+// a second. Slots of the two sources mean different things (the registry
+// adds a total), so they are never mixed.
 class CpuSampler {
 public:
     // Throws rtl::Error when the platform family cannot be told.

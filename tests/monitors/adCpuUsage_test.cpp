@@ -144,8 +144,7 @@ perf_test::PerfData ProcessorsAt(std::uint16_t second, std::vector<std::int64_t>
 }
 
 TEST(adCpuUsage, RealSourcesGiveFiniteLoads) {
-    // Wine publishes no processor object, so this runs on the kernel's times;
-    // Windows normally takes the registry's.
+    // The kernel's times, as on Windows; Wine would have no registry source.
     InitCpuSampler();
     TakeCpuSample();
     Sleep(100);
@@ -170,7 +169,7 @@ TEST(adCpuUsage, ModuleRunsOnAnInjectedSourceWithLoadsFromTheSecondSample) {
     EXPECT_DOUBLE_EQ(CpuLoadFraction(0), 0.75);
     EXPECT_DOUBLE_EQ(CpuLoadFraction(1), 0.0);
     EXPECT_EQ(source.perfQuerySizes.size(), 2u); // the queries took no further sample
-    EXPECT_EQ(source.processorQueries, 0);
+    EXPECT_EQ(source.processorQueries, 1);       // tried first, missing, not asked again
     CloseCpuSampler();
     EXPECT_EQ(source.perfDataCloses, 1);
 }
@@ -238,32 +237,108 @@ TEST(CpuSampler, FailedSamplesLeaveTheLastGoodOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeSource source;
-        source.serveProcessorTimes({{0, 0, 0}}, {{kSecond, kSecond, 0}}); // must not be consulted
+        FakeSource source; // no kernel query: the registry is the source
         source.servePerfData({ProcessorsAt(0, {0, 0}), ProcessorsAt(1, {kSecond / 2, kSecond})});
         CpuSampler sampler(source);
         sampler.takeSample();
         sampler.takeSample();
         source.perfData = c.answer;
+        // Once chosen, a failing registry is not swapped for the kernel.
+        source.serveProcessorTimes({{0, 0, 0}}, {{kSecond, kSecond, 0}});
         EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }), c.error);
         EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.5);
         EXPECT_DOUBLE_EQ(sampler.loadFraction(1), 0.0);
-        EXPECT_EQ(source.processorQueries, 0);
+        EXPECT_EQ(source.processorQueries, 1); // the first sample's, which failed
     }
 }
 
-TEST(CpuSampler, FallsBackToKernelTimesWithoutAProcessorObject) {
-    FakeSource source; // the registry answers with no objects, as under Wine
+TEST(CpuSampler, TakesTheKernelTimesFirstAndNeverAsksTheRegistry) {
+    FakeSource source;
+    source.servePerfData({ProcessorsAt(0, {0, 0, 0})}); // would give three slots
     source.serveProcessorTimes({{100, 300, 200}, {100, 300, 200}},
                                {{kSecond / 4, kSecond / 2, kSecond / 2}, {0, kSecond / 2, kSecond / 2}});
+    {
+        CpuSampler sampler(source);
+        sampler.takeSample();
+        EXPECT_EQ(sampler.slotCount(), 2);
+        EXPECT_EQ(sampler.loadFraction(0), 0.0); // one sample is no interval yet
+        sampler.takeSample();
+        EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.75);
+        EXPECT_DOUBLE_EQ(sampler.loadFraction(1), 1.0);
+    }
+    EXPECT_EQ(source.processorQueries, 2);
+    EXPECT_TRUE(source.perfQuerySizes.empty());
+    EXPECT_EQ(source.perfDataCloses, 0); // never opened, so never closed
+}
+
+TEST(CpuSampler, SameLoadsFromEitherSource) {
+    // Two processors, one second: the first idles a quarter of it, the second
+    // all of it. The registry adds a total, which the busiest entry outweighs.
+    FakeSource kernel;
+    kernel.serveProcessorTimes({{5, 10, 5}, {5, 10, 5}},
+                               {{kSecond / 4, kSecond / 2, kSecond / 2}, {kSecond, kSecond, 0}});
+    FakeSource registry;
+    registry.servePerfData(
+        {ProcessorsAt(0, {0, 0, 0}), ProcessorsAt(1, {kSecond / 4, kSecond, 5 * kSecond / 8})});
+    CpuSampler fromKernel(kernel);
+    CpuSampler fromRegistry(registry);
+    for (CpuSampler* sampler : {&fromKernel, &fromRegistry}) {
+        sampler->takeSample();
+        sampler->takeSample();
+    }
+    EXPECT_EQ(fromKernel.slotCount(), 2);
+    EXPECT_EQ(fromRegistry.slotCount(), 3);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_DOUBLE_EQ(fromKernel.loadFraction(i), fromRegistry.loadFraction(i)) << "processor " << i;
+    }
+    EXPECT_LT(fromRegistry.loadFraction(2), fromKernel.loadFraction(0));
+}
+
+TEST(CpuSampler, UsesTheRegistryWhereTheKernelQueryFails) {
+    struct Case {
+        const char* name;
+        std::function<LONG(void*, ULONG, ULONG&)> kernel;
+    };
+    const std::vector<Case> cases = {
+        {"the query is missing", [](void*, ULONG, ULONG&) { return kStatusNotImplemented; }},
+        {"refused", [](void*, ULONG, ULONG&) { return LONG(0xC0000022L); }}, // access denied
+        {"no whole record",
+         [](void*, ULONG, ULONG& returned) {
+             returned = 8;
+             return kStatusSuccess;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeSource source;
+        source.processorTimes = c.kernel;
+        source.servePerfData({ProcessorsAt(0, {0, 0}), ProcessorsAt(1, {kSecond / 4, kSecond})});
+        CpuSampler sampler(source);
+        sampler.takeSample();
+        sampler.takeSample();
+        EXPECT_EQ(sampler.slotCount(), 2);
+        EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.75);
+        // Decided after the first sample: the kernel is not asked again.
+        EXPECT_EQ(source.processorQueries, 1);
+        EXPECT_EQ(source.perfQuerySizes.size(), 2u);
+    }
+}
+
+TEST(CpuSampler, AChosenKernelSourceThatFailsReportsTheMissingObjectAndGoesOn) {
+    FakeSource source;
+    source.serveProcessorTimes({{5, 10, 5}}, {{kSecond / 2, kSecond, 0}});
     CpuSampler sampler(source);
     sampler.takeSample();
-    EXPECT_EQ(sampler.slotCount(), 2);
     sampler.takeSample();
-    EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.75);
-    EXPECT_DOUBLE_EQ(sampler.loadFraction(1), 1.0);
-    // The choice holds: the registry is not asked again.
-    EXPECT_EQ(source.perfQuerySizes.size(), 1u);
+    const auto good = source.processorTimes;
+    source.processorTimes = [](void*, ULONG, ULONG&) { return kStatusNotImplemented; };
+    EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }),
+              "Unable to locate the \"Processor\" performance object");
+    EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.5); // the last good interval stands
+    EXPECT_TRUE(source.perfQuerySizes.empty());
+    source.processorTimes = good;
+    sampler.takeSample();
+    EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.5);
 }
 
 TEST(CpuSampler, GrowsTheKernelBufferForManyProcessors) {
@@ -283,10 +358,12 @@ TEST(CpuSampler, ReportsTheRegistryFailureWhenNeitherSourceWorks) {
     CpuSampler sampler(source);
     EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }),
               "Unable to locate the \"Processor\" performance object");
-    // Nothing was decided: the next sample tries both again.
+    EXPECT_EQ(source.processorQueries, 1);
+    // Nothing was decided: the next sample tries the kernel again first.
     source.serveProcessorTimes({{0, 0, 0}}, {{0, kSecond, 0}});
     EXPECT_EQ(sampler.slotCount(), 1);
-    EXPECT_EQ(source.perfQuerySizes.size(), 2u);
+    EXPECT_EQ(source.processorQueries, 2);
+    EXPECT_EQ(source.perfQuerySizes.size(), 1u);
 }
 
 class Statistic95 : public testing::Test {
