@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "rtl/DateTimeText.h"
 #include "rtl/Error.h"
 
@@ -32,7 +30,7 @@ rtl::TDateTime FromSystemTime(const SYSTEMTIME& st) {
 }
 
 DateTimePicker::DateTimePicker(WinControl* parent, std::string name, Bounds bounds, DateTimePickerArgs args)
-    : WinControl(parent, std::move(name), bounds) {
+    : WinControl(parent, std::move(name), bounds), kind_(args.kind) {
     SetColor(clWindow);
     SetTabStop(true);
     const DWORD style = WS_TABSTOP | (args.kind == PickerKind::Time ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
@@ -41,15 +39,22 @@ DateTimePicker::DateTimePicker(WinControl* parent, std::string name, Bounds boun
         SendMessageA(Handle(), DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(args.format.c_str()));
 }
 
+DateTimePicker::ShownFields DateTimePicker::FieldsShown(const SYSTEMTIME& st) const {
+    if (kind_ == PickerKind::Date) return {st.wYear, st.wMonth, st.wDay};
+    return {st.wHour, st.wMinute, st.wSecond};
+}
+
 void DateTimePicker::Store(rtl::TDateTime value) {
     value_ = value;
+    // Following the clock, the value changes four times a second, but what
+    // the control shows once a second (a time) or once a day (a date): only
+    // a change it shows is worth a message and a repaint.
     SYSTEMTIME st = ToSystemTime(value);
-    // The control shows whole seconds: following the clock four times a
-    // second would redraw it with the same face three times in four.
     st.wMilliseconds = 0;
-    if (shown_ && std::memcmp(&*shown_, &st, sizeof st) == 0) return;
+    const ShownFields fields = FieldsShown(st);
+    if (shown_ == fields) return;
     SendMessageA(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&st));
-    shown_ = st;
+    shown_ = fields;
 }
 
 void DateTimePicker::SetDateTime(rtl::TDateTime value) {
@@ -77,8 +82,13 @@ bool DateTimePicker::HandleNotify(NMHDR* header, LRESULT& result) {
     if (header->code != DTN_DATETIMECHANGE) return false;
     const auto* change = reinterpret_cast<NMDATETIMECHANGE*>(header);
     if (change->dwFlags == GDT_VALID) {
-        const rtl::TDateTime picked = FromSystemTime(change->st);
-        shown_ = change->st;
+        // The control's hidden fields may be stale (it is told only of changes
+        // it shows), so they come from the value instead.
+        const rtl::TDateTime chosen = FromSystemTime(change->st);
+        const rtl::TDateTime picked = kind_ == PickerKind::Date
+                                          ? rtl::CombineDateTime(rtl::DateOf(chosen), rtl::TimeOf(value_))
+                                          : rtl::CombineDateTime(rtl::DateOf(value_), rtl::TimeOf(chosen));
+        shown_ = FieldsShown(change->st);
         if (picked != value_) {
             value_ = picked;
             if (OnChange) OnChange(*this);

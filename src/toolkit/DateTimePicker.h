@@ -39,11 +39,19 @@ public:
     bool HandleNotify(NMHDR* header, LRESULT& result) override;
 
 private:
+    // The fields the control shows: the date of a date picker, the time of
+    // day (to the second) of a time picker.
+    struct ShownFields {
+        WORD a, b, c;
+        bool operator==(const ShownFields&) const = default;
+    };
+    ShownFields FieldsShown(const SYSTEMTIME& st) const;
     void Store(rtl::TDateTime value);
 
+    PickerKind kind_;
     rtl::TDateTime value_ = 0;
     std::optional<rtl::TDateTime> minDate_;
-    std::optional<SYSTEMTIME> shown_; // what the control was last given, to the second
+    std::optional<ShownFields> shown_; // what the control shows now
     rtl::TFormatSettings formats_;
 };
 
