@@ -52,11 +52,13 @@ kn_idle_server_pid() {
 }
 
 # Wine's own helpers of our prefix (explorer.exe keeps the tray icon): every
-# other process that carries our WINEPREFIX.
+# other Windows process that carries our WINEPREFIX (the X server and the
+# peer carry it too, having been started from this shell).
 kn_idle_helper_pids() { # excluded pids...
   for d in /proc/[0-9]*; do
     p=${d#/proc/}
     case " $* " in *" $p "*) continue ;; esac
+    case "$(cat "$d/comm" 2>/dev/null)" in *.exe) ;; *) continue ;; esac
     if tr '\0' '\n' 2>/dev/null <"$d/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then echo "$p"; fi
   done 2>/dev/null
   return 0

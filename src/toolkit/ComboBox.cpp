@@ -60,10 +60,22 @@ bool ComboBox::DroppedDown() const {
     return Handle() && SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
+RECT ComboBox::SelectionField() const {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!Handle() || !GetComboBoxInfo(Handle(), &info)) return RECT{0, 0, Width(), Height()};
+    return info.rcItem;
+}
+
 void ComboBox::SetStatusText(const std::string& text) {
     if (text == statusText_) return;
+    // Digits are of one width, so a text no longer than the last covers no
+    // more than its place; anything else redraws the whole field.
+    const bool inPlace = text.size() <= statusText_.size() && !IsRectEmpty(&statusDrawn_);
     statusText_ = text;
-    Invalidate();
+    if (!Handle()) return;
+    const RECT area = inPlace ? statusDrawn_ : SelectionField();
+    InvalidateRect(Handle(), &area, FALSE);
 }
 
 bool ComboBox::HandleCommand(WORD code) {
@@ -98,7 +110,12 @@ bool ComboBox::HandleDrawItem(DRAWITEMSTRUCT* item) {
         RECT status = item->rcItem;
         status.right -= kStatusIndent;
         canvas.SetFontColor(selected ? clHighlightText : clGrayText);
-        canvas.DrawText(statusText_, status, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+        constexpr UINT kStatusFormat = DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX;
+        canvas.DrawText(statusText_, status, kStatusFormat);
+        RECT extent = status;
+        canvas.DrawText(statusText_, extent, kStatusFormat | DT_CALCRECT);
+        statusDrawn_ = RECT{status.right - (extent.right - extent.left) - kStatusIndent, item->rcItem.top,
+                            item->rcItem.right, item->rcItem.bottom};
     }
     if ((item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT))
         canvas.DrawFocusRect(item->rcItem);

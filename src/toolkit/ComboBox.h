@@ -45,9 +45,14 @@ protected:
 
 private:
     int DroppedHeight() const;
+    // The closed list's selection field, without the frame and the button.
+    RECT SelectionField() const;
 
     ComboBoxArgs args_;
     std::string statusText_;
+    // Where the status text was last drawn (empty: not drawn yet): a text
+    // that changes in place repaints just there, not the whole control.
+    RECT statusDrawn_{};
 };
 
 } // namespace tk
