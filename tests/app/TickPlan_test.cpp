@@ -1,0 +1,77 @@
+#include "app/TickPlan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using rtl::EncodeDateTime;
+using rtl::OneMillisecond;
+
+const rtl::TDateTime kNow = EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+
+TEST(TickPlan, RunsAsOftenAsSomethingCanHappen) {
+    struct Case {
+        const char* name;
+        bool shown, cpuArmed, timerArmed;
+        rtl::TDateTime target;
+        TickPlan plan;
+    };
+    const rtl::TDateTime inTenSeconds = kNow + 10'000 * OneMillisecond;
+    const Case cases[] = {
+        {"shown, nothing armed", true, false, false, 0, {TickCadence::Regular, 0}},
+        {"shown, timer armed", true, false, true, inTenSeconds, {TickCadence::Regular, 0}},
+        {"hidden, nothing armed", false, false, false, inTenSeconds, {TickCadence::Parked, 0}},
+        {"hidden, processor load armed", false, true, false, 0, {TickCadence::Regular, 0}},
+        {"hidden, both armed: the samples decide",
+         false,
+         true,
+         true,
+         inTenSeconds,
+         {TickCadence::Regular, 0}},
+        {"hidden, timer armed", false, false, true, inTenSeconds, {TickCadence::Once, 10'001}},
+        {"hidden, timer due", false, false, true, kNow - OneMillisecond, {TickCadence::Once, 0}},
+        {"hidden, timer far off: a minute at most",
+         false,
+         false,
+         true,
+         kNow + 1.0,
+         {TickCadence::Once, kLongestHiddenWaitMs}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TickPlan plan = PlanTick({c.shown, c.cpuArmed, c.timerArmed, kNow, c.target});
+        EXPECT_EQ(plan.cadence, c.plan.cadence);
+        EXPECT_EQ(plan.delayMs, c.plan.delayMs);
+    }
+}
+
+TEST(TickPlan, WakesExactlyWhenTheTimerBecomesDue) {
+    // The trigger fires at the first moment at least 1 ms past the target.
+    struct Case {
+        const char* name;
+        double targetAfterNowMs;
+        std::uint32_t wait;
+    };
+    const Case cases[] = {
+        {"target 2 s ahead", 2000, 2001},
+        {"target 0.3 ms ahead", 0.3, 2},
+        {"target now", 0, 1},
+        {"target passed 0.5 ms ago", -0.5, 1},
+        {"target passed 1 ms ago: due", -1, 0},
+        {"target passed a day ago", -86'400'000.0, 0},
+        {"target a year ahead", 365 * 86'400'000.0, 4'000'000'000u},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const rtl::TDateTime target = kNow + c.targetAfterNowMs * OneMillisecond;
+        const std::uint32_t wait = MillisecondsUntilDue(kNow, target);
+        EXPECT_EQ(wait, c.wait);
+        if (wait > 0 && wait < 4'000'000'000u) {
+            EXPECT_FALSE(rtl::IsLater(kNow + (wait - 1) * OneMillisecond, target))
+                << "one ms early is not due";
+            EXPECT_TRUE(rtl::IsLater(kNow + wait * OneMillisecond, target)) << "the wake-up is due";
+        }
+    }
+}
+
+} // namespace
