@@ -153,7 +153,7 @@ kn_idle_measure() { # situation label
 
 # System calls per second of the program and of its wineserver, per situation.
 kn_idle_strace_one() { # pid seconds label
-  out="$KN_IDLE_DIR/strace.txt"
+  out="$KN_IDLE_DIR/strace-$1.txt"
   timeout -s INT "$2" strace -c -f -q -p "$1" -o "$out" >/dev/null 2>&1 || true
   # strace -c rows: % time, seconds, usecs/call, calls, [errors,] syscall.
   awk -v s="$2" -v who="$3" '
@@ -175,9 +175,38 @@ kn_idle_strace() { # situation label
   sleep "$KN_IDLE_WARMUP"
   server=$(kn_idle_server_pid)
   echo "$2 (system calls per second over $KN_STRACE_SECONDS s):"
-  kn_idle_strace_one "$KN_PROGRAM_PID" "$KN_STRACE_SECONDS" program
-  kn_idle_strace_one "$server" "$KN_STRACE_SECONDS" wineserver
+  kn_idle_strace_pair "$KN_PROGRAM_PID" program "$server"
   kn_idle_program_stop
+}
+
+# Counts a process and the wineserver at the same time.
+kn_idle_strace_pair() { # pid label server-pid
+  kn_idle_strace_one "$3" "$KN_STRACE_SECONDS" wineserver > "$KN_IDLE_DIR/strace-server.txt" &
+  serverCount=$!
+  kn_idle_strace_one "$1" "$KN_STRACE_SECONDS" "$2"
+  wait "$serverCount" || true
+  cat "$KN_IDLE_DIR/strace-server.txt"
+}
+
+# The thread timer alone: a bare 250 ms timer ticking in an otherwise empty
+# program, so the count is what delivering the ticks costs.
+kn_idle_timer_strace() {
+  command -v strace >/dev/null 2>&1 || return 0
+  [ -f "$KN_IDLE_WIN/timer_idle_bench.exe" ] || return 0
+  seconds=$((KN_STRACE_SECONDS < 20 ? 20 : KN_STRACE_SECONDS))
+  wine "$KN_IDLE_WIN/timer_idle_bench.exe" $((2 * seconds + 10)) </dev/null >/dev/null 2>&1 &
+  timerPid=$!
+  sleep 3
+  server=$(kn_idle_server_pid)
+  t0=$(kn_idle_usage_ns "$timerPid"); s0=$(kn_idle_usage_ns "$server")
+  sleep "$seconds"
+  t1=$(kn_idle_usage_ns "$timerPid"); s1=$(kn_idle_usage_ns "$server")
+  echo "bare 250 ms thread timer: program $(kn_idle_percent $((t1 - t0)) "$seconds")%," \
+    "wineserver $(kn_idle_percent $((s1 - s0)) "$seconds")% of one core over $seconds s;"
+  echo "  system calls per second over $KN_STRACE_SECONDS s (4 ticks a second):"
+  kn_idle_strace_pair "$timerPid" timer "$server"
+  kill "$timerPid" 2>/dev/null || true
+  wait "$timerPid" 2>/dev/null || true
 }
 
 kn_idle_bench() { # win64-build-dir
@@ -205,6 +234,7 @@ kn_idle_bench() { # win64-build-dir
     kn_idle_strace shown "nothing armed, shown"
     kn_idle_strace hidden "nothing armed, hidden"
     kn_idle_strace cpu "CPU armed, hidden"
+    kn_idle_timer_strace
   fi
   kn_idle_peer_stop
 }
