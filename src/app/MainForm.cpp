@@ -5,9 +5,10 @@
 #include "app/ActionCaptions.h"
 #include "app/Platform.h"
 #include "app/PowerActions.h"
+#include "app/Product.h"
 #include "app/SettingsFile.h"
-#include "app/Texts.h"
-#include "app/lang.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
 #include "app/global.h"
 #include "monitors/adCpuUsage.h"
 #include "dialogs/myhint.h"
@@ -19,6 +20,8 @@
 #include "ui/BtChkBox.h"
 #include "ui/XiButton.h"
 #include "ui/XiProgressBar.h"
+
+using tk::LoadText;
 
 namespace {
 
@@ -32,8 +35,6 @@ constexpr int kDefaultLoadLevel = 10;
 constexpr int kWindowSteps = 12;      // 5, 10, ... 60 seconds
 constexpr int kDefaultWindowItem = 4; // 25 seconds
 constexpr UINT kTrayIconId = 1;
-constexpr char kTrayTip[] = "Kal Vex Now!";
-constexpr char kApplicationTitle[] = "Kal Vex Now!";
 
 rtl::TDateTime LocalNow() {
     SYSTEMTIME st;
@@ -149,7 +150,7 @@ void TMainForm::FormCreate() {
         PowerSpeedButton->SetCaption(LoadText(lang::ButtonExecute));
         CloseSpeedButton->SetCaption(LoadText(lang::ButtonClose));
     });
-    RunStep([&] { tk::SetApplicationTitle(kApplicationTitle); });
+    RunStep([&] { tk::SetApplicationTitle(kProductTitle); });
     RunStep([&] { InstallHintWindowClass(); });
     RunStep([&] {
         for (tk::DateTimePicker* p : {DateTimePickerDate, DateTimePickerTime, DateTimePickerReverseTime})
@@ -217,7 +218,7 @@ void TMainForm::FormCreate() {
         TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         TrayIconData.uCallbackMessage = WM_TRAY_ICON;
         TrayIconData.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
-        lstrcpynA(TrayIconData.szTip, kTrayTip, sizeof(TrayIconData.szTip));
+        lstrcpynA(TrayIconData.szTip, kProductTitle, sizeof(TrayIconData.szTip));
     });
     // The command line keeps its own rule: an error ends the options only.
     RunStep([&] { ApplyCommandLine(); });

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/AsyncTimer.h"
+#include "toolkit/AsyncTimer.h"
 #include "rtl/DateTime.h"
 #include "rtl/FormatSettings.h"
 #include "toolkit/ComboBox.h"

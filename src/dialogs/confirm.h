@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "app/AsyncTimer.h"
+#include "toolkit/AsyncTimer.h"
 #include "dialogs/Countdown.h"
 #include "toolkit/Form.h"
 #include "toolkit/GraphicControls.h"

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/Texts.h"
-#include "app/lang.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
 #include "ui/skin.h"
+
+using tk::LoadText;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/AsyncTimer.h"
+#include "toolkit/AsyncTimer.h"
 
 #include <windows.h>
 
@@ -71,16 +71,16 @@ TTimerThread::TTimerThread(TAsyncTimer& owner) : OwnerTimer(owner) {
 TTimerThread::~TTimerThread() {
     Terminated.store(true);
     Running.store(false);
-    SetEvent(RunEvent.get());
-    SetEvent(WaitEvent.get());
+    SetEvent(RunEvent.Get());
+    SetEvent(WaitEvent.Get());
     // The window thread is busy here and cannot run a queued tick, so a worker
     // waiting for one would never come back.
     TickHandOver.Cancel();
-    WaitForSingleObject(Thread.get(), INFINITE);
+    WaitForSingleObject(Thread.Get(), INFINITE);
 }
 
 void TTimerThread::SetPriority(TThreadPriority priority) {
-    if (!SetThreadPriority(Thread.get(), WorkerPriority(priority)))
+    if (!SetThreadPriority(Thread.Get(), WorkerPriority(priority)))
         throw rtl::Error("Cannot set the timer thread's priority");
 }
 
@@ -89,13 +89,13 @@ void TTimerThread::Start() {
     FRun.fetch_add(1);
     Running.store(true);
     // Ends a wait under way (or the first one) without a tick.
-    SetEvent(WaitEvent.get());
-    SetEvent(RunEvent.get());
+    SetEvent(WaitEvent.Get());
+    SetEvent(RunEvent.Get());
 }
 
 void TTimerThread::Park() {
     Running.store(false);
-    ResetEvent(RunEvent.get());
+    ResetEvent(RunEvent.Get());
 }
 
 unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
@@ -109,10 +109,10 @@ unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
 
 void TTimerThread::Execute() {
     for (;;) {
-        WaitForSingleObject(RunEvent.get(), INFINITE);
+        WaitForSingleObject(RunEvent.Get(), INFINITE);
         if (Terminated.load()) return;
         const unsigned run = FRun.load();
-        if (WaitForSingleObject(WaitEvent.get(), FInterval.load()) != WAIT_TIMEOUT)
+        if (WaitForSingleObject(WaitEvent.Get(), FInterval.load()) != WAIT_TIMEOUT)
             continue; // restarted or ending: begin again with a full wait
         if (Terminated.load() || !IsCurrentRun(run)) continue;
         TickRun.store(run);
