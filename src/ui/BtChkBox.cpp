@@ -14,13 +14,6 @@ constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_VCENTER;
 constexpr int kEmbossOffset = 1;          // the light copy of a disabled caption
 constexpr LPARAM kKeyRepeatBit = 1 << 30; // previous key state in WM_CHAR
 
-bool SameLetter(char a, char b) {
-    // Through the ANSI code page, so accented accelerators match in either case too.
-    char pair[2] = {a, b};
-    CharUpperBuffA(pair, 2);
-    return pair[0] == pair[1];
-}
-
 // One image of a picture, its transparent pixels turned into the background.
 tk::Bitmap OpaqueImage(const tk::Bitmap& picture, const ui::GlyphPlacement& place, tk::TColor background) {
     tk::Bitmap image(place.width, place.height);
@@ -103,7 +96,7 @@ void TBitCheckBox::Click() {
 
 bool TBitCheckBox::DialogChar(char ch) {
     const char accelerator = tk::AcceleratorOf(Caption());
-    if (accelerator == 0 || !SameLetter(ch, accelerator) || !Enabled() || !CanFocus())
+    if (accelerator == 0 || !tk::SameLetter(ch, accelerator) || !Enabled() || !CanFocus())
         return tk::CustomControl::DialogChar(ch);
     SetFocus();
     if (Focused()) Toggle();
