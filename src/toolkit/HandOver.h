@@ -2,10 +2,9 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
-#include <type_traits>
 
 #include "toolkit/Event.h"
+#include "toolkit/Handles.h"
 
 namespace tk {
 
