@@ -176,6 +176,12 @@ Action& Form::AddAction(Action action) {
     return *actions_.back();
 }
 
+Action* Form::FindAction(const std::string& name) const {
+    for (const auto& a : actions_)
+        if (a->name == name) return a.get();
+    return nullptr;
+}
+
 bool Form::ExecuteShortCut(WPARAM key, ShiftState shift) {
     for (const auto& a : actions_) {
         if (a->shortcut.Matches(key, shift)) {

@@ -1,6 +1,6 @@
 kn_win_sources(ErrorReport.cpp ApplicationTitle.cpp)
 kn_win_sources(Color.cpp Font.cpp Canvas.cpp Bitmap.cpp)
-kn_win_sources(Control.cpp WinControl.cpp Form.cpp Application.cpp HintWindow.cpp)
+kn_win_sources(Control.cpp WinControl.cpp Form.cpp FormDescription.cpp Application.cpp HintWindow.cpp)
 kn_win_sources(RegionalSettings.cpp)
 kn_win_sources(HandOver.cpp)
 kn_win_sources(GraphicControls.cpp)
