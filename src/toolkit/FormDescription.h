@@ -78,9 +78,9 @@ struct ActionRow {
 };
 
 struct FormDescription {
-    FormArgs form;
-    std::span<const ActionRow> actions;
-    std::span<const ControlRow> controls;
+    FormArgs form{};
+    std::span<const ActionRow> actions{};
+    std::span<const ControlRow> controls{};
 };
 
 // Adds the actions, then the controls with their captions, fonts, cursors,

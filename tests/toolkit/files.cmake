@@ -1,1 +1,1 @@
-kn_win_tests(toolkit RegionalSettings_test.cpp)
+kn_win_tests(toolkit RegionalSettings_test.cpp FormDescription_test.cpp)
