@@ -1,5 +1,7 @@
 #include "toolkit/Form.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -339,6 +341,15 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_LBUTTONUP: {
+        // A windowless control is clicked where the form is.
+        const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (GraphicControl* g = GraphicAt(p); g && g->Enabled() && g->OnClick) {
+            g->Click();
+            return 0;
+        }
+        break;
+    }
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
             POINT p;

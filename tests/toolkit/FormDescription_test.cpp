@@ -154,6 +154,12 @@ TEST(FormDescriptionTest, EventsAndActionsReachTheFormsHandlers) {
     EXPECT_EQ(form.runs, 1);
     // Rows without handlers leave the events empty.
     EXPECT_FALSE(form.Note->OnClick);
+
+    // A windowless control with a click event is clicked through the form.
+    SendMessageA(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(form.Heading->Left() + 1, form.Heading->Top() + 1));
+    EXPECT_EQ(form.clicks, 2);
+    SendMessageA(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(form.Note->Left() + 1, form.Note->Top() + 1));
+    EXPECT_EQ(form.clicks, 2);
 }
 
 TEST(FormDescriptionTest, HeaderWithoutStripeSpansTheFrame) {
