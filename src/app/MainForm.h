@@ -199,6 +199,8 @@ private:
     void RemoveTrayIcon();
 
     MainFormServices services_;
+    // Each trigger's state and rules, without a window; the media player's
+    // poll state joins them here.
     TimerTrigger timer_;
     CpuLoadWindow cpuWindow_;
     rtl::TFormatSettings formats_;
