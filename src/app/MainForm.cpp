@@ -26,7 +26,7 @@ namespace {
 constexpr std::uint16_t kTickInterval = 250; // ms
 constexpr std::uint16_t kWinampPollInterval = 500;
 constexpr UINT kTrayIconId = 1;
-constexpr char kTrayTip[] = "Kal Vex Now!";
+// The application title, also the tray icon's tip.
 constexpr char kApplicationTitle[] = "Kal Vex Now!";
 
 rtl::TDateTime LocalNow() {
@@ -167,7 +167,7 @@ void TMainForm::FillTrayIconData() {
     TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     TrayIconData.uCallbackMessage = WM_TRAY_ICON;
     TrayIconData.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
-    lstrcpynA(TrayIconData.szTip, kTrayTip, sizeof(TrayIconData.szTip));
+    lstrcpynA(TrayIconData.szTip, kApplicationTitle, sizeof(TrayIconData.szTip));
 }
 
 void TMainForm::ActionComboBoxSelect() {

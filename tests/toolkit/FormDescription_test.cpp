@@ -156,7 +156,8 @@ TEST(FormDescriptionTest, EventsAndActionsReachTheFormsHandlers) {
     EXPECT_FALSE(form.Note->OnClick);
 
     // A windowless control with a click event is clicked through the form.
-    SendMessageA(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(form.Heading->Left() + 1, form.Heading->Top() + 1));
+    SendMessageA(form.Handle(), WM_LBUTTONUP, 0,
+                 MAKELPARAM(form.Heading->Left() + 1, form.Heading->Top() + 1));
     EXPECT_EQ(form.clicks, 2);
     SendMessageA(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(form.Note->Left() + 1, form.Note->Top() + 1));
     EXPECT_EQ(form.clicks, 2);

@@ -51,7 +51,8 @@ const tk::ControlRow KindsForm::kRows[] = {
 };
 // clang-format on
 
-KindsForm::KindsForm() : tk::Form(tk::FormArgs{.name = "KindsForm", .clientWidth = 300, .clientHeight = 200}) {
+KindsForm::KindsForm()
+    : tk::Form(tk::FormArgs{.name = "KindsForm", .clientWidth = 300, .clientHeight = 200}) {
     tk::BuildForm(*this, {.actions = kActions, .controls = kRows}, nullptr);
 }
 
