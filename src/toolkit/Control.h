@@ -79,6 +79,7 @@ protected:
 
     // Runs the click event; derived controls add their own effects.
     virtual void Click();
+    friend class Form; // clicks windowless controls, which get no mouse messages
 
 private:
     WinControl* parent_;

@@ -1,5 +1,7 @@
 #include "toolkit/Form.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "toolkit/Application.h"
@@ -175,6 +177,12 @@ Action& Form::AddAction(Action action) {
     return *actions_.back();
 }
 
+Action* Form::FindAction(const std::string& name) const {
+    for (const auto& a : actions_)
+        if (a->name == name) return a.get();
+    return nullptr;
+}
+
 bool Form::ExecuteShortCut(WPARAM key, ShiftState shift) {
     for (const auto& a : actions_) {
         if (a->shortcut.Matches(key, shift)) {
@@ -329,6 +337,15 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_LBUTTONUP: {
+        // A windowless control is clicked where the form is.
+        const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (GraphicControl* g = GraphicAt(p); g && g->Enabled() && g->OnClick) {
+            g->Click();
+            return 0;
+        }
+        break;
+    }
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
             POINT p;

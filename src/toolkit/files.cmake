@@ -1,7 +1,7 @@
 kn_pure_sources(EdgeSnap.cpp)
 kn_win_sources(ErrorReport.cpp ApplicationTitle.cpp)
 kn_win_sources(Color.cpp Font.cpp Canvas.cpp Bitmap.cpp)
-kn_win_sources(Control.cpp WinControl.cpp Form.cpp Application.cpp HintWindow.cpp)
+kn_win_sources(Control.cpp WinControl.cpp Form.cpp FormDescription.cpp Application.cpp HintWindow.cpp)
 kn_win_sources(RegionalSettings.cpp WindowsVersion.cpp)
 kn_win_sources(HandOver.cpp AsyncTimer.cpp)
 kn_win_sources(Texts.cpp)
