@@ -57,15 +57,15 @@ void Time(const char* what, int calls, const std::function<std::string()>& call)
 // lacks the query: the sampler then has the registry only.
 class RegistryOnlySource final : public ICpuDataSource {
 public:
-    bool platformId(DWORD& id) noexcept override { return system_.platformId(id); }
-    LONG openKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept override {
-        return system_.openKey(root, path, access, key);
+    bool PlatformId(DWORD& id) noexcept override { return system_.PlatformId(id); }
+    LONG OpenKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept override {
+        return system_.OpenKey(root, path, access, key);
     }
-    LONG queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override {
-        return system_.queryValue(key, name, data, size);
+    LONG QueryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override {
+        return system_.QueryValue(key, name, data, size);
     }
-    void closeKey(HKEY key) noexcept override { system_.closeKey(key); }
-    LONG queryProcessorTimes(void*, ULONG, ULONG&) noexcept override {
+    void CloseKey(HKEY key) noexcept override { system_.CloseKey(key); }
+    LONG QueryProcessorTimes(void*, ULONG, ULONG&) noexcept override {
         return monitors::kStatusNotImplemented;
     }
 
@@ -75,10 +75,10 @@ private:
 
 std::string SampleThroughSampler(monitors::CpuSampler& sampler) {
     try {
-        sampler.takeSample();
+        sampler.TakeSample();
         double peak = 0;
-        for (int i = 0; i < sampler.slotCount(); ++i) peak = std::max(peak, sampler.loadFraction(i));
-        return std::to_string(sampler.slotCount()) + " slots";
+        for (int i = 0; i < sampler.SlotCount(); ++i) peak = std::max(peak, sampler.LoadFraction(i));
+        return std::to_string(sampler.SlotCount()) + " slots";
     } catch (const std::exception& e) {
         return std::string("fails: ") + e.what();
     }
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     std::vector<std::byte> kernelBuffer(kKernelBufferSize);
     Time("kernel per-processor times (query)", calls, [&] {
         ULONG returned = 0;
-        const LONG status = system.queryProcessorTimes(kernelBuffer.data(), kKernelBufferSize, returned);
+        const LONG status = system.QueryProcessorTimes(kernelBuffer.data(), kKernelBufferSize, returned);
         return status == monitors::kStatusSuccess
                    ? std::to_string(returned / monitors::processor_times_layout::kRecordSize) + " processors"
                    : "status " + std::to_string(status);
@@ -108,13 +108,13 @@ int main(int argc, char** argv) {
     Time("registry performance data \"238\" (query)", calls, [&] {
         for (;;) {
             DWORD size = static_cast<DWORD>(perfBuffer.size());
-            const LONG result = system.queryValue(HKEY_PERFORMANCE_DATA, "238", perfBuffer.data(), size);
+            const LONG result = system.QueryValue(HKEY_PERFORMANCE_DATA, "238", perfBuffer.data(), size);
             if (result != ERROR_MORE_DATA)
                 return "result " + std::to_string(result) + ", " + std::to_string(size) + " bytes";
             perfBuffer.resize(perfBuffer.size() + kPerfBufferStep);
         }
     });
-    system.closeKey(HKEY_PERFORMANCE_DATA);
+    system.CloseKey(HKEY_PERFORMANCE_DATA);
 
     {
         monitors::CpuSampler sampler(system);

@@ -4,19 +4,87 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <string>
+#include <vector>
 
 #include "toolkit/Application.h"
-#include "toolkit/Form.h"
+
+#include "ToolkitTesting.h"
 
 namespace {
 
-class ComboBoxStatusTest : public testing::Test {
+class ComboBoxTest : public toolkit_testing::FormTest {
 protected:
     void SetUp() override {
-        tk::FormArgs args;
-        args.name = "ComboBoxTestForm";
-        form = std::make_unique<tk::Form>(args);
+        FormTest::SetUp();
+        box = &form->Add<tk::ComboBox>("Box", tk::Bounds{10, 10, 120, 21});
+        for (const char* item : {"apple", "banana", "cherry"}) box->AddItem(item);
+        box->OnChange = [this](tk::ComboBox& b) {
+            events.push_back("change " + std::to_string(b.ItemIndex()));
+        };
+        box->OnSelect = [this](tk::ComboBox& b) {
+            events.push_back("select " + std::to_string(b.ItemIndex()));
+        };
+        form->Show();
+        box->SetFocus();
+    }
+    void Type(char ch) { SendMessageA(box->Handle(), WM_CHAR, static_cast<unsigned char>(ch), 1); }
+
+    tk::ComboBox* box = nullptr;
+    std::vector<std::string> events;
+};
+
+TEST_F(ComboBoxTest, HoldsItsItemsAndASelectionSetFromCodeFiresNothing) {
+    EXPECT_EQ(box->ItemCount(), 3);
+    EXPECT_EQ(box->Item(1), "banana");
+    EXPECT_EQ(box->Item(3), "") << "past the end";
+    EXPECT_EQ(box->ItemIndex(), -1) << "nothing chosen at first";
+    struct Case {
+        int set, expected;
+    };
+    for (const Case c : {Case{2, 2}, Case{0, 0}, Case{3, -1}, Case{1, 1}, Case{-5, -1}}) {
+        box->SetItemIndex(c.set);
+        EXPECT_EQ(box->ItemIndex(), c.expected) << "set " << c.set;
+    }
+    EXPECT_TRUE(events.empty());
+    box->Clear();
+    EXPECT_EQ(box->ItemCount(), 0);
+}
+
+TEST_F(ComboBoxTest, AChoiceByKeyFiresChangeThenSelect) {
+    box->SetItemIndex(0);
+    Type('c');
+    EXPECT_EQ(box->ItemIndex(), 2);
+    EXPECT_EQ(events, (std::vector<std::string>{"change 2", "select 2"}));
+}
+
+TEST_F(ComboBoxTest, AKeyPressHandlerMaySwallowOrReplaceTheKey) {
+    box->SetItemIndex(0);
+    box->OnKeyPress = [](tk::ComboBox&, char& key) {
+        if (key == 'c') key = 0;   // swallowed
+        if (key == 'x') key = 'b'; // replaced
+    };
+    Type('c');
+    EXPECT_EQ(box->ItemIndex(), 0);
+    EXPECT_TRUE(events.empty());
+    Type('x');
+    EXPECT_EQ(box->ItemIndex(), 1);
+}
+
+TEST_F(ComboBoxTest, TheStatusTextIsKeptUntilChanged) {
+    box->SetStatusText("5 of 7");
+    EXPECT_EQ(box->StatusText(), "5 of 7");
+    box->SetStatusText("");
+    EXPECT_EQ(box->StatusText(), "");
+    EXPECT_FALSE(box->DroppedDown());
+    EXPECT_FALSE(box->WantsDialogKeys()) << "a closed list leaves Enter and Escape to the form";
+}
+
+// The status text repaints only where it stands.
+class ComboBoxStatusTest : public toolkit_testing::FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
         combo = &form->Add<tk::ComboBox>("List", tk::Bounds{8, 8, 120, 21});
         for (const char* item : {"5", "25", "60"}) combo->AddItem(item);
         combo->SetItemIndex(1);
@@ -28,11 +96,6 @@ protected:
         field = info.rcItem;
         button = info.rcButton;
     }
-    void TearDown() override {
-        form.reset();
-        tk::Application::Instance().ProcessMessages();
-    }
-
     void PaintAll() {
         tk::Application::Instance().ProcessMessages();
         UpdateWindow(form->Handle());
@@ -51,7 +114,6 @@ protected:
         return IsRectEmpty(&r) != FALSE;
     }
 
-    std::unique_ptr<tk::Form> form;
     tk::ComboBox* combo = nullptr;
     RECT field{}, button{};
 };
