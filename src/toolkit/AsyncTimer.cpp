@@ -25,9 +25,11 @@ int WorkerPriority(TThreadPriority priority) { return kWorkerPriorities[static_c
 
 } // namespace
 
-// The worker: waits one interval at a time and hands each tick to the window
-// thread. While the timer does not tick it is parked on runEvent_, so it costs
-// no processor time and is never stopped in the middle of anything.
+// The worker: one kernel wait per interval, then the tick is posted to the
+// window thread and the worker sleeps until the window thread has run it.
+// Whether it runs, which run it serves and whether a tick is on its way are
+// atomic flags, read where the worker wakes anyway: a tick costs a wait, a
+// post and a wake-up, and a parked worker costs nothing.
 class TTimerThread {
 public:
     explicit TTimerThread(TAsyncTimer& owner);
@@ -49,53 +51,43 @@ public:
 private:
     static unsigned __stdcall Entry(void* self) noexcept;
     void Execute();
+    // Window thread: runs a posted tick, then lets the worker time the next.
+    void Deliver(unsigned run) noexcept;
 
-    TAsyncTimer& OwnerTimer;
+    TAsyncTimer& owner_;
     std::atomic<std::uint16_t> interval_{TAsyncTimer::kDefaultInterval};
     std::atomic<bool> terminated_{false};
     std::atomic<bool> running_{false};
     std::atomic<unsigned> run_{0};
-    std::atomic<unsigned> tickRun_{0}; // the run of the tick being handed over
-    tk::KernelHandle WaitEvent = tk::CreateEventHandle(tk::EventReset::Automatic);
-    tk::KernelHandle runEvent_ = tk::CreateEventHandle(tk::EventReset::Manual);
-    tk::HandOver TickHandOver{[this] { OwnerTimer.FireOnTimer(tickRun_.load()); }};
-    tk::KernelHandle Thread;
+    std::atomic<bool> delivering_{false}; // a tick is queued or running
+    // Points at the running Deliver()'s flag, so that a handler that destroys
+    // its timer tells Deliver() not to touch it afterwards.
+    bool* destroyedDuringTick_ = nullptr;
+    tk::KernelHandle wake_ = tk::CreateEventHandle(tk::EventReset::Automatic);
+    tk::HandOver handOver_{[this](WPARAM run) { Deliver(static_cast<unsigned>(run)); }};
+    tk::KernelHandle thread_;
 };
 
-TTimerThread::TTimerThread(TAsyncTimer& owner) : OwnerTimer(owner) {
+TTimerThread::TTimerThread(TAsyncTimer& owner) : owner_(owner) {
     // Last, so that the worker only ever sees a fully built object.
-    Thread = tk::KernelHandle(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Entry, this, 0, nullptr)));
-    if (!Thread) throw rtl::Error("Cannot create the timer thread");
+    thread_ =
+        tk::KernelHandle(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Entry, this, 0, nullptr)));
+    if (!thread_) throw rtl::Error("Cannot create the timer thread");
 }
 
 TTimerThread::~TTimerThread() {
+    if (destroyedDuringTick_) *destroyedDuringTick_ = true;
     terminated_.store(true);
     running_.store(false);
-    SetEvent(runEvent_.Get());
-    SetEvent(WaitEvent.Get());
-    // The window thread is busy here and cannot run a queued tick, so a worker
-    // waiting for one would never come back.
-    TickHandOver.Cancel();
-    WaitForSingleObject(Thread.Get(), INFINITE);
+    // Wakes the worker wherever it waits, also for a tick that the window
+    // thread, busy here, will now never run.
+    SetEvent(wake_.Get());
+    WaitForSingleObject(thread_.Get(), INFINITE);
 }
 
 void TTimerThread::SetPriority(TThreadPriority priority) {
-    if (!SetThreadPriority(Thread.Get(), WorkerPriority(priority)))
+    if (!SetThreadPriority(thread_.Get(), WorkerPriority(priority)))
         throw rtl::Error("Cannot set the timer thread's priority");
-}
-
-void TTimerThread::Start() {
-    if (running_.load()) return;
-    run_.fetch_add(1);
-    running_.store(true);
-    // Ends a wait under way (or the first one) without a tick.
-    SetEvent(WaitEvent.Get());
-    SetEvent(runEvent_.Get());
-}
-
-void TTimerThread::Park() {
-    running_.store(false);
-    ResetEvent(runEvent_.Get());
 }
 
 unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
@@ -107,17 +99,49 @@ unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
     return 0;
 }
 
+void TTimerThread::Start() {
+    if (running_.load()) return;
+    run_.fetch_add(1);
+    running_.store(true);
+    // Ends a wait under way (or the parked one) without a tick.
+    SetEvent(wake_.Get());
+}
+
+void TTimerThread::Park() {
+    if (!running_.load()) return;
+    running_.store(false);
+    SetEvent(wake_.Get());
+}
+
 void TTimerThread::Execute() {
-    for (;;) {
-        WaitForSingleObject(runEvent_.Get(), INFINITE);
-        if (terminated_.load()) return;
+    while (!terminated_.load()) {
+        if (!running_.load()) {
+            WaitForSingleObject(wake_.Get(), INFINITE);
+            continue;
+        }
         const unsigned run = run_.load();
-        if (WaitForSingleObject(WaitEvent.Get(), interval_.load()) != WAIT_TIMEOUT)
-            continue; // restarted or ending: begin again with a full wait
+        if (WaitForSingleObject(wake_.Get(), interval_.load()) != WAIT_TIMEOUT)
+            continue; // restarted, parked or ending: begin again
         if (terminated_.load() || !IsCurrentRun(run)) continue;
-        tickRun_.store(run);
-        TickHandOver.Run();
+        delivering_.store(true);
+        if (!handOver_.Post(run)) {
+            delivering_.store(false); // the window thread takes no messages: skip this tick
+            continue;
+        }
+        // One tick in flight at most, and the next interval starts once the
+        // handler has run. Other wake-ups (a restart) only end this wait.
+        while (delivering_.load() && !terminated_.load()) WaitForSingleObject(wake_.Get(), INFINITE);
     }
+}
+
+void TTimerThread::Deliver(unsigned run) noexcept {
+    bool destroyed = false;
+    destroyedDuringTick_ = &destroyed;
+    owner_.FireOnTimer(run);
+    if (destroyed) return; // the worker has been released and has ended
+    destroyedDuringTick_ = nullptr;
+    delivering_.store(false);
+    SetEvent(wake_.Get());
 }
 
 TAsyncTimer::TAsyncTimer() : WorkerThread(std::make_unique<TTimerThread>(*this)) {}
