@@ -8,6 +8,7 @@
 #include "app/PowerActions.h"
 #include "app/Product.h"
 #include "app/SettingsFile.h"
+#include "app/TickPlan.h"
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
 #include "app/global.h"
@@ -26,7 +27,6 @@ using tk::LoadText;
 
 namespace {
 
-constexpr std::uint16_t kTickInterval = 250; // ms
 constexpr std::uint16_t kWinampPollInterval = 500;
 constexpr UINT kTrayIconId = 1;
 // The application title, also the tray icon's tip.
@@ -62,7 +62,7 @@ MainFormServices DefaultMainFormServices() {
 TMainForm::TMainForm(MainFormServices services)
     : tk::Form(Description().form), services_(std::move(services)) {
     tk::BuildForm(*this, Description(), LoadText);
-    SystemTimePingTimer.SetInterval(kTickInterval);
+    SystemTimePingTimer.SetInterval(kTickIntervalMs);
     SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
     // The media-player trigger plugs in here: its poll, a windowless type
     // beside TimerTrigger and CpuLoadWindow, runs from WinAmpPingTimerTimer,
@@ -229,6 +229,7 @@ void TMainForm::HideToTray() {
     ShowWindow(Handle(), SW_HIDE);
     Shell_NotifyIconA(NIM_ADD, &TrayIconData);
     trayIconShown_ = true;
+    PlanTicks(Now());
 }
 
 void TMainForm::RemoveTrayIcon() {
@@ -242,6 +243,7 @@ void TMainForm::WMTrayIcon(LPARAM mouseMessage) {
     tk::Application::Instance().Restore();
     SetForegroundWindow(Handle());
     RemoveTrayIcon();
+    BringUpToDate();
 }
 
 LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -251,6 +253,9 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOCK_SYNC: WMClockSync(); return 0;
     case WM_SHOW_PENDING_MESSAGE: WMShowPendingMessage(); return 0;
     case WM_TRAY_ICON: WMTrayIcon(lParam); return 0;
+    case WM_TIMECHANGE: WMTimeChange(); return 0;
+    case WM_POWERBROADCAST: WMPowerBroadcast(wParam); return TRUE;
+    case WM_SETTINGCHANGE: WMSettingChange(); break;
     default: break;
     }
     return tk::Form::WndProc(msg, wParam, lParam);

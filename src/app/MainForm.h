@@ -177,6 +177,12 @@ public:
     void WMTrayIcon(LPARAM mouseMessage);
     bool TrayIconShown() const { return trayIconShown_; }
 
+    // Hidden in the notification area the tick runs only as often as a
+    // trigger can fire (TickPlan) and paints nothing; these bring it back.
+    void WMTimeChange();
+    void WMPowerBroadcast(WPARAM event);
+    void WMSettingChange();
+
     rtl::TDateTime Now() const { return services_.now(); }
     const rtl::TFormatSettings& Formats() const { return formats_; }
 
@@ -190,10 +196,20 @@ private:
     void SetUpPickers();
     void FillTrayIconData();
 
-    // The tick's two halves; the processor part may fail on its own.
-    void TickProcessorLoad(rtl::TDateTime now);
-    void TickTimer(rtl::TDateTime now);
+    // The tick's two halves; the processor part may fail on its own. Hidden,
+    // they decide without showing.
+    void TickProcessorLoad(rtl::TDateTime now, bool shown);
+    void TickTimer(rtl::TDateTime now, bool shown);
+    // What the scheduling controls say. Shown, this moves date pickers that
+    // point into the past to now, as every run does; hidden, it leaves the
+    // pickers alone and works out the same verdict from their values.
+    TimerSettings ReadTimerSettings(rtl::TDateTime now, bool shown);
     void ShowDateTimeLabels(rtl::TDateTime now, rtl::TDateTime target);
+
+    // When the next run comes, after every hidden run and on hiding or restoring.
+    void PlanTicks(rtl::TDateTime now);
+    // The restored window shows everything as it is now.
+    void BringUpToDate();
 
     void PostToSelf(UINT msg);
     void RemoveTrayIcon();
@@ -206,4 +222,7 @@ private:
     rtl::TFormatSettings formats_;
     bool trayIconShown_ = false;
     bool sampleErrorShown_ = false;
+    // Runs went without samples while hidden: the averaging window starts
+    // afresh on restore.
+    bool samplesPaused_ = false;
 };

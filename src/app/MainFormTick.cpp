@@ -37,21 +37,26 @@ void TMainForm::SystemTimePingTimerTimer() {
     // A failing sample skips only the processor part: the timer trigger must
     // still fire, and the error is shown once until a sample succeeds again.
     const rtl::TDateTime now = Now();
+    const bool shown = !trayIconShown_;
     std::string sampleError;
-    try {
-        TickProcessorLoad(now);
-        sampleErrorShown_ = false;
-    } catch (const std::exception& e) {
-        sampleError = e.what();
+    // Hidden, samples are taken only for the armed processor-load trigger.
+    if (shown || CheckBoxCPU->Checked()) {
+        try {
+            TickProcessorLoad(now, shown);
+            sampleErrorShown_ = false;
+        } catch (const std::exception& e) {
+            sampleError = e.what();
+        }
     }
-    TickTimer(now);
+    TickTimer(now, shown);
+    if (!shown) PlanTicks(now);
     if (!sampleError.empty() && !sampleErrorShown_) {
         sampleErrorShown_ = true;
         tk::ShowErrorBox(sampleError);
     }
 }
 
-void TMainForm::TickProcessorLoad(rtl::TDateTime now) {
+void TMainForm::TickProcessorLoad(rtl::TDateTime now, bool shown) {
     services_.cpu.takeSample();
     LoadPeak peak;
     const int slots = services_.cpu.slotCount();
@@ -60,14 +65,18 @@ void TMainForm::TickProcessorLoad(rtl::TDateTime now) {
 
     // Counted only once the sample has succeeded.
     const std::int64_t average = cpuWindow_.Add(load);
-    ShowLoad(*ProgressBarCPUCurrent, *LabelCPUCurrent, rtl::RoundHalfEven(load * kPercent));
-    ShowLoad(*ProgressBarCPUByTime, *LabelCPUByTime, average);
+    if (shown) {
+        ShowLoad(*ProgressBarCPUCurrent, *LabelCPUCurrent, rtl::RoundHalfEven(load * kPercent));
+        ShowLoad(*ProgressBarCPUByTime, *LabelCPUByTime, average);
+    }
 
     // While the window list is open the window cannot end.
     if (ComboBoxCPULoadTime->DroppedDown()) return;
     const int length = lists::WindowSeconds(ComboBoxCPULoadTime->ItemIndex());
-    ComboBoxCPULoadTime->SetStatusText(std::to_string(length) + "/" +
-                                       std::to_string(cpuWindow_.SecondsLeft(now, length)));
+    if (shown) {
+        ComboBoxCPULoadTime->SetStatusText(std::to_string(length) + "/" +
+                                           std::to_string(cpuWindow_.SecondsLeft(now, length)));
+    }
     if (!cpuWindow_.EndIfElapsed(now, length)) return;
     if (LowLoad(average, ComboBoxCPULoad->ItemIndex()) && CheckBoxCPU->Checked()) {
         CheckBoxCPU->SetChecked(false);
@@ -75,20 +84,31 @@ void TMainForm::TickProcessorLoad(rtl::TDateTime now) {
     }
 }
 
-void TMainForm::TickTimer(rtl::TDateTime now) {
-    TimerSettings settings;
-    settings.datePickersPassed = ClampDatePickers();
-    settings.dateMode = !RadioButtonCounter->Checked();
-    settings.armed = CheckBoxTimer->Checked();
-    settings.days = DaysComboBox->ItemIndex();
-    settings.span = DateTimePickerReverseTime->DateTime();
-    if (settings.dateMode) settings.dateTarget = DateModeTarget();
-    const TimerVerdict verdict = timer_.Decide(settings, now);
-    ShowDateTimeLabels(now, verdict.target);
+void TMainForm::TickTimer(rtl::TDateTime now, bool shown) {
+    const TimerVerdict verdict = timer_.Decide(ReadTimerSettings(now, shown), now);
+    if (shown) ShowDateTimeLabels(now, verdict.target);
     if (verdict.due) {
         CheckBoxTimer->SetChecked(false);
         PostToSelf(WM_POWER_ACTION);
     }
+}
+
+TimerSettings TMainForm::ReadTimerSettings(rtl::TDateTime now, bool shown) {
+    TimerSettings settings;
+    settings.dateMode = !RadioButtonCounter->Checked();
+    settings.armed = CheckBoxTimer->Checked();
+    settings.days = DaysComboBox->ItemIndex();
+    settings.span = DateTimePickerReverseTime->DateTime();
+    if (shown) {
+        settings.datePickersPassed = ClampDatePickers();
+        if (settings.dateMode) settings.dateTarget = DateModeTarget();
+    } else {
+        const rtl::TDateTime pickers =
+            DateModeValue(DateTimePickerDate->DateTime(), DateTimePickerTime->DateTime());
+        settings.datePickersPassed = DatePickersPassed(now, pickers);
+        settings.dateTarget = pickers;
+    }
+    return settings;
 }
 
 void TMainForm::ShowDateTimeLabels(rtl::TDateTime now, rtl::TDateTime target) {

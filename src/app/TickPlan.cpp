@@ -15,5 +15,11 @@ std::uint32_t MillisecondsUntilDue(rtl::TDateTime now, rtl::TDateTime target) {
     const double untilTarget = std::ceil((target - now) * rtl::MSecsPerDay);
     constexpr double kBeyondAnyWait = 4'000'000'000.0; // about 46 days; the caller caps far less
     if (!(untilTarget < kBeyondAnyWait)) return static_cast<std::uint32_t>(kBeyondAnyWait);
-    return static_cast<std::uint32_t>(untilTarget < 0 ? 0 : untilTarget) + 1;
+    auto wait = static_cast<std::uint32_t>(untilTarget < 0 ? 0 : untilTarget) + 1;
+    // Day fractions are not exact: settle on the first whole millisecond the
+    // trigger's own test calls due, which is at most a step either way.
+    const auto due = [&](std::uint32_t ms) { return rtl::IsLater(now + ms * rtl::OneMillisecond, target); };
+    if (wait > 1 && due(wait - 1)) --wait;
+    if (!due(wait)) ++wait;
+    return wait;
 }

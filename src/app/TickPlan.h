@@ -8,6 +8,9 @@
 
 #include "rtl/DateTime.h"
 
+// The tick's interval whenever it runs regularly.
+inline constexpr std::uint16_t kTickIntervalMs = 250;
+
 struct TickSituation {
     bool shown = true;
     bool cpuArmed = false;
@@ -17,7 +20,7 @@ struct TickSituation {
 };
 
 enum class TickCadence {
-    Regular, // every tick interval
+    Regular, // every kTickIntervalMs
     Once,    // one run after delayMs, then plan again
     Parked,  // no run until something changes
 };
