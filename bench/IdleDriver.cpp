@@ -17,7 +17,6 @@ namespace {
 
 constexpr DWORD kPatienceMs = 20000;
 constexpr DWORD kPollMs = 50;
-constexpr char kFormClass[] = "TkForm";
 constexpr char kMainCaption[] = "Kalvex Now!";
 constexpr char kCpuBoxEnding[] = " by CPU load";
 
@@ -32,14 +31,20 @@ bool EndsWith(const std::string& text, const char* ending) {
     return text.size() >= n && text.compare(text.size() - n, n, ending) == 0;
 }
 
-// The main window: the one form whose caption begins with the program's name
-// (the confirmation dialog is a form too).
+// The main window: the top-level window whose caption begins with the
+// program's name (the platform mark follows it).
 HWND MainWindow() {
-    for (HWND w = FindWindowExA(nullptr, nullptr, kFormClass, nullptr); w;
-         w = FindWindowExA(nullptr, w, kFormClass, nullptr)) {
-        if (TextOf(w).rfind(kMainCaption, 0) == 0) return w;
-    }
-    return nullptr;
+    struct Search {
+        HWND found = nullptr;
+    } search;
+    EnumWindows(
+        [](HWND w, LPARAM data) -> BOOL {
+            if (TextOf(w).rfind(kMainCaption, 0) != 0) return TRUE;
+            reinterpret_cast<Search*>(data)->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 HWND CpuBox(HWND main) {

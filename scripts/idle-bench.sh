@@ -7,6 +7,7 @@
 #   KN_IDLE_RUNS     how many times to measure all three (default 1)
 #   KN_STRACE_SECONDS  seconds of system-call counting per situation (default
 #                    20; 0 skips it)
+#   KN_IDLE_EXE      the program to measure (default: the build's KalvexNow.exe)
 #
 # Times are the processes' own on-CPU time from /proc (every thread's
 # schedstat, in ns; utime+stime ticks where schedstat is missing), so a busy
@@ -108,7 +109,7 @@ kn_idle_peer_hide() { [ -n "${KN_PEER_WINDOW:-}" ] && xdotool windowunmap "$KN_P
 
 # Starts the program and brings it into a situation: shown, hidden or cpu.
 kn_idle_program_start() {
-  wine "$KN_IDLE_WIN/KalvexNow.exe" </dev/null >/dev/null 2>&1 &
+  wine "${KN_IDLE_EXE:-$KN_IDLE_WIN/KalvexNow.exe}" </dev/null >/dev/null 2>&1 &
   KN_PROGRAM_PID=$!
   wine "$KN_IDLE_WIN/idle_driver.exe" shown </dev/null || return 1
   case "$1" in
