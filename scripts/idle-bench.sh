@@ -152,6 +152,23 @@ kn_idle_measure() { # situation label
     "$(kn_idle_percent $((x1 - x0)) "$t")" "$peer" "$ratio" "$state"
 }
 
+# The same row without the program: what the wineserver and Wine's helpers
+# take on their own, which no program of the prefix can lower.
+kn_idle_baseline() {
+  kn_idle_peer_show
+  sleep "$KN_IDLE_WARMUP"
+  server=$(kn_idle_server_pid)
+  helpers0=$(kn_idle_snapshot $(kn_idle_helper_pids "$server"))
+  s0=$(kn_idle_usage_ns "$server"); x0=$(kn_idle_usage_ns "$KN_XVFB_PID")
+  sleep "$KN_IDLE_SECONDS"
+  s1=$(kn_idle_usage_ns "$server"); x1=$(kn_idle_usage_ns "$KN_XVFB_PID")
+  helpersNs=$(kn_idle_grown_ns "$helpers0")
+  t=$KN_IDLE_SECONDS
+  printf '%-22s %8s %8s %8s | %8s %8s |\n' "no program (Wine alone)" "-" \
+    "$(kn_idle_percent $((s1 - s0)) "$t")" "$(kn_idle_percent $((s1 - s0)) "$t")" \
+    "$(kn_idle_percent "$helpersNs" "$t")" "$(kn_idle_percent $((x1 - x0)) "$t")"
+}
+
 # System calls per second of the program and of its wineserver, per situation.
 kn_idle_strace_one() { # pid seconds label
   out="$KN_IDLE_DIR/strace-$1.txt"
@@ -226,12 +243,15 @@ kn_idle_bench() { # win64-build-dir
   while [ "$run" -le "$runs" ]; do
     echo "run $run of $runs"
     printf '%-22s %8s %8s %8s | %8s %8s | %8s %7s  %s\n' situation program server ours helpers "X server" peer ratio "state at end"
+    kn_idle_baseline
     kn_idle_measure shown "nothing armed, shown"
     kn_idle_measure hidden "nothing armed, hidden"
     kn_idle_measure cpu "CPU armed, hidden"
     run=$((run + 1))
   done
-  if [ "$KN_STRACE_SECONDS" -gt 0 ]; then
+  if [ "$KN_STRACE_SECONDS" -gt 0 ] && command -v strace >/dev/null 2>&1; then
+    echo "no program (system calls per second over $KN_STRACE_SECONDS s):"
+    kn_idle_strace_one "$(kn_idle_server_pid)" "$KN_STRACE_SECONDS" wineserver
     kn_idle_strace shown "nothing armed, shown"
     kn_idle_strace hidden "nothing armed, hidden"
     kn_idle_strace cpu "CPU armed, hidden"
