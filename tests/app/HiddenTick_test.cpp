@@ -1,5 +1,6 @@
-// Hidden in the notification area: nothing is painted, the tick runs only as
-// often as a trigger can fire, and the restored window is up to date at once.
+// The window while it waits. Hidden in the notification area nothing is
+// painted, the tick runs only as often as a trigger can fire, and the restored
+// window is up to date at once; what every run would read alike is read once.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -237,4 +238,20 @@ TEST_F(HiddenTickTest, AClockChangeOrAResumeWhileHiddenIsMetAtOnce) {
         }
         form.reset();
     }
+}
+
+TEST_F(HiddenTickTest, RegionalFormatsAreReadAgainWhenTheSettingsChange) {
+    char original[80] = {};
+    ASSERT_GT(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, original, sizeof original), 0);
+    Create();
+    const std::string before = form->Formats().ShortDateFormat;
+    ASSERT_TRUE(SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, "yyyy-MM-dd"));
+    Tick();
+    EXPECT_EQ(form->Formats().ShortDateFormat, before) << "not read on every run";
+    SendMessageA(form->Handle(), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("intl"));
+    const std::string after = form->Formats().ShortDateFormat;
+    SetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, original);
+    EXPECT_EQ(after, "yyyy-MM-dd");
+    Tick();
+    EXPECT_EQ(form->CurrTimeLabel->Caption().substr(0, 10), "2026-12-08");
 }
