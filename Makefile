@@ -5,6 +5,9 @@ NATIVE  := $(BUILD)/native
 WIN64   := $(BUILD)/win64
 WIN32   := $(BUILD)/win32
 BENCH   := $(BUILD)/bench
+# Only the benchmarks use these: the peer program measured beside ours, and
+# the tools that count its system calls and hide its window.
+BENCH_PACKAGES := kshutdown strace xdotool
 
 .PHONY: all deps native win64 win32 test test-native test-wine run dist gallery bench clean
 
@@ -55,7 +58,7 @@ gallery: deps win64
 bench: deps win64
 	CC=clang CXX=clang++ cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DKN_TESTS=OFF -DKN_BENCHMARKS=ON >/dev/null
 	cmake --build $(BENCH) -j $(JOBS)
-	sh scripts/install-bench-deps.sh
+	sh scripts/install-deps.sh $(BENCH_PACKAGES)
 	sh scripts/bench.sh $(BENCH) $(WIN64)
 
 clean:

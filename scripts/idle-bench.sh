@@ -85,7 +85,7 @@ kn_idle_settings() {
 
 kn_idle_peer_start() {
   KN_PEER_PID=""
-  command -v kshutdown >/dev/null 2>&1 || { echo "peer: kshutdown is not installed (scripts/install-bench-deps.sh)"; return 0; }
+  command -v kshutdown >/dev/null 2>&1 || { echo "peer: kshutdown is not installed (make bench installs it)"; return 0; }
   peerHome="$KN_IDLE_DIR/peer-home"
   mkdir -p "$peerHome/config" "$peerHome/runtime"; chmod 700 "$peerHome/runtime"
   XDG_CONFIG_HOME="$peerHome/config" XDG_RUNTIME_DIR="$peerHome/runtime" kshutdown >/dev/null 2>&1 &

@@ -1,10 +1,11 @@
 #!/bin/sh
-# Installs whatever part of the toolchain is missing (Debian 12, as root).
+# Installs whatever part of the toolchain is missing (Debian 12, as root), or
+# of the packages named as arguments (the benchmarks' own).
 set -eu
-packages="cmake make g++ clang libclang-rt-14-dev
+packages="${*:-cmake make g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
-  googletest libgtest-dev libbenchmark-dev zip xinetd"
+  googletest libgtest-dev libbenchmark-dev zip xinetd}"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
