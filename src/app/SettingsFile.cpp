@@ -1,9 +1,11 @@
 #include "app/SettingsFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/CountdownSpan.h"
 #include "app/SettingsFileSystem.h"
@@ -74,6 +76,32 @@ std::string_view TrimBlanks(std::string_view s) {
     return s;
 }
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Section and key names are the same in any case.
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+bool IsWrittenKey(const std::string& line, const KeyTexts& texts) {
+    const std::string_view key = TrimBlanks(std::string_view(line).substr(0, line.find('=')));
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const auto& written) { return SameName(key, written.first); });
+}
+
+// What a save must carry over as it is: every line but the keys it writes.
+std::vector<ProfileSection> ForeignContent(std::vector<ProfileSection> sections, const KeyTexts& texts) {
+    for (ProfileSection& section : sections) {
+        if (!SameName(section.name, kSection)) continue;
+        std::erase_if(section.lines, [&](const std::string& line) { return IsWrittenKey(line, texts); });
+    }
+    // A save adds the section when the file had none.
+    std::erase_if(sections,
+                  [](const ProfileSection& s) { return SameName(s.name, kSection) && s.lines.empty(); });
+    return sections;
+}
+
 // Holds the program's lock for a scope, when it could be had.
 class LockHold {
 public:
@@ -133,12 +161,14 @@ void RemoveTemporaryFiles(ISettingsFileSystem& fs, const std::string& file) {
 
 [[noreturn]] void FailToWrite(const std::string& file) { throw rtl::Error("Unable to write to " + file); }
 
-// The copy holds every key as written: a full disk may cut it short while the
-// profile functions still report success.
-bool ReadsBackAsWritten(ISettingsFileSystem& fs, const std::string& copy, const KeyTexts& texts) {
+// The copy holds every key as written and every other line of the file as it
+// was: a full disk may cut it short anywhere while the profile functions still
+// report success.
+bool ReadsBackAsWritten(ISettingsFileSystem& fs, const std::string& copy, const KeyTexts& texts,
+                        const std::vector<ProfileSection>& foreign) {
     for (const auto& [key, text] : texts)
         if (TrimBlanks(fs.ReadValue(kSection, key, "", copy)) != TrimBlanks(text)) return false;
-    return true;
+    return ForeignContent(fs.ReadSections(copy), texts) == foreign;
 }
 
 } // namespace
@@ -177,10 +207,11 @@ void WriteSettings(ISettingsFileSystem& fileSystem, const std::string& file, con
     TemporaryFile copy(fileSystem, TemporarySettingsFileName(file, fileSystem.ProcessId()));
     if (!fileSystem.CreateCopy(file, copy.Name())) FailToWrite(file);
     const KeyTexts texts = SettingsTexts(settings);
+    const std::vector<ProfileSection> foreign = ForeignContent(fileSystem.ReadSections(file), texts);
     for (const auto& [key, text] : texts)
         if (!fileSystem.WriteValue(kSection, key, text, copy.Name())) FailToWrite(file);
     if (!fileSystem.Flush(copy.Name())) FailToWrite(file);
-    if (!ReadsBackAsWritten(fileSystem, copy.Name(), texts)) FailToWrite(file);
+    if (!ReadsBackAsWritten(fileSystem, copy.Name(), texts, foreign)) FailToWrite(file);
     if (!fileSystem.Replace(copy.Name(), file)) FailToWrite(file);
     copy.Keep();
 }

@@ -2,6 +2,14 @@
 #include <string>
 #include <vector>
 
+// A section of a settings file and its lines, as the profile functions give them.
+struct ProfileSection {
+    std::string name;
+    std::vector<std::string> lines; // "key=value"
+
+    bool operator==(const ProfileSection&) const = default;
+};
+
 // Every step by which the settings file is read and replaced, one call each, so
 // that tests can make any one of them fail.
 class ISettingsFileSystem {
@@ -14,6 +22,8 @@ public:
                                   const std::string& defaultValue, const std::string& file) = 0;
     virtual bool WriteValue(const std::string& section, const std::string& key, const std::string& value,
                             const std::string& file) = 0;
+    // Every section of the file in order, through the profile functions; none when there is no file.
+    virtual std::vector<ProfileSection> ReadSections(const std::string& file) = 0;
 
     // A new file `copy` holding the bytes of `file`, or empty when there is no `file`.
     virtual bool CreateCopy(const std::string& file, const std::string& copy) = 0;

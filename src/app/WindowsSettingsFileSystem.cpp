@@ -1,5 +1,6 @@
 #include "app/WindowsSettingsFileSystem.h"
 
+#include <cstring>
 #include <memory>
 
 #include "app/SettingsFile.h"
@@ -8,6 +9,11 @@
 namespace {
 
 constexpr DWORD kValueBufferSize = 2048;
+// Lists of sections and lines start at this size and double while they do not fit.
+constexpr DWORD kListBufferSize = 64 * 1024;
+constexpr DWORD kLargestListBuffer = 256 * 1024 * 1024;
+// What the list functions return when the buffer was too small.
+constexpr DWORD kListCutShort = 2;
 constexpr DWORD kCopyChunkSize = 64 * 1024;
 constexpr char kPathDelimiter = '\\';
 
@@ -40,6 +46,28 @@ bool CopyBytes(HANDLE from, HANDLE to) {
     }
 }
 
+// A list of zero-terminated texts as the profile functions fill it in: `fill`
+// takes a buffer and its size and returns the characters written.
+template <typename Fill>
+std::vector<std::string> ProfileList(Fill fill) {
+    std::vector<char> buffer(kListBufferSize);
+    DWORD length = 0;
+    for (;;) {
+        const auto size = static_cast<DWORD>(buffer.size());
+        length = fill(buffer.data(), size);
+        if (length + kListCutShort < size || size >= kLargestListBuffer) break;
+        buffer.resize(buffer.size() * 2);
+    }
+    std::vector<std::string> items;
+    for (DWORD start = 0; start < length;) {
+        const char* item = buffer.data() + start;
+        const std::size_t itemLength = strnlen(item, length - start);
+        items.emplace_back(item, itemLength);
+        start += static_cast<DWORD>(itemLength) + 1;
+    }
+    return items;
+}
+
 } // namespace
 
 WindowsSettingsFileSystem::WindowsSettingsFileSystem(DWORD lockPatienceMs)
@@ -56,6 +84,18 @@ std::string WindowsSettingsFileSystem::ReadValue(const std::string& section, con
 bool WindowsSettingsFileSystem::WriteValue(const std::string& section, const std::string& key,
                                            const std::string& value, const std::string& file) {
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+}
+
+std::vector<ProfileSection> WindowsSettingsFileSystem::ReadSections(const std::string& file) {
+    std::vector<ProfileSection> sections;
+    const auto names = ProfileList(
+        [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, file.c_str()); });
+    for (const std::string& name : names) {
+        sections.push_back({name, ProfileList([&](char* buffer, DWORD size) {
+                                return GetPrivateProfileSectionA(name.c_str(), buffer, size, file.c_str());
+                            })});
+    }
+    return sections;
 }
 
 bool WindowsSettingsFileSystem::CreateCopy(const std::string& file, const std::string& copy) {

@@ -20,6 +20,7 @@ public:
                           const std::string& file) override;
     bool WriteValue(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) override;
+    std::vector<ProfileSection> ReadSections(const std::string& file) override;
     bool CreateCopy(const std::string& file, const std::string& copy) override;
     bool Flush(const std::string& file) override;
     bool Replace(const std::string& from, const std::string& to) override;

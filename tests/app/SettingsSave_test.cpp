@@ -56,11 +56,11 @@ TEST(SettingsSave, ReplacesTheFileThroughACopyBesideIt) {
     const char* const keys[] = {"RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
                                 "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
                                 "ActionComboBox",  "SkinComboBox"};
-    std::vector<std::string> expected = {"lock", "copy"};
+    std::vector<std::string> expected = {"lock", "copy", "read sections"};
     for (const char* key : keys) expected.push_back(std::string("write ") + key);
     expected.push_back("flush");
     for (const char* key : keys) expected.push_back(std::string("read-back ") + key);
-    expected.insert(expected.end(), {"replace", "unlock"});
+    expected.insert(expected.end(), {"read-back sections", "replace", "unlock"});
     EXPECT_EQ(fileSystem.steps, expected);
 
     EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"settings.ini"});
@@ -73,6 +73,8 @@ TEST(SettingsSave, ReplacesTheFileThroughACopyBesideIt) {
 struct FailureCase {
     const char* step;
     bool fileThere;
+    // A read that fails gives nothing, which shows only when the copy is compared.
+    const char* noticedAt = nullptr;
 };
 
 TEST(SettingsSave, AFailureAtAnyStepLeavesTheFileAsItWasAndReportsOnce) {
@@ -84,6 +86,8 @@ TEST(SettingsSave, AFailureAtAnyStepLeavesTheFileAsItWasAndReportsOnce) {
         {"flush", true},
         {"read-back RadioButtonDate", true},
         {"read-back SkinComboBox", true},
+        {"read sections", true, "read-back sections"},
+        {"read-back sections", true},
         {"replace", true},
         {"copy", false},
         {"write ActionComboBox", false},
@@ -104,7 +108,7 @@ TEST(SettingsSave, AFailureAtAnyStepLeavesTheFileAsItWasAndReportsOnce) {
             EXPECT_TRUE(FolderEntries(folder.Path()).empty()) << c.step;
         }
         const auto& steps = fileSystem.steps;
-        const auto failed = std::find(steps.begin(), steps.end(), c.step);
+        const auto failed = std::find(steps.begin(), steps.end(), c.noticedAt ? c.noticedAt : c.step);
         ASSERT_NE(failed, steps.end()) << c.step;
         // Nothing but removing the copy and letting go of the lock after the failure.
         EXPECT_EQ(std::vector<std::string>(failed + 1, steps.end()),
@@ -113,19 +117,21 @@ TEST(SettingsSave, AFailureAtAnyStepLeavesTheFileAsItWasAndReportsOnce) {
     }
 }
 
-// The profile functions report success and keep the file they wrote in
-// memory, while the disk holds only its first half: a full disk.
+// The profile functions report success while the disk keeps only the first
+// bytes of the file they wrote last: a full disk.
 class DiskCutShortFileSystem : public StepFileSystem {
 public:
+    explicit DiskCutShortFileSystem(DWORD bytesLost) : bytesLost_(bytesLost) {}
+
     bool WriteValue(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) override {
         const bool written = StepFileSystem::WriteValue(section, key, value, file);
-        if (key == "SkinComboBox") CutInHalf(file);
+        if (key == "SkinComboBox") CutShort(file);
         return written;
     }
 
 private:
-    static void CutInHalf(const std::string& file) {
+    void CutShort(const std::string& file) {
         tk::KernelHandle handle(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                             nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(handle);
@@ -133,25 +139,30 @@ private:
         FILETIME written{};
         ASSERT_TRUE(GetFileTime(handle.get(), nullptr, nullptr, &written));
         const DWORD size = GetFileSize(handle.get(), nullptr);
-        SetFilePointer(handle.get(), static_cast<LONG>(size / 2), nullptr, FILE_BEGIN);
+        SetFilePointer(handle.get(), static_cast<LONG>(size - bytesLost_), nullptr, FILE_BEGIN);
         ASSERT_TRUE(SetEndOfFile(handle.get()));
         ASSERT_TRUE(SetFileTime(handle.get(), nullptr, nullptr, &written));
     }
+
+    DWORD bytesLost_;
 };
 
 TEST(SettingsSave, AFileCutShortBehindTheProfileFunctionsIsCaught) {
-    TempFolder folder;
-    const std::string file = folder.Path() + "settings.ini";
-    WriteFileText(file, kOldText);
-    DiskCutShortFileSystem fileSystem;
-    EXPECT_EQ(SaveError(fileSystem, file), "Unable to write to " + file);
-    EXPECT_EQ(ReadFileText(file), kOldText);
-    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"settings.ini"});
+    // Half the file takes keys with it; the last bytes only a line of another section.
+    for (const DWORD bytesLost : {static_cast<DWORD>(kOldText.size() / 2), 5UL}) {
+        TempFolder folder;
+        const std::string file = folder.Path() + "settings.ini";
+        WriteFileText(file, kOldText);
+        DiskCutShortFileSystem fileSystem(bytesLost);
+        EXPECT_EQ(SaveError(fileSystem, file), "Unable to write to " + file) << bytesLost;
+        EXPECT_EQ(ReadFileText(file), kOldText) << bytesLost;
+        EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"settings.ini"}) << bytesLost;
 
-    // The same process saves again once there is room: nothing stale comes back.
-    StepFileSystem again;
-    WriteSettings(again, file, NewSettings());
-    EXPECT_EQ(ReadSettings(file, kSkinCount), NewSettings());
+        // Once there is room again, the same process saves and nothing stale comes back.
+        StepFileSystem again;
+        WriteSettings(again, file, NewSettings());
+        EXPECT_EQ(ReadSettings(file, kSkinCount), NewSettings()) << bytesLost;
+    }
 }
 
 TEST(SettingsSave, StaleCopiesAreRemovedOnLoadingAndNeverRead) {

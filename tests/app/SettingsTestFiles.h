@@ -96,9 +96,9 @@ inline std::vector<std::string> FileLines(const std::string& path) {
 }
 
 // The real file system, recording every step as "lock", "find", "delete",
-// "read <key>", "copy", "write <key>", "flush", "read-back <key>", "replace",
-// "unlock". The step named `failing` fails: the lock is not had, a read-back
-// gives nothing, every other step reports failure (a copy after copying).
+// "read <key>", "copy", "read sections", "write <key>", "flush",
+// "read-back <key>", "read-back sections", "replace", "unlock". The step named `failing` fails: the lock is
+// not had, a read-back gives nothing, every other step reports failure (a copy after copying).
 class StepFileSystem : public WindowsSettingsFileSystem {
 public:
     explicit StepFileSystem(std::string failing = "", DWORD lockPatienceMs = kDefaultLockPatienceMs)
@@ -108,9 +108,12 @@ public:
 
     std::string ReadValue(const std::string& section, const std::string& key, const std::string& defaultValue,
                           const std::string& file) override {
-        const bool readBack = file.size() > 4 && file.compare(file.size() - 4, 4, ".tmp") == 0;
-        if (Fails((readBack ? "read-back " : "read ") + key)) return "";
+        if (Fails(ReadStep(file) + key)) return "";
         return WindowsSettingsFileSystem::ReadValue(section, key, defaultValue, file);
+    }
+    std::vector<ProfileSection> ReadSections(const std::string& file) override {
+        if (Fails(ReadStep(file) + "sections")) return {};
+        return WindowsSettingsFileSystem::ReadSections(file);
     }
     bool WriteValue(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) override {
@@ -140,6 +143,12 @@ public:
     }
 
 private:
+    // Reading the copy a save wrote is reading back.
+    static std::string ReadStep(const std::string& file) {
+        const bool copy = file.size() > 4 && file.compare(file.size() - 4, 4, ".tmp") == 0;
+        return copy ? "read-back " : "read ";
+    }
+
     bool Fails(const std::string& step) {
         steps.push_back(step);
         return step == failing_;
