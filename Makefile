@@ -6,7 +6,7 @@ WIN64   := $(BUILD)/win64
 WIN32   := $(BUILD)/win32
 BENCH   := $(BUILD)/bench
 
-.PHONY: all deps native win64 win32 test test-native test-wine run dist gallery bench clean
+.PHONY: all deps native win64 win32 test test-native test-wine run dist gallery bench faults fuzz clean
 
 all: native win64 win32
 
@@ -56,6 +56,15 @@ bench: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BENCH) -DCMAKE_BUILD_TYPE=Release -DKN_TESTS=OFF -DKN_BENCHMARKS=ON >/dev/null
 	cmake --build $(BENCH) -j $(JOBS)
 	sh scripts/bench.sh $(BENCH) $(WIN64)
+
+# Faults injected from outside into the program under Wine, the long round
+# (the short one runs with the Wine tests).
+faults: deps win64
+	sh scripts/faults.sh $(WIN64)
+
+# Every fuzz target for 10 million inputs (or 30 minutes) each.
+fuzz: deps native
+	sh scripts/fuzz.sh $(NATIVE)
 
 clean:
 	rm -rf $(BUILD)
