@@ -9,6 +9,7 @@
 
 #include "app/CountdownSpan.h"
 #include "app/SettingsFileSystem.h"
+#include "rtl/AsciiText.h"
 #include "rtl/Error.h"
 #include "rtl/IntConv.h"
 #include "rtl/SettingsFloat.h"
@@ -69,36 +70,24 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
     }};
 }
 
-// The profile functions may drop blanks around a value.
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Section and key names are the same in any case.
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
+// Section and key names are the same in any case; the profile functions may
+// drop blanks around names and values.
 bool IsWrittenKey(const std::string& line, const KeyTexts& texts) {
-    const std::string_view key = TrimBlanks(std::string_view(line).substr(0, line.find('=')));
+    const std::string_view key = rtl::TrimBlanks(std::string_view(line).substr(0, line.find('=')));
     return std::any_of(texts.begin(), texts.end(),
-                       [&](const auto& written) { return SameName(key, written.first); });
+                       [&](const auto& written) { return rtl::SameTextIgnoringCase(key, written.first); });
 }
 
 // What a save must carry over as it is: every line but the keys it writes.
 std::vector<ProfileSection> ForeignContent(std::vector<ProfileSection> sections, const KeyTexts& texts) {
     for (ProfileSection& section : sections) {
-        if (!SameName(section.name, kSection)) continue;
+        if (!rtl::SameTextIgnoringCase(section.name, kSection)) continue;
         std::erase_if(section.lines, [&](const std::string& line) { return IsWrittenKey(line, texts); });
     }
     // A save adds the section when the file had none.
-    std::erase_if(sections,
-                  [](const ProfileSection& s) { return SameName(s.name, kSection) && s.lines.empty(); });
+    std::erase_if(sections, [](const ProfileSection& s) {
+        return rtl::SameTextIgnoringCase(s.name, kSection) && s.lines.empty();
+    });
     return sections;
 }
 
@@ -167,7 +156,7 @@ void RemoveTemporaryFiles(ISettingsFileSystem& fs, const std::string& file) {
 bool ReadsBackAsWritten(ISettingsFileSystem& fs, const std::string& copy, const KeyTexts& texts,
                         const std::vector<ProfileSection>& foreign) {
     for (const auto& [key, text] : texts)
-        if (TrimBlanks(fs.ReadValue(kSection, key, "", copy)) != TrimBlanks(text)) return false;
+        if (rtl::TrimBlanks(fs.ReadValue(kSection, key, "", copy)) != rtl::TrimBlanks(text)) return false;
     return ForeignContent(fs.ReadSections(copy), texts) == foreign;
 }
 
