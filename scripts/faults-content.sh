@@ -36,15 +36,16 @@ content_case() {
   $make >"$work/content-$name.ini"
   expected_values "$@" >"$work/content-$name.expected"
   cp "$work/content-$name.ini" "$file"
-  t0=$(now_ms)
+  case_start=$(now_ms)
   close_normally "" >/dev/null
-  ms=$(($(now_ms) - t0))
+  ms=$(($(now_ms) - case_start))
   wine "$probe" read "$file" </dev/null 2>/dev/null | tr -d '\r' >"$work/content-$name.read"
   cp "$file" "$work/content-$name.written"
-  verdict=ok
-  cmp -s "$work/content-$name.expected" "$work/content-$name.read" || verdict="wrote other values"
-  [ -z "$(temporary_files)" ] || verdict="left a copy"
-  echo "  $name: $verdict ($ms ms from start to end)"
+  problems=""
+  cmp -s "$work/content-$name.expected" "$work/content-$name.read" || problems="wrote other values"
+  [ -z "$(temporary_files)" ] || problems="${problems:+$problems, }left a copy"
+  verdict=${problems:-ok}
+  echo "  $name: $verdict (started, closed and saved in $ms ms)"
   [ "$verdict" = ok ] || fail "content $name: $verdict (see $work/content-$name.*)"
 }
 

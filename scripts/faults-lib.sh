@@ -155,7 +155,7 @@ faults_kills() { # <runs> <seed>
   [ $from -lt 0 ] && from=0
   to=$((ended + pad))
 
-  old=0 new=0 broken=0 inside=0
+  old=0 new=0 broken=0 empty=0 inside=0 run=0
   for delay in $(awk -v n="$1" -v s="$2" -v a="$from" -v b="$to" 'BEGIN { srand(s); for (i = 0; i < n; i++) printf "%.3f\n", (a + rand() * (b - a)) / 1000 }'); do
     cp "$work/old.ini" "$file"
     start_program
@@ -171,13 +171,17 @@ faults_kills() { # <runs> <seed>
       cat >/dev/null
     }
     finish_program "$pid" || fail "a copy hung"
+    run=$((run + 1))
     [ -n "$(temporary_files)" ] && inside=$((inside + 1))
     outcome=$(classify)
     eval "$outcome=\$(($outcome + 1))"
-    [ "$outcome" = broken ] && cp "$file" "$work/broken-kill-$((old + new + broken)).ini"
+    if [ "$outcome" = broken ]; then
+      [ -s "$file" ] || empty=$((empty + 1))
+      cp "$file" "$work/broken-kill-$run.ini"
+    fi
   done
   echo "kill during the save on closing: $1 runs (seed $2; the save took $began to $ended ms after the close request; kills $from to $to ms):" \
-    "old file kept $old, new file complete $new, broken $broken;" \
+    "old file kept $old, new file complete $new, broken $broken ($empty of them empty);" \
     "$inside kills landed inside the save (a copy was left)"
   [ "$broken" -eq 0 ] || fail "$broken kills left a broken settings file"
 }
@@ -193,6 +197,7 @@ faults_stale_copy() {
   else
     fail "stale copies: left [$left], settings file $(classify)"
   fi
+  rm -f "$file.4242.tmp"
 }
 
 # Two copies close at the same moment, each with its own action.
