@@ -49,6 +49,12 @@ start_program() {
   pids="$pids $started"
 }
 
+# Only copies that may still run are ended at exit: the number of one that
+# was waited for may belong to another process by then.
+forget_program() {
+  pids=$(echo " $pids " | sed "s/ $1 / /")
+}
+
 # A child that has ended stays a zombie until waited for.
 running() {
   state=$(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f1)
@@ -63,11 +69,13 @@ finish_program() {
     if [ $n -gt $((patience * 5)) ]; then
       kill -9 "$1" 2>/dev/null
       wait "$1" 2>/dev/null
+      forget_program "$1"
       return 1
     fi
     sleep 0.02
   done
   wait "$1" 2>/dev/null
+  forget_program "$1"
   return 0
 }
 
