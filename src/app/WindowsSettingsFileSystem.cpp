@@ -1,7 +1,6 @@
 #include "app/WindowsSettingsFileSystem.h"
 
 #include <cstring>
-#include <memory>
 
 #include "app/SettingsFile.h"
 #include "app/global.h"
@@ -16,13 +15,6 @@ constexpr DWORD kLargestListBuffer = 256 * 1024 * 1024;
 constexpr DWORD kListCutShort = 2;
 constexpr DWORD kCopyChunkSize = 64 * 1024;
 constexpr char kPathDelimiter = '\\';
-
-struct FindCloser {
-    void operator()(HANDLE h) const {
-        if (h != INVALID_HANDLE_VALUE) FindClose(h);
-    }
-};
-using FindHandle = std::unique_ptr<void, FindCloser>;
 
 // The profile functions keep files they have read; forgetting one makes the
 // next call read the disk.
@@ -109,7 +101,7 @@ bool WindowsSettingsFileSystem::CreateCopy(const std::string& file, const std::s
         tk::KernelHandle target(CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!target) return false;
-        copied = !source || CopyBytes(source.get(), target.get());
+        copied = !source || CopyBytes(source.Get(), target.Get());
     }
     ForgetProfile(copy);
     return copied;
@@ -119,7 +111,7 @@ bool WindowsSettingsFileSystem::Flush(const std::string& file) {
     ForgetProfile(file);
     tk::KernelHandle handle(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
-    return handle && FlushFileBuffers(handle.get());
+    return handle && FlushFileBuffers(handle.Get());
 }
 
 bool WindowsSettingsFileSystem::Replace(const std::string& from, const std::string& to) {
@@ -132,11 +124,11 @@ std::vector<std::string> WindowsSettingsFileSystem::FindFiles(const std::string&
     std::vector<std::string> found;
     const std::string folder = pattern.substr(0, pattern.rfind(kPathDelimiter) + 1);
     WIN32_FIND_DATAA data{};
-    const FindHandle find(FindFirstFileA(pattern.c_str(), &data));
-    if (find.get() == INVALID_HANDLE_VALUE) return found;
+    const tk::FindHandle find(FindFirstFileA(pattern.c_str(), &data));
+    if (!find) return found;
     do {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(folder + data.cFileName);
-    } while (FindNextFileA(find.get(), &data));
+    } while (FindNextFileA(find.Get(), &data));
     return found;
 }
 
@@ -145,12 +137,12 @@ unsigned long WindowsSettingsFileSystem::ProcessId() { return GetCurrentProcessI
 bool WindowsSettingsFileSystem::Lock() {
     if (!mutex_) return false;
     // An abandoned lock belonged to a copy that was killed: it is ours now.
-    const DWORD result = WaitForSingleObject(mutex_.get(), lockPatienceMs_);
+    const DWORD result = WaitForSingleObject(mutex_.Get(), lockPatienceMs_);
     return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
 void WindowsSettingsFileSystem::Unlock() {
-    if (mutex_) ReleaseMutex(mutex_.get());
+    if (mutex_) ReleaseMutex(mutex_.Get());
 }
 
 StoredSettings ReadSettings(const std::string& file, int skinCount) {

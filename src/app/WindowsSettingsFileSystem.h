@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/SettingsFileSystem.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 // The real disk, the profile functions and the program's named mutex.
 class WindowsSettingsFileSystem : public ISettingsFileSystem {

@@ -13,7 +13,7 @@
 #include "app/SettingsFile.h"
 #include "app/global.h"
 #include "rtl/Error.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -137,11 +137,11 @@ private:
         ASSERT_TRUE(handle);
         // The time stays what the profile functions saw, as when they themselves wrote short.
         FILETIME written{};
-        ASSERT_TRUE(GetFileTime(handle.get(), nullptr, nullptr, &written));
-        const DWORD size = GetFileSize(handle.get(), nullptr);
-        SetFilePointer(handle.get(), static_cast<LONG>(size - bytesLost_), nullptr, FILE_BEGIN);
-        ASSERT_TRUE(SetEndOfFile(handle.get()));
-        ASSERT_TRUE(SetFileTime(handle.get(), nullptr, nullptr, &written));
+        ASSERT_TRUE(GetFileTime(handle.Get(), nullptr, nullptr, &written));
+        const DWORD size = GetFileSize(handle.Get(), nullptr);
+        SetFilePointer(handle.Get(), static_cast<LONG>(size - bytesLost_), nullptr, FILE_BEGIN);
+        ASSERT_TRUE(SetEndOfFile(handle.Get()));
+        ASSERT_TRUE(SetFileTime(handle.Get(), nullptr, nullptr, &written));
     }
 
     DWORD bytesLost_;
@@ -211,14 +211,14 @@ public:
     // Holds the lock for `holdMs`, or until the thread ends without letting go when `abandon`.
     OtherCopy(DWORD holdMs, bool abandon) {
         tk::KernelHandle taken(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-        thread_ = std::thread([holdMs, abandon, event = taken.get()] {
+        thread_ = std::thread([holdMs, abandon, event = taken.Get()] {
             tk::KernelHandle mutex(CreateMutexA(nullptr, FALSE, InstanceMutexName));
-            WaitForSingleObject(mutex.get(), INFINITE);
+            WaitForSingleObject(mutex.Get(), INFINITE);
             SetEvent(event);
             Sleep(holdMs);
-            if (!abandon) ReleaseMutex(mutex.get());
+            if (!abandon) ReleaseMutex(mutex.Get());
         });
-        WaitForSingleObject(taken.get(), INFINITE);
+        WaitForSingleObject(taken.Get(), INFINITE);
     }
     ~OtherCopy() { thread_.join(); }
     OtherCopy(const OtherCopy&) = delete;

@@ -12,19 +12,19 @@
 #include <vector>
 
 #include "app/WindowsSettingsFileSystem.h"
+#include "toolkit/Handles.h"
 
 namespace settings_test {
 
 inline std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
-    const HANDLE find = FindFirstFileA((folder + "*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return names;
+    const tk::FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
+    if (!find) return names;
     do {
         const std::string name = found.cFileName;
         if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
+    } while (FindNextFileA(find.Get(), &found));
     return names;
 }
 

@@ -21,6 +21,7 @@
 #include "rtl/DateTime.h"
 #include "rtl/Error.h"
 #include "rtl/SettingsFloat.h"
+#include "toolkit/Handles.h"
 
 // Readable failure messages.
 void PrintTo(const StoredSettings& s, std::ostream* out) {
