@@ -203,10 +203,8 @@ void TMainForm::LoadSettings() {
     DaysComboBox->SetItemIndex(s.DaysComboBox);
     ComboBoxCPULoad->SetItemIndex(s.ComboBoxCPULoad);
     ComboBoxCPULoadTime->SetItemIndex(s.ComboBoxCPULoadTime);
-    // Only the time of day counts; a value that is no date-time at all means no span.
-    rtl::DateTimeParts parts;
-    DateTimePickerReverseTime->SetDateTime(
-        rtl::TryDecodeDateTime(s.DateTimePickerReverseTime, parts) ? s.DateTimePickerReverseTime : 0.0);
+    // Read into the picker's range, so that it shows the span the countdown uses.
+    DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
     SkinComboBox->SetItemIndex(s.SkinComboBox);
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
