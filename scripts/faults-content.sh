@@ -61,6 +61,12 @@ nan_and_infinities() {
 }
 span_beyond_the_picker() { printf '[OPTIONS]\r\nDateTimePickerReverseTime=-6.93593062500000E+0005\r\n'; }
 utf16_with_bom() { printf '[OPTIONS]\r\nActionComboBox=3\r\nDaysComboBox=5\r\n[Keep]\r\nA=1\r\n' | utf16; }
+# Written by hand: comments, blanks around names and values, a line without
+# a value, quotes, Unix and Windows line ends mixed.
+hand_edited() {
+  printf '; my settings\n[OPTIONS]  \r\n  ActionComboBox = 2 \n\n;note\r\nNoValue\n'
+  printf '[ Other ]\nA = "quoted value"\r\nB=\n'
+}
 duplicate_keys() { printf '[OPTIONS]\r\nActionComboBox=2\r\nActionComboBox=4\r\nDaysComboBox=9\r\nDaysComboBox=1\r\n'; }
 
 faults_bad_content() {
@@ -77,4 +83,5 @@ faults_bad_content() {
   lines=$(grep -c '^Line' "$work/content-100000-lines.written")
   [ "$lines" -eq 100000 ] || fail "content 100000-lines: $lines foreign lines left"
   content_case duplicate-keys duplicate_keys ActionComboBox=2 DaysComboBox=9
+  content_case hand-edited hand_edited ActionComboBox=2
 }
