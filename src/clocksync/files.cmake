@@ -1,0 +1,1 @@
+kn_pure_sources(TimeProtocol.cpp TimeReply.cpp ServerList.cpp ClockSyncReport.cpp ClockSyncProcedure.cpp)

@@ -1,0 +1,1 @@
+kn_pure_tests(TimeProtocol_test.cpp TimeReply_test.cpp ServerList_test.cpp ClockSyncProcedure_test.cpp)
