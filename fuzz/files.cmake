@@ -1,1 +1,3 @@
 kn_fuzz_target(perfdata PerfDataFuzz.cpp)
+kn_fuzz_target(timereply TimeReplyFuzz.cpp)
+kn_fuzz_target(serverlist ServerListFuzz.cpp)
