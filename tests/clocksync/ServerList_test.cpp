@@ -1,6 +1,8 @@
 // Choosing the time server from the user's list.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "clocksync/ServerList.h"
@@ -32,4 +34,11 @@ TEST(ServerList, TheLastNamingLineWins) {
         {"star inside a name", "**alpha", "*alpha"},
     };
     for (const auto& c : cases) EXPECT_EQ(ChooseServerFromList(c.text), c.host) << c.name;
+}
+
+TEST(ServerList, TheShippedListChoosesTheBuiltInDefault) {
+    std::ifstream file(KN_SOURCE_DIR "/data/servers.txt", std::ios::binary);
+    ASSERT_TRUE(file) << "data/servers.txt";
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(ChooseServerFromList(text), clocksync::kDefaultTimeServer);
 }

@@ -1,0 +1,140 @@
+#include "clocksync/IdTCPClient.h"
+
+#include <iterator>
+
+#include "clocksync/TimeProtocol.h"
+#include "rtl/Error.h"
+#include "toolkit/SystemError.h"
+
+namespace clocksync {
+
+namespace {
+
+constexpr long kSocketEvents = FD_CONNECT | FD_READ | FD_CLOSE;
+
+[[noreturn]] void RaiseSocketError(int error) {
+    throw rtl::Error(SystemErrorMessage(static_cast<DWORD>(error)));
+}
+
+// Milliseconds left until a deadline on the 64-bit tick counter.
+class Deadline {
+public:
+    explicit Deadline(DWORD timeoutMs) : end_(GetTickCount64() + timeoutMs) {}
+    DWORD Remaining() const {
+        const ULONGLONG now = GetTickCount64();
+        return now >= end_ ? 0 : static_cast<DWORD>(end_ - now);
+    }
+
+private:
+    ULONGLONG end_;
+};
+
+} // namespace
+
+void SocketHandle::Reset(SOCKET s) noexcept {
+    if (socket_ != INVALID_SOCKET) closesocket(socket_);
+    socket_ = s;
+}
+
+TIdTCPClient::TIdTCPClient()
+    : socketEvent_(tk::CreateEventHandle(tk::EventReset::Manual)),
+      abort_(tk::CreateEventHandle(tk::EventReset::Manual)) {}
+
+TIdTCPClient::~TIdTCPClient() { Disconnect(); }
+
+void TIdTCPClient::Disconnect() noexcept {
+    socket_.Reset();
+    open_ = false;
+}
+
+TIdTCPClient::Wake TIdTCPClient::WaitForSocket(DWORD timeoutMs) {
+    // The abort comes first, so that it wins over data that arrived at the same time.
+    const HANDLE events[] = {abort_.get(), socketEvent_.get()};
+    switch (WaitForMultipleObjects(static_cast<DWORD>(std::size(events)), events, FALSE, timeoutMs)) {
+    case WAIT_OBJECT_0: return Wake::Abort;
+    case WAIT_OBJECT_0 + 1: return Wake::Socket;
+    case WAIT_TIMEOUT: return Wake::Timeout;
+    default: throw rtl::Error(SystemErrorMessage(GetLastError()));
+    }
+}
+
+void TIdTCPClient::Connect(DWORD timeoutMs) {
+    Disconnect();
+    const Deadline deadline(timeoutMs);
+    const std::vector<ResolvedAddress> addresses =
+        resolver_(host_, port_, abort_.get(), deadline.Remaining());
+    std::string error = "No address for " + host_;
+    for (std::size_t i = 0; i < addresses.size(); ++i) {
+        // Each address left gets its share of the time, so that one that
+        // never answers cannot use up the time of those after it.
+        const DWORD share = deadline.Remaining() / static_cast<DWORD>(addresses.size() - i);
+        if (TryConnect(addresses[i], share, error)) return;
+    }
+    throw rtl::Error(error);
+}
+
+bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, std::string& error) {
+    socket_.Reset(socket(address.family, SOCK_STREAM, IPPROTO_TCP));
+    if (!socket_) RaiseSocketError(WSAGetLastError());
+    open_ = true;
+    ResetEvent(socketEvent_.get());
+    // The events also make the socket non-blocking.
+    if (WSAEventSelect(socket_.Get(), socketEvent_.get(), kSocketEvents) != 0) {
+        const int code = WSAGetLastError();
+        Disconnect();
+        RaiseSocketError(code);
+    }
+    if (connect(socket_.Get(), reinterpret_cast<const sockaddr*>(&address.address), address.addressLength) ==
+        0)
+        return true;
+    if (const int code = WSAGetLastError(); code != WSAEWOULDBLOCK) {
+        error = SystemErrorMessage(static_cast<DWORD>(code));
+        Disconnect();
+        return false;
+    }
+    const Deadline deadline(timeoutMs);
+    for (;;) {
+        const Wake wake = WaitForSocket(deadline.Remaining());
+        if (wake != Wake::Socket) {
+            Disconnect();
+            if (wake == Wake::Abort) throw rtl::Error(kAbortedText);
+            error = kConnectTimeoutText;
+            return false;
+        }
+        WSANETWORKEVENTS happened{};
+        if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.get(), &happened) != 0) {
+            const int code = WSAGetLastError();
+            Disconnect();
+            RaiseSocketError(code);
+        }
+        if (!(happened.lNetworkEvents & FD_CONNECT)) continue;
+        const int code = happened.iErrorCode[FD_CONNECT_BIT];
+        if (code == 0) return true;
+        error = SystemErrorMessage(static_cast<DWORD>(code));
+        Disconnect();
+        return false;
+    }
+}
+
+bool TIdTCPClient::WaitReadable(DWORD timeoutMs) {
+    switch (WaitForSocket(timeoutMs)) {
+    case Wake::Abort: throw rtl::Error(kAbortedText);
+    case Wake::Timeout: return false;
+    case Wake::Socket: break;
+    }
+    // Clears the event; what happened is found out by reading.
+    WSANETWORKEVENTS happened{};
+    if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.get(), &happened) != 0)
+        RaiseSocketError(WSAGetLastError());
+    return true;
+}
+
+std::optional<std::size_t> TIdTCPClient::Receive(unsigned char* buffer, std::size_t size) {
+    const int got = recv(socket_.Get(), reinterpret_cast<char*>(buffer), static_cast<int>(size), 0);
+    if (got >= 0) return static_cast<std::size_t>(got);
+    const int code = WSAGetLastError();
+    if (code == WSAEWOULDBLOCK) return std::nullopt;
+    RaiseSocketError(code);
+}
+
+} // namespace clocksync
