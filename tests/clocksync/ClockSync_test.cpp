@@ -1,0 +1,199 @@
+// The synchronisation with its worker thread, against the loopback server,
+// with the window played by a recorder whose thread runs a message loop.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "LoopbackTimeServer.h"
+#include "SyncWordingForTests.h"
+#include "clocksync/ClockSync.h"
+#include "clocksync/LocalClock.h"
+
+using namespace clocksync;
+
+namespace {
+
+constexpr std::uint32_t kOct2012 = 0xD4140440u;
+constexpr std::int32_t kShortTimeoutMs = 300;
+using Clock = std::chrono::steady_clock;
+
+long long MsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+class RecordingWindow : public IClockSyncWindow {
+public:
+    std::vector<std::string> labels;
+    std::vector<std::string> reports;
+    bool buttonEnabled = true;
+    int ticks = 0;
+    rtl::TDateTime now = 0.0;
+
+    void EnableSyncButton(bool enabled) override { buttonEnabled = enabled; }
+    void ShowAttempt(const std::string& text) override { labels.push_back(text); }
+    void PostReport(const std::string& report) override { reports.push_back(report); }
+    void RunTick() override { ++ticks; }
+    rtl::TDateTime Now() override { return now; }
+};
+
+// Runs the window thread's messages until the condition holds or the time is up.
+template <class Condition>
+bool PumpUntil(Condition done, DWORD limitMs = 10000) {
+    const auto start = Clock::now();
+    while (!done()) {
+        if (MsSince(start) > limitMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+void PumpFor(DWORD ms) {
+    PumpUntil([] { return false; }, ms);
+}
+
+class ClockSyncTest : public ::testing::Test {
+protected:
+    RecordingWindow window;
+    std::vector<rtl::TDateTime> clockSetTo;
+    ClockSetResult setResult{true, ""};
+    std::unique_ptr<TClockSync> sync = std::make_unique<TClockSync>(window, [this](rtl::TDateTime t) {
+        clockSetTo.push_back(t);
+        return setResult;
+    });
+
+    void Aim(std::int32_t port) {
+        sync->IdTimeSync().SetPort(port);
+        sync->IdTimeSync().SetTimeout(kShortTimeoutMs);
+    }
+    bool StartAt(const std::string& host) { return sync->Start(host, EnglishSyncWording()); }
+    bool WaitForEnd() {
+        return PumpUntil([this] { return !sync->Running(); });
+    }
+};
+
+std::vector<std::string> AttemptLabels(int count) {
+    std::vector<std::string> labels;
+    for (int i = 1; i <= count; ++i) labels.push_back("Attempt " + std::to_string(i) + " of 10");
+    return labels;
+}
+
+} // namespace
+
+TEST_F(ClockSyncTest, AnswerOnTheThirdAttempt) {
+    LoopbackTimeServer server({{}, {}, {Send(WireBytes(kOct2012))}});
+    Aim(server.Port());
+    const rtl::TDateTime serverTime = 41183.5 - LocalZoneOffset();
+    window.now = serverTime - 2.3456 / rtl::SecondsPerDay;
+    ASSERT_TRUE(StartAt(server.Host()));
+    EXPECT_FALSE(window.buttonEnabled);
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(server.Connections(), 3);
+    EXPECT_EQ(window.labels, AttemptLabels(3));
+    EXPECT_EQ(window.reports, std::vector<std::string>{"Clock match! The clock was 2.346 seconds slow."});
+    ASSERT_EQ(clockSetTo.size(), 1u);
+    EXPECT_NEAR(clockSetTo[0], serverTime, 1e-9);
+    EXPECT_EQ(window.ticks, 1);
+    EXPECT_TRUE(window.buttonEnabled);
+}
+
+TEST_F(ClockSyncTest, TenRefusedConnectionsFail) {
+    Aim(RefusingLoopbackPort());
+    ASSERT_TRUE(StartAt("127.0.0.1"));
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(window.labels, AttemptLabels(10));
+    EXPECT_EQ(window.reports, std::vector<std::string>{"Failed to adjust..."});
+    EXPECT_TRUE(clockSetTo.empty());
+    EXPECT_TRUE(window.buttonEnabled);
+}
+
+TEST_F(ClockSyncTest, StopDuringAnAttemptEndsAtOnceWithoutReport) {
+    LoopbackTimeServer server({{Hold()}});
+    Aim(server.Port());
+    sync->IdTimeSync().SetTimeout(kDefaultTimeoutMs);
+    ASSERT_TRUE(StartAt(server.Host()));
+    ASSERT_TRUE(PumpUntil([&] { return server.Connections() == 1; }));
+    const auto start = Clock::now();
+    sync->Stop();
+    EXPECT_LT(MsSince(start), 300);
+    EXPECT_FALSE(sync->Running());
+    PumpFor(200);
+    EXPECT_TRUE(window.reports.empty());
+    EXPECT_TRUE(clockSetTo.empty());
+    EXPECT_EQ(window.ticks, 0);
+    EXPECT_TRUE(window.buttonEnabled);
+    EXPECT_FALSE(sync->IdTimeSync().HasOpenSocket());
+}
+
+TEST_F(ClockSyncTest, DestroyingDuringAnAttemptEndsAtOnceAndTouchesNothing) {
+    LoopbackTimeServer server({{Hold()}});
+    Aim(server.Port());
+    sync->IdTimeSync().SetTimeout(kDefaultTimeoutMs);
+    ASSERT_TRUE(StartAt(server.Host()));
+    ASSERT_TRUE(PumpUntil([&] { return server.Connections() == 1; }));
+    const auto labels = window.labels;
+    const auto start = Clock::now();
+    sync.reset();
+    EXPECT_LT(MsSince(start), 300);
+    PumpFor(200);
+    EXPECT_EQ(window.labels, labels);
+    EXPECT_TRUE(window.reports.empty());
+    EXPECT_TRUE(clockSetTo.empty());
+    EXPECT_FALSE(window.buttonEnabled) << "the window was not touched";
+}
+
+TEST_F(ClockSyncTest, StopWhileResolvingEndsAtOnce) {
+    // A name server that would take seconds; the stop must not wait for it.
+    sync->IdTimeSync().SetResolver([](const std::string&, std::int32_t, HANDLE abort, DWORD timeoutMs) {
+        WaitForSingleObject(abort, timeoutMs);
+        return std::vector<ResolvedAddress>{};
+    });
+    ASSERT_TRUE(StartAt("slow.example"));
+    PumpFor(100);
+    const auto start = Clock::now();
+    sync->Stop();
+    EXPECT_LT(MsSince(start), 300);
+    EXPECT_TRUE(window.reports.empty());
+}
+
+TEST_F(ClockSyncTest, SecondStartWhileRunningIsIgnored) {
+    LoopbackTimeServer server({{Pause(300), Send(WireBytes(kOct2012))}});
+    Aim(server.Port());
+    sync->IdTimeSync().SetTimeout(kDefaultTimeoutMs);
+    ASSERT_TRUE(StartAt(server.Host()));
+    EXPECT_FALSE(StartAt(server.Host()));
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(server.Connections(), 1);
+    EXPECT_EQ(window.reports.size(), 1u);
+}
+
+TEST_F(ClockSyncTest, RunsAgainAfterItEnded) {
+    LoopbackTimeServer server({{Send(WireBytes(kOct2012))}, {Send(WireBytes(0))}});
+    Aim(server.Port());
+    window.now = 41183.5 - LocalZoneOffset();
+    ASSERT_TRUE(StartAt(server.Host()));
+    ASSERT_TRUE(WaitForEnd());
+    ASSERT_TRUE(StartAt(server.Host()));
+    ASSERT_TRUE(WaitForEnd());
+    const std::vector<std::string> reports = {"Clock match! The clock is right.", "Failed to adjust..."};
+    EXPECT_EQ(window.reports, reports);
+    EXPECT_EQ(clockSetTo.size(), 1u);
+}
+
+TEST_F(ClockSyncTest, ARefusedClockIsReportedAsNotSet) {
+    LoopbackTimeServer server({{Send(WireBytes(kOct2012))}});
+    Aim(server.Port());
+    setResult = {false, "A required privilege is not held by the client."};
+    window.now = 41183.5 - LocalZoneOffset() + 61.25 / rtl::SecondsPerDay;
+    ASSERT_TRUE(StartAt(server.Host()));
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ(window.reports,
+              std::vector<std::string>{"The clock was not set: A required privilege is not held by "
+                                       "the client. The clock was 61.250 seconds fast."});
+}
