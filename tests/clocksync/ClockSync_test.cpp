@@ -18,14 +18,6 @@ using namespace clocksync;
 
 namespace {
 
-constexpr std::uint32_t kOct2012 = 0xD4140440u;
-constexpr std::int32_t kShortTimeoutMs = 300;
-using Clock = std::chrono::steady_clock;
-
-long long MsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
-
 class RecordingWindow : public IClockSyncWindow {
 public:
     std::vector<std::string> labels;

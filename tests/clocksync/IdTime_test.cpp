@@ -15,14 +15,6 @@ using namespace clocksync;
 
 namespace {
 
-constexpr std::uint32_t kOct2012 = 0xD4140440u;
-constexpr std::int32_t kShortTimeoutMs = 300;
-
-using Clock = std::chrono::steady_clock;
-long long MsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
-
 // The client aimed at a server; a short read time-out keeps the tests quick.
 struct Client : TIdTime {
     Client(const LoopbackTimeServer& server, std::int32_t timeout = kShortTimeoutMs) {

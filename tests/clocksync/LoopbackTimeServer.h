@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -62,3 +63,13 @@ std::int32_t RefusingLoopbackPort(LoopbackTimeServer::Family family = LoopbackTi
 
 // The four bytes of a count of seconds, big-endian.
 std::vector<unsigned char> WireBytes(std::uint32_t seconds);
+
+// 1 October 2012 12:00:00 UTC on the wire.
+inline constexpr std::uint32_t kOct2012 = 0xD4140440u;
+// A read time-out that keeps the tests quick.
+inline constexpr std::int32_t kShortTimeoutMs = 300;
+
+using Clock = std::chrono::steady_clock;
+inline long long MsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
