@@ -66,7 +66,6 @@ std::vector<ResolvedAddress> ResolveHost(const std::string& host, std::int32_t p
                                          DWORD timeoutMs) {
     if (host.empty()) throw rtl::Error("No time server host");
     if (port < 0 || port > kHighestPort) throw rtl::Error("Invalid port " + std::to_string(port));
-    EnsureWinsock();
     auto lookup = std::make_shared<Lookup>();
     lookup->host = host;
     lookup->service = std::to_string(port);

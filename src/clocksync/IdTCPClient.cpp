@@ -60,15 +60,21 @@ TIdTCPClient::Wake TIdTCPClient::WaitForSocket(DWORD timeoutMs) {
 
 void TIdTCPClient::Connect(DWORD timeoutMs) {
     Disconnect();
+    EnsureWinsock();
     const Deadline deadline(timeoutMs);
     const std::vector<ResolvedAddress> addresses =
         resolver_(host_, port_, abort_.get(), deadline.Remaining());
     std::string error = "No address for " + host_;
-    for (std::size_t i = 0; i < addresses.size(); ++i) {
-        // Each address left gets its share of the time, so that one that
-        // never answers cannot use up the time of those after it.
-        const DWORD share = deadline.Remaining() / static_cast<DWORD>(addresses.size() - i);
-        if (TryConnect(addresses[i], share, error)) return;
+    try {
+        for (std::size_t i = 0; i < addresses.size(); ++i) {
+            // Each address left gets its share of the time, so that one that
+            // never answers cannot use up the time of those after it.
+            const DWORD share = deadline.Remaining() / static_cast<DWORD>(addresses.size() - i);
+            if (TryConnect(addresses[i], share, error)) return;
+        }
+    } catch (...) {
+        Disconnect();
+        throw;
     }
     throw rtl::Error(error);
 }
@@ -79,41 +85,29 @@ bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, s
     open_ = true;
     ResetEvent(socketEvent_.get());
     // The events also make the socket non-blocking.
-    if (WSAEventSelect(socket_.Get(), socketEvent_.get(), kSocketEvents) != 0) {
-        const int code = WSAGetLastError();
-        Disconnect();
-        RaiseSocketError(code);
-    }
-    if (connect(socket_.Get(), reinterpret_cast<const sockaddr*>(&address.address), address.addressLength) ==
-        0)
-        return true;
-    if (const int code = WSAGetLastError(); code != WSAEWOULDBLOCK) {
-        error = SystemErrorMessage(static_cast<DWORD>(code));
-        Disconnect();
-        return false;
-    }
+    if (WSAEventSelect(socket_.Get(), socketEvent_.get(), kSocketEvents) != 0)
+        RaiseSocketError(WSAGetLastError());
+    const auto* target = reinterpret_cast<const sockaddr*>(&address.address);
+    if (connect(socket_.Get(), target, address.addressLength) == 0) return true;
+    int code = WSAGetLastError();
     const Deadline deadline(timeoutMs);
-    for (;;) {
+    while (code == WSAEWOULDBLOCK) {
         const Wake wake = WaitForSocket(deadline.Remaining());
-        if (wake != Wake::Socket) {
-            Disconnect();
-            if (wake == Wake::Abort) throw rtl::Error(kAbortedText);
+        if (wake == Wake::Abort) throw rtl::Error(kAbortedText);
+        if (wake == Wake::Timeout) {
             error = kConnectTimeoutText;
+            Disconnect();
             return false;
         }
         WSANETWORKEVENTS happened{};
-        if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.get(), &happened) != 0) {
-            const int code = WSAGetLastError();
-            Disconnect();
-            RaiseSocketError(code);
-        }
-        if (!(happened.lNetworkEvents & FD_CONNECT)) continue;
-        const int code = happened.iErrorCode[FD_CONNECT_BIT];
-        if (code == 0) return true;
-        error = SystemErrorMessage(static_cast<DWORD>(code));
-        Disconnect();
-        return false;
+        if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.get(), &happened) != 0)
+            RaiseSocketError(WSAGetLastError());
+        if (happened.lNetworkEvents & FD_CONNECT) code = happened.iErrorCode[FD_CONNECT_BIT];
     }
+    if (code == 0) return true;
+    error = SystemErrorMessage(static_cast<DWORD>(code));
+    Disconnect();
+    return false;
 }
 
 bool TIdTCPClient::WaitReadable(DWORD timeoutMs) {
