@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "LoopbackTimeServer.h"
+#include "MessagePump.h"
 #include "SyncWordingForTests.h"
 #include "clocksync/ClockSync.h"
 #include "clocksync/LocalClock.h"
@@ -32,23 +33,6 @@ public:
     void RunTick() override { ++ticks; }
     rtl::TDateTime Now() override { return now; }
 };
-
-// Runs the window thread's messages until the condition holds or the time is up.
-template <class Condition>
-bool PumpUntil(Condition done, DWORD limitMs = 10000) {
-    const auto start = Clock::now();
-    while (!done()) {
-        if (MsSince(start) > limitMs) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-    return true;
-}
-
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
 
 class ClockSyncTest : public ::testing::Test {
 protected:
