@@ -6,15 +6,24 @@
 #include <memory>
 #include <string>
 
-#include "app/AsyncTimer.h"
+#include "app/CpuLoadWindow.h"
+#include "app/TimerTrigger.h"
+#include "clocksync/ClockSyncProcedure.h"
+#include "clocksync/ClockSyncReport.h"
+#include "toolkit/AsyncTimer.h"
 #include "rtl/DateTime.h"
 #include "rtl/FormatSettings.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
 #include "toolkit/Form.h"
+#include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
 
 class IPowerSystem;
+namespace clocksync {
+class TClockSync;
+class TIdTime;
+} // namespace clocksync
 class TBitCheckBox;
 namespace ui {
 class TXiButton;
@@ -45,6 +54,8 @@ struct MainFormServices {
     bool isNTPlatform = true;
     std::string settingsFileName;
     std::shared_ptr<IPowerSystem> power; // session and power calls
+    std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
+    std::string serverListFile; // servers.txt
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -55,6 +66,9 @@ class TMainForm : public tk::Form {
 public:
     explicit TMainForm(MainFormServices services);
     ~TMainForm() override;
+
+    // The window's controls and actions, described in MainFormDescription.cpp.
+    static const tk::FormDescription& Description();
 
     // Controls, in the order of the window's description.
     tk::Image* Image1 = nullptr;
@@ -119,14 +133,11 @@ public:
     TAsyncTimer SystemTimePingTimer;
     TAsyncTimer WinAmpPingTimer;
 
-    // State shared with the tick and the other parts of the window.
+    // State shared with the tick and the other parts of the window. The
+    // triggers' own state and rules live in their types: TimerTrigger holds
+    // ArmedTime, CpuLoadWindow SampleCount, LoadSum and WindowStart.
     bool IsNTPlatform = true;
-    rtl::TDateTime ArmedTime = 0;
-    std::uint32_t SampleCount = 0;
-    double LoadSum = 0.0;
-    rtl::TDateTime WindowStart = 0;
     std::string TimeServerHost;
-    bool ClockSyncStopRequested = false;
     std::string PendingMessage;
     NOTIFYICONDATAA TrayIconData{};
 
@@ -134,6 +145,9 @@ public:
     void SystemTimePingTimerTimer();
     rtl::TDateTime DateModeTarget();
     bool ClampDatePickers();
+
+    TimerTrigger& Timer() { return timer_; }
+    CpuLoadWindow& CpuWindow() { return cpuWindow_; }
 
     // Control handlers.
     void CheckBoxTimerClick();
@@ -152,12 +166,22 @@ public:
     void WMClockSync();
     void WMShowPendingMessage();
     void StopClockSync();
+    // The time client of Sync, and whether a synchronisation runs.
+    clocksync::TIdTime& IdTimeSync();
+    bool ClockSyncRunning() const;
 
     // Start-up steps of features still to come; they do nothing yet.
     void ChooseTimeServer();
     void ResetWinampLabels();
     void SelectSkin();
     void ApplyCommandLine();
+
+    // Handlers of the keyboard actions.
+    void ActionMinimizeExecute();
+    void ActionCloseExecute();
+    void ActionAboutExecute();
+    void ActionPowerExecute();
+    void ActionClockExecute();
 
     void HideToTray();
     void WMTrayIcon(LPARAM mouseMessage);
@@ -171,11 +195,10 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void BuildControls();
     void FormCreate();
-    void LayOutHeaders();
-    void WireEvents();
-    void CreateActions();
+    void FillLists();
+    void SetUpPickers();
+    void FillTrayIconData();
 
     // The tick's two halves; the processor part may fail on its own.
     void TickProcessorLoad(rtl::TDateTime now);
@@ -184,9 +207,30 @@ private:
 
     void PostToSelf(UINT msg);
     void RemoveTrayIcon();
+    void CreateClockSync();
+    clocksync::SyncWording ClockSyncWording() const;
 
     MainFormServices services_;
+    // Each trigger's state and rules, without a window; the media player's
+    // poll state joins them here.
+    TimerTrigger timer_;
+    CpuLoadWindow cpuWindow_;
     rtl::TFormatSettings formats_;
     bool trayIconShown_ = false;
     bool sampleErrorShown_ = false;
+    // The window as the clock synchronisation sees it, and the synchronisation.
+    class ClockSyncView final : public clocksync::IClockSyncWindow {
+    public:
+        explicit ClockSyncView(TMainForm& form) : form_(form) {}
+        void EnableSyncButton(bool enabled) override;
+        void ShowAttempt(const std::string& text) override;
+        void PostReport(const std::string& report) override;
+        void RunTick() override;
+        rtl::TDateTime Now() override;
+
+    private:
+        TMainForm& form_;
+    };
+    ClockSyncView clockSyncView_{*this};
+    std::unique_ptr<clocksync::TClockSync> clockSync_;
 };

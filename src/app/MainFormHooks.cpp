@@ -2,9 +2,6 @@
 #include "app/MainForm.h"
 
 void TMainForm::WMShowAbout() {}
-void TMainForm::WMClockSync() {}
-void TMainForm::ChooseTimeServer() {}
 void TMainForm::ResetWinampLabels() {}
 void TMainForm::SelectSkin() {}
 void TMainForm::ApplyCommandLine() {}
-void TMainForm::StopClockSync() {}

@@ -49,7 +49,7 @@ void RunLookup(Lookup& lookup) noexcept {
         lookup.error = WSA_NOT_ENOUGH_MEMORY;
     }
     if (found) freeaddrinfo(found);
-    SetEvent(lookup.done.get());
+    SetEvent(lookup.done.Get());
 }
 
 } // namespace
@@ -71,7 +71,7 @@ std::vector<ResolvedAddress> ResolveHost(const std::string& host, std::int32_t p
     lookup->service = std::to_string(port);
     std::thread([lookup] { RunLookup(*lookup); }).detach();
 
-    const HANDLE events[] = {abortEvent, lookup->done.get()};
+    const HANDLE events[] = {abortEvent, lookup->done.Get()};
     switch (WaitForMultipleObjects(static_cast<DWORD>(std::size(events)), events, FALSE, timeoutMs)) {
     case WAIT_OBJECT_0: throw rtl::Error(kAbortedText);
     case WAIT_OBJECT_0 + 1: break;

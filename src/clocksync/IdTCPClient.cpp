@@ -31,11 +31,6 @@ private:
 
 } // namespace
 
-void SocketHandle::Reset(SOCKET s) noexcept {
-    if (socket_ != INVALID_SOCKET) closesocket(socket_);
-    socket_ = s;
-}
-
 TIdTCPClient::TIdTCPClient()
     : socketEvent_(tk::CreateEventHandle(tk::EventReset::Manual)),
       abort_(tk::CreateEventHandle(tk::EventReset::Manual)) {}
@@ -49,7 +44,7 @@ void TIdTCPClient::Disconnect() noexcept {
 
 TIdTCPClient::Wake TIdTCPClient::WaitForSocket(DWORD timeoutMs) {
     // The abort comes first, so that it wins over data that arrived at the same time.
-    const HANDLE events[] = {abort_.get(), socketEvent_.get()};
+    const HANDLE events[] = {abort_.Get(), socketEvent_.Get()};
     switch (WaitForMultipleObjects(static_cast<DWORD>(std::size(events)), events, FALSE, timeoutMs)) {
     case WAIT_OBJECT_0: return Wake::Abort;
     case WAIT_OBJECT_0 + 1: return Wake::Socket;
@@ -63,7 +58,7 @@ void TIdTCPClient::Connect(DWORD timeoutMs) {
     EnsureWinsock();
     const Deadline deadline(timeoutMs);
     const std::vector<ResolvedAddress> addresses =
-        resolver_(host_, port_, abort_.get(), deadline.Remaining());
+        resolver_(host_, port_, abort_.Get(), deadline.Remaining());
     std::string error = "No address for " + host_;
     try {
         for (std::size_t i = 0; i < addresses.size(); ++i) {
@@ -83,9 +78,9 @@ bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, s
     socket_.Reset(socket(address.family, SOCK_STREAM, IPPROTO_TCP));
     if (!socket_) RaiseSocketError(WSAGetLastError());
     open_ = true;
-    ResetEvent(socketEvent_.get());
+    ResetEvent(socketEvent_.Get());
     // The events also make the socket non-blocking.
-    if (WSAEventSelect(socket_.Get(), socketEvent_.get(), kSocketEvents) != 0)
+    if (WSAEventSelect(socket_.Get(), socketEvent_.Get(), kSocketEvents) != 0)
         RaiseSocketError(WSAGetLastError());
     const auto* target = reinterpret_cast<const sockaddr*>(&address.address);
     if (connect(socket_.Get(), target, address.addressLength) == 0) return true;
@@ -100,7 +95,7 @@ bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, s
             return false;
         }
         WSANETWORKEVENTS happened{};
-        if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.get(), &happened) != 0)
+        if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.Get(), &happened) != 0)
             RaiseSocketError(WSAGetLastError());
         if (happened.lNetworkEvents & FD_CONNECT) code = happened.iErrorCode[FD_CONNECT_BIT];
     }
@@ -118,7 +113,7 @@ bool TIdTCPClient::WaitReadable(DWORD timeoutMs) {
     }
     // Clears the event; what happened is found out by reading.
     WSANETWORKEVENTS happened{};
-    if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.get(), &happened) != 0)
+    if (WSAEnumNetworkEvents(socket_.Get(), socketEvent_.Get(), &happened) != 0)
         RaiseSocketError(WSAGetLastError());
     return true;
 }

@@ -15,24 +15,9 @@
 
 #include "clocksync/HostResolver.h"
 #include "toolkit/Event.h"
+#include "toolkit/Handles.h"
 
 namespace clocksync {
-
-// Owns a socket.
-class SocketHandle {
-public:
-    SocketHandle() = default;
-    explicit SocketHandle(SOCKET s) : socket_(s) {}
-    SocketHandle(const SocketHandle&) = delete;
-    SocketHandle& operator=(const SocketHandle&) = delete;
-    ~SocketHandle() { Reset(); }
-    SOCKET Get() const { return socket_; }
-    explicit operator bool() const { return socket_ != INVALID_SOCKET; }
-    void Reset(SOCKET s = INVALID_SOCKET) noexcept;
-
-private:
-    SOCKET socket_ = INVALID_SOCKET;
-};
 
 // Finds the addresses of a host name: ResolveHost, or a test's own list.
 using HostResolverFunction = std::function<std::vector<ResolvedAddress>(
@@ -58,8 +43,8 @@ public:
 
     // Any thread: the running wait, and every later one until ClearAbort,
     // ends at once with an error.
-    void Abort() noexcept { SetEvent(abort_.get()); }
-    void ClearAbort() noexcept { ResetEvent(abort_.get()); }
+    void Abort() noexcept { SetEvent(abort_.Get()); }
+    void ClearAbort() noexcept { ResetEvent(abort_.Get()); }
 
     void SetResolver(HostResolverFunction resolver) { resolver_ = std::move(resolver); }
 
@@ -85,7 +70,7 @@ private:
     std::string host_;
     std::int32_t port_ = 0;
     std::int32_t readTimeout_ = 0;
-    SocketHandle socket_;
+    tk::SocketHandle socket_;
     tk::KernelHandle socketEvent_;
     tk::KernelHandle abort_;
     std::atomic<bool> open_{false};

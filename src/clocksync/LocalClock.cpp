@@ -6,7 +6,8 @@
 
 #include "clocksync/TimeProtocol.h"
 #include "rtl/Error.h"
-#include "toolkit/Event.h"
+#include "toolkit/DateTimePicker.h"
+#include "toolkit/Handles.h"
 #include "toolkit/SystemError.h"
 
 namespace clocksync {
@@ -29,7 +30,7 @@ public:
         wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
         DWORD previousSize = 0;
         if (!LookupPrivilegeValueA(nullptr, SE_SYSTEMTIME_NAME, &wanted.Privileges[0].Luid) ||
-            !AdjustTokenPrivileges(token_.get(), FALSE, &wanted, sizeof previous_, &previous_,
+            !AdjustTokenPrivileges(token_.Get(), FALSE, &wanted, sizeof previous_, &previous_,
                                    &previousSize)) {
             error_ = GetLastError();
             return;
@@ -39,7 +40,7 @@ public:
     SystemTimePrivilege(const SystemTimePrivilege&) = delete;
     SystemTimePrivilege& operator=(const SystemTimePrivilege&) = delete;
     ~SystemTimePrivilege() {
-        if (adjusted_) AdjustTokenPrivileges(token_.get(), FALSE, &previous_, 0, nullptr, nullptr);
+        if (adjusted_) AdjustTokenPrivileges(token_.Get(), FALSE, &previous_, 0, nullptr, nullptr);
     }
 
     bool Adjusted() const { return adjusted_; }
@@ -51,20 +52,6 @@ private:
     bool adjusted_ = false;
     DWORD error_ = ERROR_SUCCESS;
 };
-
-SYSTEMTIME ToSystemTime(const rtl::DateTimeParts& p) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(p.Year);
-    st.wMonth = static_cast<WORD>(p.Month);
-    st.wDay = static_cast<WORD>(p.Day);
-    // SYSTEMTIME counts Sunday as 0, the date-time as 1.
-    st.wDayOfWeek = static_cast<WORD>(static_cast<int>(p.WeekDay) - static_cast<int>(rtl::DayOfWeek::Sunday));
-    st.wHour = static_cast<WORD>(p.Hour);
-    st.wMinute = static_cast<WORD>(p.Minute);
-    st.wSecond = static_cast<WORD>(p.Second);
-    st.wMilliseconds = static_cast<WORD>(p.MSec);
-    return st;
-}
 
 } // namespace
 
@@ -79,7 +66,7 @@ double LocalZoneOffset() {
 ClockSetResult SetLocalClock(rtl::TDateTime value, bool isNTPlatform) {
     rtl::DateTimeParts parts;
     if (!rtl::TryDecodeDateTime(value, parts)) return {false, "The time is out of range."};
-    const SYSTEMTIME time = ToSystemTime(parts);
+    const SYSTEMTIME time = tk::ToSystemTime(value);
     std::optional<SystemTimePrivilege> privilege;
     if (isNTPlatform) {
         privilege.emplace();

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "clocksync/ServerList.h"
-#include "toolkit/Event.h"
+#include "toolkit/Handles.h"
 
 namespace clocksync {
 
@@ -19,7 +19,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     char chunk[kReadChunk];
     DWORD got = 0;
     do {
-        if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
+        if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
         text.append(chunk, got);
     } while (got > 0);
     return text;

@@ -32,9 +32,9 @@ DWORD SystemTimePrivilegeAttributes() {
     LUID luid;
     LookupPrivilegeValueA(nullptr, SE_SYSTEMTIME_NAME, &luid);
     DWORD size = 0;
-    GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &size);
+    GetTokenInformation(token.Get(), TokenPrivileges, nullptr, 0, &size);
     std::vector<unsigned char> buffer(size);
-    if (!GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), size, &size)) return 0xFFFFFFFF;
+    if (!GetTokenInformation(token.Get(), TokenPrivileges, buffer.data(), size, &size)) return 0xFFFFFFFF;
     const auto* privileges = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
     for (DWORD i = 0; i < privileges->PrivilegeCount; ++i)
         if (privileges->Privileges[i].Luid.LowPart == luid.LowPart &&

@@ -28,17 +28,15 @@ sockaddr_storage LoopbackAddress(LoopbackTimeServer::Family family, int& length)
 }
 
 // Binds a socket to a free loopback port and returns the port.
-SOCKET BoundSocket(LoopbackTimeServer::Family family, std::int32_t& port) {
+tk::SocketHandle BoundSocket(LoopbackTimeServer::Family family, std::int32_t& port) {
     clocksync::EnsureWinsock();
     int length = 0;
     sockaddr_storage address = LoopbackAddress(family, length);
-    SOCKET s = socket(address.ss_family, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET) throw std::runtime_error("socket");
-    if (bind(s, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        getsockname(s, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        closesocket(s);
+    tk::SocketHandle s(socket(address.ss_family, SOCK_STREAM, IPPROTO_TCP));
+    if (!s) throw std::runtime_error("socket");
+    if (bind(s.Get(), reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        getsockname(s.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0)
         throw std::runtime_error("bind");
-    }
     port = ntohs(family == LoopbackTimeServer::Family::IPv4
                      ? reinterpret_cast<sockaddr_in&>(address).sin_port
                      : reinterpret_cast<sockaddr_in6&>(address).sin6_port);
@@ -79,37 +77,32 @@ clocksync::ResolvedAddress LoopbackEndpoint(LoopbackTimeServer::Family family, s
 
 std::int32_t RefusingLoopbackPort(LoopbackTimeServer::Family family) {
     std::int32_t port = 0;
-    closesocket(BoundSocket(family, port));
+    BoundSocket(family, port); // closed at once: nothing listens there
     return port;
 }
 
 LoopbackTimeServer::LoopbackTimeServer(std::vector<ConnectionScript> scripts, Family family)
     : family_(family), scripts_(std::move(scripts)) {
     listener_ = BoundSocket(family, port_);
-    if (listen(listener_, SOMAXCONN) != 0) {
-        closesocket(listener_);
-        throw std::runtime_error("listen");
-    }
+    if (listen(listener_.Get(), SOMAXCONN) != 0) throw std::runtime_error("listen");
     thread_ = std::thread(&LoopbackTimeServer::Serve, this);
 }
 
 LoopbackTimeServer::~LoopbackTimeServer() {
     stop_ = true;
     thread_.join();
-    closesocket(listener_);
 }
 
 void LoopbackTimeServer::Serve() noexcept {
     while (!Stopping()) {
-        if (!Readable(listener_)) continue;
-        SOCKET connection = accept(listener_, nullptr, nullptr);
-        if (connection == INVALID_SOCKET) continue;
+        if (!Readable(listener_.Get())) continue;
+        tk::SocketHandle connection(accept(listener_.Get(), nullptr, nullptr));
+        if (!connection) continue;
         const int index = connections_++;
         const std::size_t last = scripts_.empty() ? 0 : scripts_.size() - 1;
         const ConnectionScript none;
-        Run(connection, scripts_.empty() ? none : scripts_[std::min<std::size_t>(index, last)]);
-        shutdown(connection, SD_SEND);
-        closesocket(connection);
+        Run(connection.Get(), scripts_.empty() ? none : scripts_[std::min<std::size_t>(index, last)]);
+        shutdown(connection.Get(), SD_SEND);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "clocksync/HostResolver.h"
+#include "toolkit/Handles.h"
 
 struct ServerStep {
     enum class Kind { Send, Pause, Hold };
@@ -48,7 +49,7 @@ private:
 
     Family family_;
     std::vector<ConnectionScript> scripts_;
-    SOCKET listener_ = INVALID_SOCKET;
+    tk::SocketHandle listener_;
     std::int32_t port_ = 0;
     std::atomic<bool> stop_{false};
     std::atomic<int> connections_{0};

@@ -5,6 +5,8 @@
 
 #include <chrono>
 
+// The condition is asked again after every message, so it sees each state
+// that one message leaves behind.
 template <class Condition>
 bool PumpUntil(Condition done, DWORD limitMs = 10000) {
     const auto start = std::chrono::steady_clock::now();
@@ -13,7 +15,10 @@ bool PumpUntil(Condition done, DWORD limitMs = 10000) {
         if (std::chrono::steady_clock::now() - start > limit) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+            if (done()) return true;
+        }
     }
     return true;
 }
