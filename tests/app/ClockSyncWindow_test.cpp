@@ -88,6 +88,13 @@ protected:
             return !form->ClockSyncRunning() && !MessageDialogCloser::Log().empty();
         });
     }
+    // A synchronisation waiting on a server that accepted and stays silent.
+    void StartAgainstSilent(const LoopbackTimeServer& server) {
+        CreateAimedAt(server.Host(), server.Port());
+        form->IdTimeSync().SetTimeout(clocksync::kDefaultTimeoutMs);
+        PostMessageA(form->Handle(), WM_CLOCK_SYNC, 0, 0);
+        ASSERT_TRUE(PumpUntil([&] { return server.Connections() == 1; }));
+    }
     void PressF2() {
         form->Show();
         SetForegroundWindow(form->Handle());
@@ -172,11 +179,8 @@ TEST_F(ClockSyncWindowTest, RefusedClockSaysSoWithTheSystemsReason) {
 
 TEST_F(ClockSyncWindowTest, ClosingDuringAnAttemptEndsAtOnceWithoutReport) {
     LoopbackTimeServer server({{Hold()}});
-    CreateAimedAt(server.Host(), server.Port());
-    form->IdTimeSync().SetTimeout(clocksync::kDefaultTimeoutMs);
+    StartAgainstSilent(server);
     MessageDialogCloser closer(*form);
-    PostMessageA(form->Handle(), WM_CLOCK_SYNC, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return server.Connections() == 1; }));
     const auto start = Clock::now();
     form->Close();
     EXPECT_LT(MsSince(start), 500);
@@ -192,11 +196,8 @@ TEST_F(ClockSyncWindowTest, ClosingDuringAnAttemptEndsAtOnceWithoutReport) {
 
 TEST_F(ClockSyncWindowTest, ConfirmedPowerActionStopsASync) {
     LoopbackTimeServer server({{Hold()}});
-    CreateAimedAt(server.Host(), server.Port());
-    form->IdTimeSync().SetTimeout(clocksync::kDefaultTimeoutMs);
+    StartAgainstSilent(server);
     MessageDialogCloser closer(*form);
-    PostMessageA(form->Handle(), WM_CLOCK_SYNC, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return server.Connections() == 1; }));
     SendMessageA(form->Handle(), WM_POWER_ACTION, 0, 0);
     EXPECT_FALSE(form->ClockSyncRunning());
     EXPECT_EQ(power->calls, (std::vector<Call>{kPrivilege, Exit(EWX_POWEROFF | EWX_FORCE)}));
