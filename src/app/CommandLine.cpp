@@ -18,7 +18,6 @@ namespace {
 // Exact and case-sensitive, in action order.
 constexpr std::array<std::string_view, kActionCount> kActionNames = {"turnoff", "reboot", "logoff", "standby",
                                                                      "hibernate"};
-constexpr std::array<std::string_view, 3> kHelpRequests = {"-?", "/?", "-help"};
 
 std::optional<int> NumberPart(std::string_view part) {
     std::int32_t value = 0;

@@ -1,7 +1,9 @@
 #pragma once
 // The options the program can be started with. The parser is pure: it works
 // on the split arguments and reaches the window through CommandLineTarget.
+#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rtl/DateTime.h"
@@ -58,6 +60,9 @@ public:
 // a blank or tab in it, or an invalid number is ignored. A request for help
 // anywhere shows the option table and applies nothing.
 void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarget& target);
+
+// Arguments that ask for the option table; matched exactly.
+inline constexpr std::array<std::string_view, 3> kHelpRequests = {"-?", "/?", "-help"};
 
 // The limits the options clamp to.
 inline constexpr int kMaxDays = 365;
