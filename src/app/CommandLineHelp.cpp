@@ -1,7 +1,7 @@
 #include "app/CommandLineHelp.h"
 
 #include "app/CommandLine.h"
-#include "app/lang.h"
+#include "ui/lang.h"
 #include "rtl/DateTimeText.h"
 
 namespace cmdline {

@@ -8,7 +8,7 @@
 
 #include "CommandLineModel.h"
 #include "app/CommandLineSplit.h"
-#include "app/lang.h"
+#include "ui/lang.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-kn_win_tests(app AsyncTimer_test.cpp)
 kn_win_tests(app Settings_test.cpp)
 kn_win_tests(app PowerActions_test.cpp)
 kn_win_tests(app MainForm_test.cpp SchedulerTick_test.cpp PowerPath_test.cpp)
+kn_pure_tests(CpuLoadWindow_test.cpp TimerTrigger_test.cpp)
 kn_pure_tests(CommandLineSplit_test.cpp CommandLine_test.cpp CommandLineHelp_test.cpp)

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/Handles.h"
+
 namespace e2e {
 
 inline constexpr DWORD kPatienceMs = 20000;
@@ -35,13 +37,12 @@ inline std::string SettingsFile() {
 
 inline std::string FileText(const std::string& path) {
     std::string text;
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return text;
+    const tk::KernelHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, 0, nullptr));
+    if (!f) return text;
     char buf[4096];
     DWORD n = 0;
-    while (ReadFile(f, buf, sizeof buf, &n, nullptr) && n > 0) text.append(buf, n);
-    CloseHandle(f);
+    while (ReadFile(f.Get(), buf, sizeof buf, &n, nullptr) && n > 0) text.append(buf, n);
     return text;
 }
 
@@ -81,31 +82,20 @@ struct RunningProgram {
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
     ~RunningProgram() {
-        if (pi.hProcess) {
-            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
-            CloseHandle(pi.hProcess);
-            CloseHandle(pi.hThread);
-        }
+        const tk::KernelHandle process(pi.hProcess), thread(pi.hThread);
+        if (process && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
     }
     bool Running() const { return WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT; }
 };
 
-// Starts `path` with `arguments`; with `errorOutput`, the program's standard
-// error (where Wine writes its debug channels) goes to that file.
-inline bool Start(RunningProgram& program, const std::string& path, const std::string& arguments,
-                  HANDLE errorOutput = nullptr) {
+// Starts `path` with `arguments`.
+inline bool Start(RunningProgram& program, const std::string& path, const std::string& arguments) {
     STARTUPINFOA si{};
     si.cb = sizeof(si);
-    if (errorOutput) {
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        si.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-        si.hStdError = errorOutput;
-    }
     std::string commandLine = "\"" + path + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
-    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, errorOutput != nullptr, 0, nullptr,
-                          nullptr, &si, &program.pi) != FALSE;
+    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          &program.pi) != FALSE;
 }
 
 // Starts the program with Wine's font trace on: every text it draws then
@@ -127,15 +117,12 @@ public:
         : file_(CreateFileA(WindowsPath(KN_WINE_LOG_PATH).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr)) {
         // Only what is drawn from now on counts.
-        if (Ok()) SetFilePointer(file_, 0, nullptr, FILE_END);
-    }
-    ~DrawnTexts() {
-        if (Ok()) CloseHandle(file_);
+        if (Ok()) SetFilePointer(file_.Get(), 0, nullptr, FILE_END);
     }
     DrawnTexts(const DrawnTexts&) = delete;
     DrawnTexts& operator=(const DrawnTexts&) = delete;
 
-    bool Ok() const { return file_ != INVALID_HANDLE_VALUE; }
+    bool Ok() const { return static_cast<bool>(file_); }
 
     // True once `text` has been drawn since the last Forget.
     bool Seen(const std::string& text) {
@@ -152,6 +139,11 @@ public:
         ReadNew();
         first_ = texts_.size();
     }
+    // Everything drawn since the last Forget, in order.
+    std::vector<std::string> Drawn() {
+        ReadNew();
+        return {texts_.begin() + static_cast<std::ptrdiff_t>(first_), texts_.end()};
+    }
     // The last texts drawn, for a failure's message.
     std::string Recent(std::size_t count = 40) {
         ReadNew();
@@ -166,7 +158,7 @@ private:
         if (!Ok()) return;
         char buffer[1 << 16];
         DWORD n = 0;
-        while (ReadFile(file_, buffer, sizeof buffer, &n, nullptr) && n > 0) pending_.append(buffer, n);
+        while (ReadFile(file_.Get(), buffer, sizeof buffer, &n, nullptr) && n > 0) pending_.append(buffer, n);
         std::size_t start = 0;
         for (std::size_t end; (end = pending_.find('\n', start)) != std::string::npos; start = end + 1)
             TakeLine(std::string_view(pending_).substr(start, end - start));
@@ -182,7 +174,7 @@ private:
         texts_.emplace_back(line.substr(open + 2, close - open - 2));
     }
 
-    HANDLE file_;
+    tk::KernelHandle file_;
     std::string pending_;
     std::vector<std::string> texts_;
     std::size_t first_ = 0;

@@ -35,13 +35,9 @@ StandInPlayer::StandInPlayer(const Answers& answers) {
     for (int i = 0; i < kFieldCount; ++i)
         answers_[static_cast<std::size_t>(i)] = answers[static_cast<std::size_t>(i)];
     RegisterPlayerClass(&StandInPlayer::WndProc);
-    window_ = CreateWindowExA(0, monitors::kWinampWindowClass, "Stand-in player", WS_OVERLAPPED, 0, 0, 100,
-                              100, nullptr, nullptr, GetModuleHandleA(nullptr), this);
-    if (window_ == nullptr) throw std::runtime_error("the stand-in player's window was not created");
-}
-
-StandInPlayer::~StandInPlayer() {
-    if (IsWindow(window_)) DestroyWindow(window_);
+    window_.Reset(CreateWindowExA(0, monitors::kWinampWindowClass, "Stand-in player", WS_OVERLAPPED, 0, 0,
+                                  100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), this));
+    if (!window_) throw std::runtime_error("the stand-in player's window was not created");
 }
 
 std::vector<monitors::WinampMessage> StandInPlayer::Queries() const {
@@ -94,7 +90,11 @@ LRESULT CALLBACK StandInPlayer::WndProc(HWND window, UINT msg, WPARAM wParam, LP
     case kHang: self->Hang(static_cast<DWORD>(wParam)); return 0;
     case kRepeatOffCount: return self->repeatOffs_;
     case WM_DESTROY: PostQuitMessage(0); return 0; // the player closes: its program ends
-    case WM_NCDESTROY: SetWindowLongPtrA(window, GWLP_USERDATA, 0); break;
+    case WM_NCDESTROY:
+        // Closed by the user: nothing is left to destroy.
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        (void)self->window_.Release();
+        break;
     default: break;
     }
     return DefWindowProcA(window, msg, wParam, lParam);

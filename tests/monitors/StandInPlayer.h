@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "monitors/WinampPoll.h"
+#include "toolkit/Handles.h"
 
 namespace stand_in {
 
@@ -45,11 +46,10 @@ inline constexpr UINT kRepeatOffCount = WM_APP + 3; // result: "repeat off" requ
 class StandInPlayer {
 public:
     explicit StandInPlayer(const Answers& answers = kDefaultAnswers);
-    ~StandInPlayer();
     StandInPlayer(const StandInPlayer&) = delete;
     StandInPlayer& operator=(const StandInPlayer&) = delete;
 
-    HWND Handle() const { return window_; }
+    HWND Handle() const { return window_.Get(); }
 
     // Any thread.
     void Set(Field field, std::int32_t answer) { answers_[static_cast<int>(field)] = answer; }
@@ -63,7 +63,6 @@ private:
     LRESULT Answer(WPARAM wParam, LPARAM lParam);
     void Hang(DWORD ms);
 
-    HWND window_ = nullptr;
     std::array<std::atomic<std::int32_t>, kFieldCount> answers_;
     std::atomic<int> repeatOffs_{0};
     mutable std::mutex mutex_;
@@ -71,6 +70,7 @@ private:
     unsigned unhangs_ = 0;
     bool closing_ = false;
     std::vector<monitors::WinampMessage> queries_;
+    tk::WindowHandle window_; // last: gone before the answers it reads
 };
 
 // A stand-in player on a thread of its own, as a separate program would be.
