@@ -11,7 +11,9 @@
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
 #include "app/global.h"
+#include "monitors/WinampWindow.h"
 #include "monitors/adCpuUsage.h"
+#include "dialogs/messageUnit.h"
 #include "dialogs/myhint.h"
 #include "resource.h"
 #include "toolkit/Application.h"
@@ -56,6 +58,9 @@ MainFormServices DefaultMainFormServices() {
     s.isNTPlatform = IsNTPlatformFamily();
     s.settingsFileName = SettingsFileName();
     s.power = std::make_shared<WindowsPowerSystem>();
+    s.winamp = std::make_shared<monitors::WinampWindowLink>();
+    s.commandLine = GetCommandLineA();
+    s.showMessage = ::ShowMessageDlg;
     return s;
 }
 
@@ -64,10 +69,9 @@ TMainForm::TMainForm(MainFormServices services)
     tk::BuildForm(*this, Description(), LoadText);
     SystemTimePingTimer.SetInterval(kTickInterval);
     SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
-    // The media-player trigger plugs in here: its poll, a windowless type
-    // beside TimerTrigger and CpuLoadWindow, runs from WinAmpPingTimerTimer,
-    // which CheckBoxWinAmpClick enables while the trigger is armed.
+    // Enabled by CheckBoxWinAmpClick exactly while the trigger is armed.
     WinAmpPingTimer.SetInterval(kWinampPollInterval);
+    WinAmpPingTimer.SetOnTimer([this](TAsyncTimer&) { WinAmpPingTimerTimer(); });
     FormCreate();
 }
 

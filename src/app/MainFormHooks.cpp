@@ -4,7 +4,5 @@
 void TMainForm::WMShowAbout() {}
 void TMainForm::WMClockSync() {}
 void TMainForm::ChooseTimeServer() {}
-void TMainForm::ResetWinampLabels() {}
 void TMainForm::SelectSkin() {}
-void TMainForm::ApplyCommandLine() {}
 void TMainForm::StopClockSync() {}

@@ -12,6 +12,7 @@
 
 #include "RecordingPowerSystem.h"
 #include "app/MainForm.h"
+#include "monitors/WinampWindow.h"
 #include "rtl/DateTime.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
@@ -22,6 +23,8 @@ protected:
     std::vector<double> loads{0.0};
     bool failSample = false;
     std::vector<std::string> errors;
+    std::vector<std::string> messages; // what the message dialog would have shown
+    std::string commandLine = "KalvexNow.exe";
     std::string settingsFile;
     std::shared_ptr<RecordingPowerSystem> power = std::make_shared<RecordingPowerSystem>();
     std::unique_ptr<TMainForm> form;
@@ -53,6 +56,9 @@ protected:
         s.isNTPlatform = nt;
         s.settingsFileName = settingsFile;
         s.power = power;
+        s.winamp = std::make_shared<monitors::WinampWindowLink>();
+        s.commandLine = commandLine;
+        s.showMessage = [this](const std::string& text) { messages.push_back(text); };
         return s;
     }
 
