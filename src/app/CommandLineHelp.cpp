@@ -17,7 +17,10 @@ std::string ExampleTime(const char* hours, const rtl::TFormatSettings& fs) {
 
 std::string HelpRequests() {
     std::string list;
-    for (const std::string_view request : kHelpRequests) list += (list.empty() ? "" : " ") + std::string(request);
+    for (const std::string_view request : kHelpRequests) {
+        if (!list.empty()) list += ' ';
+        list += request;
+    }
     return list;
 }
 

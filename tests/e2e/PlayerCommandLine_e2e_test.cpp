@@ -34,7 +34,7 @@ public:
     void PostSet(stand_in::Field field, std::int32_t answer) {
         PostMessageA(window_, stand_in::kSetField, static_cast<WPARAM>(field), answer);
     }
-    void Hang(DWORD ms) { PostMessageA(window_, stand_in::kHang, ms, 0); }
+    void Hang(DWORD ms) { stand_in::StartHang(window_, ms); }
     int RepeatOffs() { return static_cast<int>(SendMessageA(window_, stand_in::kRepeatOffCount, 0, 0)); }
     void Close() {
         PostMessageA(window_, WM_CLOSE, 0, 0);

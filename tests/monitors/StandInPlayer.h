@@ -37,10 +37,15 @@ inline constexpr std::int32_t kPlaying = 1;
 inline constexpr std::int32_t kPaused = 3;
 inline constexpr std::int32_t kStopped = 0;
 
-// Control messages a test sends (or, for kHang, posts) to the window.
+// Control messages a test sends to the window (kHang through StartHang).
 inline constexpr UINT kSetField = WM_APP + 1;       // wParam: Field, lParam: the answer
 inline constexpr UINT kHang = WM_APP + 2;           // wParam: milliseconds to stop answering
 inline constexpr UINT kRepeatOffCount = WM_APP + 3; // result: "repeat off" requests so far
+
+// Makes the player stop answering for `ms` and returns at once. Sent, not
+// posted: a thread takes sent messages first and in order, so every query
+// sent after this one finds the player hung.
+inline void StartHang(HWND player, DWORD ms) { SendNotifyMessageA(player, kHang, ms, 0); }
 
 // The player's window; create and use it on one thread.
 class StandInPlayer {
@@ -80,8 +85,8 @@ public:
     ~StandInPlayerThread(); // closes the window, ending any hang first
 
     StandInPlayer& Player() { return *player_.load(); }
-    // Posts a hang: the player's thread stops answering for `ms`.
-    void Hang(DWORD ms) { PostMessageA(player_.load()->Handle(), kHang, ms, 0); }
+    // The player's thread stops answering for `ms`.
+    void Hang(DWORD ms) { StartHang(player_.load()->Handle(), ms); }
     // The user closes the player: its window goes and its thread ends.
     void Close();
 
