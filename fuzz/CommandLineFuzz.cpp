@@ -11,6 +11,7 @@
 #include "../tests/app/CommandLineModel.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineSplit.h"
+#include "app/ListRanges.h"
 #include "rtl/Error.h"
 
 namespace {
@@ -49,10 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const rtl::Error& e) {
         Check(e.text().starts_with("'") || e.text().starts_with("Date is less than minimum of "));
     }
-    Check(window.action >= 0 && window.action <= 4);
-    Check(window.loadLevel >= 0 && window.loadLevel <= cmdline::kMaxLoadLevel);
-    Check(window.loadWindowItem >= 0 && window.loadWindowItem <= 11);
-    Check(window.days >= 0 && window.days <= cmdline::kMaxDays);
+    Check(window.action >= 0 && window.action < lists::kActionItemCount);
+    Check(window.loadLevel >= 0 && window.loadLevel <= lists::kMaxLoadLevel);
+    Check(window.loadWindowItem >= 0 && window.loadWindowItem < lists::kWindowItemCount);
+    Check(window.days >= 0 && window.days <= lists::kMaxDays);
     Check(window.span >= 0.0 && window.span < 1.0);
     Check(rtl::DateOf(window.targetDate) >= window.earliest);
     // Help alone, or no help at all.

@@ -8,6 +8,7 @@
 
 #include "app/ActionIndex.h"
 #include "app/CommandLineSplit.h"
+#include "app/ListRanges.h"
 #include "rtl/DateTimeText.h"
 #include "rtl/Error.h"
 #include "rtl/IntConv.h"
@@ -35,10 +36,12 @@ void ApplyWinamp(std::string_view, CommandLineTarget& target) { target.ToggleWin
 void ApplyCpu(std::string_view value, CommandLineTarget& target) {
     const ValueParts parts = SplitAtComma(value);
     if (const auto level = NumberPart(parts.part1))
-        target.SelectLoadLevel(std::clamp(*level, 0, kMaxLoadLevel));
+        target.SelectLoadLevel(std::clamp(*level, 0, lists::kMaxLoadLevel));
     if (const auto seconds = NumberPart(parts.part2)) {
-        const int clamped = std::clamp(*seconds, kMinLoadWindowSeconds, kMaxLoadWindowSeconds);
-        target.SelectLoadWindowItem(clamped / kLoadWindowStepSeconds - 1);
+        // Rounded down to a whole step: 5 to 9 seconds are the first item.
+        const int clamped =
+            std::clamp(*seconds, lists::WindowSeconds(0), lists::WindowSeconds(lists::kWindowItemCount - 1));
+        target.SelectLoadWindowItem(clamped / lists::kWindowStepSeconds - 1);
     }
     target.ToggleCpu();
 }
@@ -46,7 +49,7 @@ void ApplyCpu(std::string_view value, CommandLineTarget& target) {
 void ApplyCountdown(std::string_view value, CommandLineTarget& target) {
     const ValueParts parts = SplitAtComma(value);
     const auto days = NumberPart(parts.part2);
-    target.SelectDays(days ? std::clamp(*days, 0, kMaxDays) : 0);
+    target.SelectDays(days ? std::clamp(*days, 0, lists::kMaxDays) : 0);
     target.SetCountdownSpan(rtl::StrToTime(parts.part1, target.Formats()));
     target.Tick();
     target.SelectCountdownMode();

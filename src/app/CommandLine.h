@@ -64,11 +64,4 @@ void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarg
 // Arguments that ask for the option table; matched exactly.
 inline constexpr std::array<std::string_view, 3> kHelpRequests = {"-?", "/?", "-help"};
 
-// The limits the options clamp to.
-inline constexpr int kMaxDays = 365;
-inline constexpr int kMaxLoadLevel = 100;
-inline constexpr int kMinLoadWindowSeconds = 5;
-inline constexpr int kMaxLoadWindowSeconds = 60;
-inline constexpr int kLoadWindowStepSeconds = 5;
-
 } // namespace cmdline

@@ -1,9 +1,9 @@
 // The media-player trigger: arming, the poll and its two labels.
 #include "app/MainForm.h"
-#include "toolkit/Texts.h"
-#include "ui/lang.h"
 #include "monitors/WinampPoll.h"
+#include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
+#include "ui/lang.h"
 
 namespace {
 
