@@ -28,11 +28,21 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+  # Wine writes the debug channels of every program a test starts to the
+  # test's own standard error: end-to-end tests read what the program drew
+  # from that log.
+  set(KN_E2E_WINE_LOG ${CMAKE_BINARY_DIR}/e2e-wine-stderr.log)
   function(kn_add_wine_test name)
     add_executable(${name} ${ARGN} ${KN_RESOURCES})
     target_link_libraries(${name} PRIVATE kn_win gtest_main)
     target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
-    add_test(NAME wine_${name} COMMAND ${name})
+    if(name STREQUAL "e2e_tests")
+      add_test(NAME wine_${name}
+               COMMAND sh -c "exec \"$0\" \"$1\" 2>\"$2\"" ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${name}>
+                       ${KN_E2E_WINE_LOG})
+    else()
+      add_test(NAME wine_${name} COMMAND ${name})
+    endif()
     set_tests_properties(wine_${name} PROPERTIES TIMEOUT 600)
   endfunction()
 
@@ -47,7 +57,8 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   endforeach()
   # End-to-end tests start the program itself.
   if(TARGET e2e_tests)
-    target_compile_definitions(e2e_tests PRIVATE KN_PROGRAM_PATH="$<TARGET_FILE:KalvexNow>")
+    target_compile_definitions(e2e_tests PRIVATE KN_PROGRAM_PATH="$<TARGET_FILE:KalvexNow>"
+                                                 KN_WINE_LOG_PATH="${KN_E2E_WINE_LOG}")
     add_dependencies(e2e_tests KalvexNow)
   endif()
 
@@ -60,4 +71,9 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     target_link_libraries(${name} PRIVATE kn_win)
     target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
   endforeach()
+  # The stand-in media player runs beside the program in end-to-end tests.
+  if(TARGET e2e_tests AND TARGET StandInPlayer)
+    target_compile_definitions(e2e_tests PRIVATE KN_STAND_IN_PLAYER_PATH="$<TARGET_FILE:StandInPlayer>")
+    add_dependencies(e2e_tests StandInPlayer)
+  endif()
 endif()

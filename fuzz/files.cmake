@@ -1,3 +1,4 @@
 kn_fuzz_target(perfdata PerfDataFuzz.cpp)
 kn_fuzz_target(timereply TimeReplyFuzz.cpp)
 kn_fuzz_target(serverlist ServerListFuzz.cpp)
+kn_fuzz_target(commandline CommandLineFuzz.cpp)

@@ -14,7 +14,9 @@
 #include "clocksync/ClockSync.h"
 #include "clocksync/LocalClock.h"
 #include "clocksync/ServerList.h"
+#include "monitors/WinampWindow.h"
 #include "monitors/adCpuUsage.h"
+#include "dialogs/messageUnit.h"
 #include "dialogs/myhint.h"
 #include "resource.h"
 #include "toolkit/Application.h"
@@ -63,6 +65,9 @@ MainFormServices DefaultMainFormServices() {
         return clocksync::SetLocalClock(value, nt);
     };
     s.serverListFile = WindowsSettingsFolderSystem().ExecutableFolder() + clocksync::kServerListFileName;
+    s.winamp = std::make_shared<monitors::WinampWindowLink>();
+    s.commandLine = GetCommandLineA();
+    s.showMessage = ::ShowMessageDlg;
     return s;
 }
 
@@ -71,11 +76,10 @@ TMainForm::TMainForm(MainFormServices services)
     tk::BuildForm(*this, Description(), LoadText);
     SystemTimePingTimer.SetInterval(kTickInterval);
     SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
-    // The media-player trigger plugs in here: its poll, a windowless type
-    // beside TimerTrigger and CpuLoadWindow, runs from WinAmpPingTimerTimer,
-    // which CheckBoxWinAmpClick enables while the trigger is armed.
+    // Enabled by CheckBoxWinAmpClick exactly while the trigger is armed.
     WinAmpPingTimer.SetInterval(kWinampPollInterval);
     CreateClockSync();
+    WinAmpPingTimer.SetOnTimer([this](TAsyncTimer&) { WinAmpPingTimerTimer(); });
     FormCreate();
 }
 

@@ -25,6 +25,9 @@ class TClockSync;
 class TIdTime;
 } // namespace clocksync
 class TBitCheckBox;
+namespace monitors {
+class WinampLink;
+} // namespace monitors
 namespace ui {
 class TXiButton;
 class TXiProgressBar;
@@ -53,13 +56,17 @@ struct MainFormServices {
     CpuLoadSource cpu;
     bool isNTPlatform = true;
     std::string settingsFileName;
-    std::shared_ptr<IPowerSystem> power; // session and power calls
+    std::shared_ptr<IPowerSystem> power;                 // session and power calls
     std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
-    std::string serverListFile; // servers.txt
+    std::string serverListFile;                          // servers.txt
+    std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window
+    std::string commandLine;                             // as the process was started
+    std::function<void(const std::string&)> showMessage; // the program's message dialog
 };
 
 // Real services: the local clock, the platform the program runs on, the
-// settings file of the settings module.
+// settings file of the settings module, the media player's real window, the
+// process's command line and the message dialog.
 MainFormServices DefaultMainFormServices();
 
 class TMainForm : public tk::Form {
@@ -156,6 +163,8 @@ public:
     void ComboBoxCPULoadTimeCloseUp();
     void ComboBoxCPULoadTimeKeyPress(char& key);
     void ActionComboBoxSelect();
+    void CheckBoxWinAmpClick();
+    void WinAmpPingTimerTimer();
 
     void SaveSettings();
     void LoadSettings();
@@ -170,11 +179,14 @@ public:
     clocksync::TIdTime& IdTimeSync();
     bool ClockSyncRunning() const;
 
-    // Start-up steps of features still to come; they do nothing yet.
+    // Start-up steps; those of features still to come do nothing yet.
     void ChooseTimeServer();
     void ResetWinampLabels();
     void SelectSkin();
     void ApplyCommandLine();
+
+    // One line (or several) in the program's modal message dialog.
+    void ShowMessageDlg(const std::string& text) { services_.showMessage(text); }
 
     // Handlers of the keyboard actions.
     void ActionMinimizeExecute();
@@ -209,10 +221,12 @@ private:
     void RemoveTrayIcon();
     void CreateClockSync();
     clocksync::SyncWording ClockSyncWording() const;
+    void DisarmWinamp();
 
     MainFormServices services_;
-    // Each trigger's state and rules, without a window; the media player's
-    // poll state joins them here.
+    // Each trigger's state and rules, without a window. The media player's
+    // rules are in monitors/WinampPoll; the trigger keeps no state but its box
+    // and its timer, and reaches the player through services_.winamp.
     TimerTrigger timer_;
     CpuLoadWindow cpuWindow_;
     rtl::TFormatSettings formats_;

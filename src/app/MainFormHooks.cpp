@@ -2,6 +2,4 @@
 #include "app/MainForm.h"
 
 void TMainForm::WMShowAbout() {}
-void TMainForm::ResetWinampLabels() {}
 void TMainForm::SelectSkin() {}
-void TMainForm::ApplyCommandLine() {}

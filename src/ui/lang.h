@@ -61,6 +61,12 @@ enum TextId : unsigned {
     WinampOf = 65180,
     WinampSecOf = 65181,
     WinampSec = 65182,
+    WinampNoAnswer = 65200, // the player did not answer in time
+
+    // Command-line options, answered to -?, /? and -help
+    OptionsTitle = 65201,
+    OptionsAction = 65202, // one meaning per option, in the order of the table
+    OptionsHelp = 65207,
 
     LanguageCode = 65170,
 

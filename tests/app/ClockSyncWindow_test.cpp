@@ -70,6 +70,8 @@ private:
 
 class ClockSyncWindowTest : public MainFormFixture {
 protected:
+    // The report is read from the real message dialog, as the user sees it.
+    ClockSyncWindowTest() { realMessageDialog = true; }
     std::vector<std::string> labels;
 
     void CreateAimedAt(const std::string& host, std::int32_t port) {

@@ -15,6 +15,8 @@
 #include "RecordingPowerSystem.h"
 #include "app/MainForm.h"
 #include "clocksync/LocalClock.h"
+#include "dialogs/messageUnit.h"
+#include "monitors/WinampWindow.h"
 #include "rtl/DateTime.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
@@ -25,6 +27,9 @@ protected:
     std::vector<double> loads{0.0};
     bool failSample = false;
     std::vector<std::string> errors;
+    std::vector<std::string> messages; // what the message dialog would have shown
+    bool realMessageDialog = false;    // show the real dialog instead
+    std::string commandLine = "KalvexNow.exe";
     std::string settingsFile;
     std::shared_ptr<RecordingPowerSystem> power = std::make_shared<RecordingPowerSystem>();
     std::unique_ptr<TMainForm> form;
@@ -74,6 +79,12 @@ protected:
             return clocksync::ClockSetResult{true, ""};
         };
         s.serverListFile = serverListFile;
+        s.winamp = std::make_shared<monitors::WinampWindowLink>();
+        s.commandLine = commandLine;
+        if (realMessageDialog)
+            s.showMessage = ::ShowMessageDlg;
+        else
+            s.showMessage = [this](const std::string& text) { messages.push_back(text); };
         return s;
     }
 
