@@ -1,6 +1,7 @@
 kn_pure_tests(CheckBoxLayout_test.cpp)
 kn_win_tests(ui BtChkBox_test.cpp)
-kn_pure_tests(BarGradient_test.cpp XiProgressBarSchemes_test.cpp)
+kn_pure_tests(BarGradient_test.cpp XiProgressBarSchemes_test.cpp SkinCore_test.cpp)
 kn_win_tests(ui XiProgressBar_test.cpp)
 kn_pure_tests(XiButtonSchemes_test.cpp GradientRows_test.cpp XiButtonLayout_test.cpp)
 kn_win_tests(ui XiButton_test.cpp)
+kn_win_tests(ui skin_test.cpp)
