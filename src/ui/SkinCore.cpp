@@ -38,16 +38,28 @@ constexpr std::array<xibutton::TColorScheme, kLastStyle> kButtonSchemes{
 
 enum LevelIndex : std::uint8_t { kLevel1, kLevel2, kLevel3, kLevelCount };
 constexpr int kChannelValues = 256;
+constexpr std::size_t kTableStride = kChannelValues;
+constexpr std::size_t kLevelStride = kTableStride * kTileChannels;
+constexpr std::size_t kTileColumnBytes = std::size_t(kTileSide) * kTileChannels;
 
-// One channel of the blend for every tile byte: the rows then only look up.
-using ChannelTable = std::array<std::uint8_t, kChannelValues>;
+// Every blended value for every tile byte, by level then channel (red, green,
+// blue): the pixel loop then only looks up.
+using BlendTables = std::array<std::uint8_t, kLevelStride * kLevelCount>;
 
-ChannelTable MakeChannelTable(float level, std::uint8_t face) {
-    const double l = ClampLevel(level);
-    ChannelTable table{};
-    for (int t = 0; t < kChannelValues; ++t)
-        table[std::size_t(t)] = static_cast<std::uint8_t>(std::trunc((1.0 - l) * t + l * face));
-    return table;
+BlendTables MakeBlendTables(const BlendInput& input) {
+    const std::array<float, kLevelCount> levels{input.level1, input.level2, input.level3};
+    const std::array<std::uint8_t, kTileChannels> face{std::uint8_t(input.faceColor & 0xFF),
+                                                       std::uint8_t((input.faceColor >> 8) & 0xFF),
+                                                       std::uint8_t((input.faceColor >> 16) & 0xFF)};
+    BlendTables tables{};
+    for (std::size_t l = 0; l < kLevelCount; ++l) {
+        const double level = ClampLevel(levels[l]);
+        for (std::size_t c = 0; c < kTileChannels; ++c)
+            for (int t = 0; t < kChannelValues; ++t)
+                tables[l * kLevelStride + c * kTableStride + std::size_t(t)] =
+                    static_cast<std::uint8_t>(std::trunc((1.0 - level) * t + level * face[c]));
+    }
+    return tables;
 }
 
 // Marks the columns of one row that a rectangle holds strictly inside.
@@ -112,27 +124,23 @@ bool PointInRect(int x, int y, int left, int top, int width, int height) {
 void BlendPixels(const BlendInput& input, std::uint32_t* pixels, int width, int height,
                  std::ptrdiff_t stride) {
     if (!input.tile || !pixels || width <= 0 || height <= 0) return;
-    const std::uint8_t faceR = std::uint8_t(input.faceColor & 0xFF);
-    const std::uint8_t faceG = std::uint8_t((input.faceColor >> 8) & 0xFF);
-    const std::uint8_t faceB = std::uint8_t((input.faceColor >> 16) & 0xFF);
-    const std::array<float, kLevelCount> levels{input.level1, input.level2, input.level3};
-    std::array<std::array<ChannelTable, kTileChannels>, kLevelCount> tables{};
-    for (std::size_t l = 0; l < kLevelCount; ++l)
-        tables[l] = {MakeChannelTable(levels[l], faceR), MakeChannelTable(levels[l], faceG),
-                     MakeChannelTable(levels[l], faceB)};
-
-    const Tile& tile = *input.tile;
+    const BlendTables tables = MakeBlendTables(input);
     std::vector<std::uint8_t> rowLevels(std::size_t(width), kLevel3);
+    // Plain pointers in the pixel loop: it stays quick in unoptimised builds too.
+    const std::uint8_t* table = tables.data();
+    const std::uint8_t* levelOf = rowLevels.data();
     for (int y = 0; y < height; ++y) {
         std::fill(rowLevels.begin(), rowLevels.end(), kLevel3);
         MarkRow(rowLevels, y, input.level2Rects, kLevel2);
         MarkRow(rowLevels, y, input.level1Rects, kLevel1);
+        const std::uint8_t* tileRow = input.tile->data() + TileOffset(0, y);
         std::uint32_t* row = pixels + y * stride;
         for (int x = 0; x < width; ++x) {
-            const std::uint8_t* t = tile.data() + TileOffset(x, y);
-            const auto& table = tables[rowLevels[std::size_t(x)]];
-            const std::uint32_t rgb =
-                (std::uint32_t(table[0][t[0]]) << 16) | (std::uint32_t(table[1][t[1]]) << 8) | table[2][t[2]];
+            const std::uint8_t* t = tileRow + std::size_t(x % kTileSide) * kTileColumnBytes;
+            const std::uint8_t* level = table + levelOf[x] * kLevelStride;
+            const std::uint32_t rgb = (std::uint32_t(level[t[0]]) << 16) |
+                                      (std::uint32_t(level[kTableStride + t[1]]) << 8) |
+                                      level[2 * kTableStride + t[2]];
             row[x] = (row[x] & 0xFF000000u) | rgb;
         }
     }
