@@ -1,4 +1,5 @@
 kn_win_tool(gallery gallery/Gallery.cpp)
+kn_win_tool(skin_gallery skingallery/SkinGallery.cpp)
 
 # MakeTile: a picture into a background tile, shipped beside the program.
 kn_pure_sources(maketile/TileFit.cpp)

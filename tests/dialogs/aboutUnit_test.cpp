@@ -63,7 +63,7 @@ TEST_F(AboutBoxTest, ShowsItsDescriptionWithTheStringTablesTexts) {
         {box.Version, 72, 40, "Version 1.51 (01.10.2012)"},
         {box.Copyright, 24, 72, "Author:"},
         {box.Comments, 24, 112, "Thanks to:"},
-        {box.Author, 32, 88, "The Kalvex Now! contributors"},
+        {box.Author, 32, 88, "The project team"},
         {box.Comments2, 32, 128, "everyone who reported a problem,"},
         {box.Comments3, 32, 144, "many people for many responses"},
         {box.WEBLink, 152, 72, about::kWebHost},
@@ -79,6 +79,9 @@ TEST_F(AboutBoxTest, ShowsItsDescriptionWithTheStringTablesTexts) {
         EXPECT_GT(r.control->Width(), 0);
         EXPECT_LT(r.control->Left() + r.control->Width(), panel.right) << "runs out of the panel";
     }
+    // Two texts share a row with the links.
+    EXPECT_LT(box.Copyright->Left() + box.Copyright->Width(), box.WEBLink->Left());
+    EXPECT_LT(box.Author->Left() + box.Author->Width(), box.EMailLink->Left());
     EXPECT_TRUE(box.ProductName->Font().bold);
     for (const tk::Control* c : {box.Copyright, box.Comments}) EXPECT_TRUE(c->Font().underline) << c->Name();
     for (const tk::Control* link : {box.WEBLink, box.EMailLink}) {
