@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../BitmapFile.h"
 #include "app/Texts.h"
 #include "app/lang.h"
 #include "dialogs/aboutUnit.h"
@@ -42,27 +43,6 @@ struct Shot {
     std::string title;
     tk::Bitmap picture;
 };
-
-bool SaveBmp(tk::Bitmap& picture, const char* path) {
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = picture.Width();
-    info.biHeight = -picture.Height(); // rows from the top
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    info.biCompression = BI_RGB;
-    const DWORD bytes = DWORD(picture.Width()) * DWORD(picture.Height()) * 4;
-    file.bfType = 0x4D42; // "BM"
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + bytes;
-    FILE* out = std::fopen(path, "wb");
-    if (!out) return false;
-    std::fwrite(&file, sizeof(file), 1, out);
-    std::fwrite(&info, sizeof(info), 1, out);
-    std::fwrite(picture.ScanLine(0), 1, bytes, out);
-    return std::fclose(out) == 0;
-}
 
 tk::Bitmap Sheet(std::vector<Shot>& shots) {
     int cellWidth = 0, cellHeight = 0;
@@ -102,7 +82,7 @@ int Run(const std::string& programFolder, const char* output) {
         shots.push_back({"About box: " + ui::Skins()[std::size_t(i)].Name, Capture(box.Handle())});
     }
     tk::Bitmap sheet = Sheet(shots);
-    if (!SaveBmp(sheet, output)) {
+    if (!tools::SaveBitmapFile(sheet, output)) {
         std::fprintf(stderr, "Cannot write %s\n", output);
         return 1;
     }
