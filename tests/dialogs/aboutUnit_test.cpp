@@ -165,6 +165,15 @@ TEST_F(AboutBoxTest, TheLinksOpenTheirExactUrlsThroughTheShell) {
     }
 }
 
+TEST_F(AboutBoxTest, TheSystemNamesTheLoggedOnUser) {
+    const std::optional<std::string> user = WindowsAboutSystem().userName();
+    ASSERT_TRUE(user.has_value());
+    char expected[257] = {};
+    DWORD size = sizeof expected;
+    ASSERT_TRUE(GetUserNameA(expected, &size));
+    EXPECT_EQ(*user, expected);
+}
+
 TEST_F(AboutBoxTest, ALinkOpensOnlyWhenPressedAndReleasedOnIt) {
     TAboutBox box(system_.Seam());
     SendMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Middle(*box.WEBLink));
