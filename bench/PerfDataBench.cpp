@@ -21,8 +21,8 @@ void BM_ParseAndSampleTwoProcessors(benchmark::State& state) {
         const ProcessorCounters found = FindProcessorCounters(data.bytes);
         RecordRegistrySample(core, found);
         double peak = 0.0;
-        for (int i = 0; i < core.slotCount(); ++i) {
-            peak = std::max(peak, core.loadFraction(i));
+        for (int i = 0; i < core.SlotCount(); ++i) {
+            peak = std::max(peak, core.LoadFraction(i));
         }
         benchmark::DoNotOptimize(peak);
     }

@@ -11,9 +11,9 @@
 #include <exception>
 #include <set>
 
-#include "app/AsyncTimer.h"
+#include "toolkit/AsyncTimer.h"
 #include "rtl/Error.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ std::set<DWORD> ThreadsOfThisProcess() {
     std::set<DWORD> ids;
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot.get(), &entry); more;
-         more = Thread32Next(snapshot.get(), &entry)) {
+    for (BOOL more = Thread32First(snapshot.Get(), &entry); more;
+         more = Thread32Next(snapshot.Get(), &entry)) {
         if (entry.th32OwnerProcessID == GetCurrentProcessId()) ids.insert(entry.th32ThreadID);
     }
     return ids;
@@ -107,14 +107,14 @@ int main(int argc, char** argv) {
         timer.SetInterval(kInterval);
         timer.SetOnTimer([&ticks](TAsyncTimer&) { ++ticks; });
 
-        const CpuTimes start = Measure(worker.get());
+        const CpuTimes start = Measure(worker.Get());
         timer.SetEnabled(true);
         PumpFor(phaseMs);
         timer.SetEnabled(false);
-        const CpuTimes ticking = Measure(worker.get());
+        const CpuTimes ticking = Measure(worker.Get());
         const unsigned ticksWhileEnabled = ticks;
         PumpFor(phaseMs);
-        const CpuTimes disabled = Measure(worker.get());
+        const CpuTimes disabled = Measure(worker.Get());
 
         std::printf("%u ms timer, %ld s enabled then %ld s disabled\n", kInterval, seconds, seconds);
         std::printf("ticks delivered: %u while enabled (about %lu expected), %u while disabled\n",

@@ -43,3 +43,22 @@ if(KN_BENCHMARKS AND benchmark_names)
     target_link_libraries(${name} PRIVATE kn_pure benchmark::benchmark_main)
   endforeach()
 endif()
+
+# The layer rule of src/ (and pure files free of <windows.h>), checked on the
+# real tree; the fixtures show that each kind of breach is caught.
+if(KN_TESTS)
+  add_executable(layer_check ${CMAKE_SOURCE_DIR}/tests/layers/LayerCheck.cpp)
+  add_test(NAME layer_rule COMMAND layer_check ${CMAKE_SOURCE_DIR})
+  set(fixtures ${CMAKE_SOURCE_DIR}/tests/layers/fixtures)
+  foreach(breach
+      "upward|toolkit/ may not include dialogs/"
+      "resource|only app/ may include resource.h"
+      "sibling|monitors/ may not include clocksync/"
+      "pure|listed as pure but includes <windows.h>")
+    string(REPLACE "|" ";" parts "${breach}")
+    list(GET parts 0 fixture)
+    list(GET parts 1 message)
+    add_test(NAME layer_rule_catches_${fixture} COMMAND layer_check ${fixtures}/${fixture})
+    set_tests_properties(layer_rule_catches_${fixture} PROPERTIES PASS_REGULAR_EXPRESSION "${message}")
+  endforeach()
+endif()

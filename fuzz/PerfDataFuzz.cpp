@@ -29,9 +29,9 @@ void SampleTwice(const ProcessorCounters& found) {
     CpuSamplerCore core;
     RecordRegistrySample(core, found);
     RecordRegistrySample(core, found);
-    Check(core.slotCount() == found.instanceCount());
-    for (int i = 0; i < core.slotCount(); ++i) {
-        Check(core.loadFraction(i) == 0.0);
+    Check(core.SlotCount() == found.InstanceCount());
+    for (int i = 0; i < core.SlotCount(); ++i) {
+        Check(core.LoadFraction(i) == 0.0);
     }
 }
 
@@ -40,13 +40,13 @@ void LoadOfArbitraryCounters(std::span<const std::byte> bytes) {
     std::array<std::int64_t, 4> counters{};
     std::memcpy(counters.data(), bytes.data(), std::min(bytes.size(), sizeof(counters)));
     CpuSamplerCore core;
-    core.fixSlotCount(1);
+    core.FixSlotCount(1);
     for (std::size_t sample = 0; sample < 2; ++sample) {
-        const CpuSlotWrite slot = core.beginSample();
+        const CpuSlotWrite slot = core.BeginSample();
         slot.idle[0] = counters[2 * sample];
         slot.clock[0] = counters[2 * sample + 1];
     }
-    Check(!std::isnan(core.loadFraction(0)));
+    Check(!std::isnan(core.LoadFraction(0)));
 }
 
 } // namespace
@@ -55,16 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const std::byte> bytes(reinterpret_cast<const std::byte*>(data), size);
 
     const ProcessorCounters found = FindProcessorCounters(bytes);
-    if (found.status() == PerfDataStatus::Ok) {
-        Check(found.instanceCount() >= 1);
+    if (found.Status() == PerfDataStatus::Ok) {
+        Check(found.InstanceCount() >= 1);
         SampleTwice(found);
     }
 
     CpuSamplerCore kernel;
     const bool recorded = RecordKernelSample(kernel, bytes) && RecordKernelSample(kernel, bytes);
     Check(recorded == (ProcessorRecordCount(bytes) > 0));
-    for (int i = 0; i < kernel.slotCount(); ++i) {
-        Check(kernel.loadFraction(i) == 0.0); // nothing moved between the two
+    for (int i = 0; i < kernel.SlotCount(); ++i) {
+        Check(kernel.LoadFraction(i) == 0.0); // nothing moved between the two
     }
 
     LoadOfArbitraryCounters(bytes);

@@ -3,11 +3,13 @@
 #include <string>
 
 #include "app/ActionCaptions.h"
+#include "app/ListRanges.h"
 #include "app/Platform.h"
 #include "app/PowerActions.h"
+#include "app/Product.h"
 #include "app/SettingsFile.h"
-#include "app/Texts.h"
-#include "app/lang.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
 #include "app/global.h"
 #include "monitors/adCpuUsage.h"
 #include "dialogs/myhint.h"
@@ -20,36 +22,19 @@
 #include "ui/XiButton.h"
 #include "ui/XiProgressBar.h"
 
+using tk::LoadText;
+
 namespace {
 
-constexpr int kClientWidth = 521;
-constexpr int kClientHeight = 257;
 constexpr std::uint16_t kTickInterval = 250; // ms
 constexpr std::uint16_t kWinampPollInterval = 500;
-constexpr int kMaxDays = 365;
-constexpr int kMaxLoadLevel = 100;
-constexpr int kDefaultLoadLevel = 10;
-constexpr int kWindowSteps = 12;      // 5, 10, ... 60 seconds
-constexpr int kDefaultWindowItem = 4; // 25 seconds
 constexpr UINT kTrayIconId = 1;
-constexpr char kTrayTip[] = "Kal Vex Now!";
-constexpr char kApplicationTitle[] = "Kal Vex Now!";
+// The application title, also the tray icon's tip.
 
 rtl::TDateTime LocalNow() {
     SYSTEMTIME st;
     GetLocalTime(&st);
     return tk::FromSystemTime(st);
-}
-
-tk::FormArgs MainFormArgs() {
-    tk::FormArgs args;
-    args.name = "MainForm";
-    args.clientWidth = kClientWidth;
-    args.clientHeight = kClientHeight;
-    args.border = tk::FormBorder::Single;
-    args.minimizeBox = true;
-    args.snapToEdges = true;
-    return args;
 }
 
 // Runs one start-up step; a failing step is reported and the next one runs.
@@ -74,10 +59,15 @@ MainFormServices DefaultMainFormServices() {
     return s;
 }
 
-TMainForm::TMainForm(MainFormServices services) : tk::Form(MainFormArgs()), services_(std::move(services)) {
-    BuildControls();
-    WireEvents();
-    CreateActions();
+TMainForm::TMainForm(MainFormServices services)
+    : tk::Form(Description().form), services_(std::move(services)) {
+    tk::BuildForm(*this, Description(), LoadText);
+    SystemTimePingTimer.SetInterval(kTickInterval);
+    SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
+    // The media-player trigger plugs in here: its poll, a windowless type
+    // beside TimerTrigger and CpuLoadWindow, runs from WinAmpPingTimerTimer,
+    // which CheckBoxWinAmpClick enables while the trigger is armed.
+    WinAmpPingTimer.SetInterval(kWinampPollInterval);
     FormCreate();
 }
 
@@ -88,68 +78,22 @@ TMainForm::~TMainForm() {
     RemoveTrayIcon();
 }
 
-void TMainForm::WireEvents() {
-    CheckBoxTimer->OnClick = [this](tk::Control&) { CheckBoxTimerClick(); };
-    RadioButtonDate->OnClick = [this](tk::Control&) { RadioButtonDateClick(); };
-    RadioButtonCounter->OnClick = [this](tk::Control&) { RadioButtonCounterClick(); };
-    auto tick = [this](auto&) { SystemTimePingTimerTimer(); };
-    DateTimePickerDate->OnChange = tick;
-    DateTimePickerTime->OnChange = tick;
-    DateTimePickerReverseTime->OnChange = tick;
-    DaysComboBox->OnChange = tick;
-    ComboBoxCPULoad->OnChange = tick;
-    ComboBoxCPULoadTime->OnCloseUp = [this](tk::ComboBox&) { ComboBoxCPULoadTimeCloseUp(); };
-    ComboBoxCPULoadTime->OnKeyPress = [this](tk::ComboBox&, char& key) { ComboBoxCPULoadTimeKeyPress(key); };
-    ActionComboBox->OnSelect = [this](tk::ComboBox&) { ActionComboBoxSelect(); };
+void TMainForm::ActionMinimizeExecute() { tk::Application::Instance().Minimize(); }
+void TMainForm::ActionCloseExecute() { Close(); }
+void TMainForm::ActionAboutExecute() { PostToSelf(WM_SHOW_ABOUT); }
+void TMainForm::ActionPowerExecute() { PostToSelf(WM_POWER_ACTION); }
+void TMainForm::ActionClockExecute() { PostToSelf(WM_CLOCK_SYNC); }
 
-    SystemTimePingTimer.SetInterval(kTickInterval);
-    SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
-    WinAmpPingTimer.SetInterval(kWinampPollInterval);
-}
-
-void TMainForm::CreateActions() {
-    AddAction(
-        {"ActionMinimize", "ActionMinimize", {VK_ESCAPE}, [] { tk::Application::Instance().Minimize(); }});
-    auto& close = AddAction({"ActionClose", "Close", {'X', false, false, true}, [this] { Close(); }});
-    auto& about = AddAction({"ActionAbout", "About", {VK_F1}, [this] { PostToSelf(WM_SHOW_ABOUT); }});
-    auto& power = AddAction({"ActionPower", "Exec", {VK_F10}, [this] { PostToSelf(WM_POWER_ACTION); }});
-    auto& clock = AddAction({"ActionClock", "Sync", {VK_F2}, [this] { PostToSelf(WM_CLOCK_SYNC); }});
-    CloseSpeedButton->SetAction(&close);
-    AboutSpeedButton->SetAction(&about);
-    PowerSpeedButton->SetAction(&power);
-    NetTimeSpeedButton->SetAction(&clock);
-}
-
+// The controls' texts, cursors, keyboard order and header layout come with
+// the description; these are the steps that follow it, in start-up order.
 void TMainForm::FormCreate() {
-    RunStep([&] {
-        SetCaption(LoadText(lang::MainCaption));
-        CurrentTimeTxt->SetCaption(LoadText(lang::CurrentTimeText));
-        CurrentSongTxt->SetCaption(LoadText(lang::CurrentSongText));
-        PlaylistPosTxt->SetCaption(LoadText(lang::PlaylistPosText));
-        AvCPULoadTxt->SetCaption(LoadText(lang::AvCPULoadText));
-        OverTimeTxt->SetCaption(LoadText(lang::OverTimeText));
-        CurCPULoadTxt->SetCaption(LoadText(lang::CurCPULoadText));
-        AvCPUloadLevTxt->SetCaption(LoadText(lang::AvCPULoadLevText));
-        ActTxt->SetCaption(LoadText(lang::ActText));
-        SkinTxt->SetCaption(LoadText(lang::SkinText));
-        DateTxt->SetCaption(LoadText(lang::DateText));
-        TimeTxt->SetCaption(LoadText(lang::TimeText));
-        PlDaysTxt->SetCaption(LoadText(lang::PlDaysText));
-        PlTimeTxt->SetCaption(LoadText(lang::PlTimeText));
-        RadioButtonCounter->SetCaption(LoadText(lang::TimeCountdown));
-    });
+    RunStep([&] { SetCaption(LoadText(lang::MainCaption)); });
     RunStep([&] {
         ActionComboBox->Clear();
-        for (int action = 0; action < kActionCount; ++action)
+        for (int action = 0; action < lists::kActionItemCount; ++action)
             ActionComboBox->AddItem(LoadText(lang::ActionTurnOff + action));
     });
-    RunStep([&] {
-        NetTimeSpeedButton->SetCaption(LoadText(lang::ButtonSync));
-        AboutSpeedButton->SetCaption(LoadText(lang::ButtonAbout));
-        PowerSpeedButton->SetCaption(LoadText(lang::ButtonExecute));
-        CloseSpeedButton->SetCaption(LoadText(lang::ButtonClose));
-    });
-    RunStep([&] { tk::SetApplicationTitle(kApplicationTitle); });
+    RunStep([&] { tk::SetApplicationTitle(kProductTitle); });
     RunStep([&] { InstallHintWindowClass(); });
     RunStep([&] {
         for (tk::DateTimePicker* p : {DateTimePickerDate, DateTimePickerTime, DateTimePickerReverseTime})
@@ -160,21 +104,10 @@ void TMainForm::FormCreate() {
         NetTimeSpeedButton->SetHint(NetTimeSpeedButton->Hint() + " " + TimeServerHost);
     });
     RunStep([&] {
-        ArmedTime = Now();
+        timer_.Arm(Now());
         ClockSyncStopRequested = false;
     });
-    RunStep([&] {
-        for (int day = 0; day <= kMaxDays; ++day) DaysComboBox->AddItem(std::to_string(day));
-        DaysComboBox->SetItemIndex(0);
-    });
-    RunStep([&] {
-        for (int level = 0; level <= kMaxLoadLevel; ++level) ComboBoxCPULoad->AddItem(std::to_string(level));
-        ComboBoxCPULoad->SetItemIndex(kDefaultLoadLevel);
-    });
-    RunStep([&] {
-        for (int i = 0; i < kWindowSteps; ++i) ComboBoxCPULoadTime->AddItem(std::to_string(i * 5 + 5));
-        ComboBoxCPULoadTime->SetItemIndex(kDefaultWindowItem);
-    });
+    FillLists();
     RunStep([&] {
         SkinComboBox->Clear();
         // Skins come later; until then the list says it is empty.
@@ -184,25 +117,12 @@ void TMainForm::FormCreate() {
         }
         SkinComboBox->SetItemIndex(0);
     });
-    RunStep([&] {
-        formats_ = tk::ReadRegionalSettings();
-        for (tk::DateTimePicker* p : {DateTimePickerDate, DateTimePickerTime, DateTimePickerReverseTime})
-            p->SetFormatSettings(formats_);
-        const rtl::TDateTime now = Now();
-        DateTimePickerDate->SetDateTime(now);
-        DateTimePickerDate->SetMinDate(rtl::DateOf(now));
-        DateTimePickerTime->SetDateTime(now);
-    });
-    RunStep([&] { LayOutHeaders(); });
+    RunStep([&] { SetUpPickers(); });
     RunStep([&] {
         IsNTPlatform = services_.isNTPlatform;
         SetCaption(Caption() + PlatformCaptionSuffix(IsNTPlatform));
     });
-    RunStep([&] {
-        SampleCount = 0;
-        LoadSum = 0.0;
-        WindowStart = Now();
-    });
+    RunStep([&] { cpuWindow_.Restart(Now()); });
     RunStep([&] { ResetWinampLabels(); });
     RunStep([&] { LoadSettings(); });
     RunStep([&] { SelectSkin(); });
@@ -210,22 +130,51 @@ void TMainForm::FormCreate() {
     RunStep([&] { RadioButtonDateClick(); });
     RunStep([&] { SystemTimePingTimer.SetEnabled(true); });
     RunStep([&] { tk::Application::Instance().OnMinimize = [this] { HideToTray(); }; });
-    RunStep([&] {
-        TrayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
-        TrayIconData.hWnd = Handle();
-        TrayIconData.uID = kTrayIconId;
-        TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-        TrayIconData.uCallbackMessage = WM_TRAY_ICON;
-        TrayIconData.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
-        lstrcpynA(TrayIconData.szTip, kTrayTip, sizeof(TrayIconData.szTip));
-    });
+    RunStep([&] { FillTrayIconData(); });
     // The command line keeps its own rule: an error ends the options only.
     RunStep([&] { ApplyCommandLine(); });
 }
 
+void TMainForm::FillLists() {
+    RunStep([&] {
+        for (int day = 0; day <= lists::kMaxDays; ++day) DaysComboBox->AddItem(std::to_string(day));
+        DaysComboBox->SetItemIndex(lists::kDefaultDaysItem);
+    });
+    RunStep([&] {
+        for (int level = 0; level <= lists::kMaxLoadLevel; ++level)
+            ComboBoxCPULoad->AddItem(std::to_string(level));
+        ComboBoxCPULoad->SetItemIndex(lists::kDefaultLoadItem);
+    });
+    RunStep([&] {
+        for (int i = 0; i < lists::kWindowItemCount; ++i)
+            ComboBoxCPULoadTime->AddItem(std::to_string(lists::WindowSeconds(i)));
+        ComboBoxCPULoadTime->SetItemIndex(lists::kDefaultWindowItem);
+    });
+}
+
+void TMainForm::SetUpPickers() {
+    formats_ = tk::ReadRegionalSettings();
+    for (tk::DateTimePicker* p : {DateTimePickerDate, DateTimePickerTime, DateTimePickerReverseTime})
+        p->SetFormatSettings(formats_);
+    const rtl::TDateTime now = Now();
+    DateTimePickerDate->SetDateTime(now);
+    DateTimePickerDate->SetMinDate(rtl::DateOf(now));
+    DateTimePickerTime->SetDateTime(now);
+}
+
+void TMainForm::FillTrayIconData() {
+    TrayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    TrayIconData.hWnd = Handle();
+    TrayIconData.uID = kTrayIconId;
+    TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    TrayIconData.uCallbackMessage = WM_TRAY_ICON;
+    TrayIconData.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
+    lstrcpynA(TrayIconData.szTip, kProductTitle, sizeof(TrayIconData.szTip));
+}
+
 void TMainForm::ActionComboBoxSelect() {
     const int action = ActionComboBox->ItemIndex();
-    if (action < 0 || action >= kActionCount) return;
+    if (action < 0 || action >= lists::kActionItemCount) return;
     const ActionCaptionRow& row = ActionCaptionsFor(action);
     CheckBoxTimer->SetCaption(LoadText(row.checkBoxTimer));
     RadioButtonDate->SetCaption(LoadText(row.radioButtonDate));

@@ -6,12 +6,15 @@
 #include <memory>
 #include <string>
 
-#include "app/AsyncTimer.h"
+#include "app/CpuLoadWindow.h"
+#include "app/TimerTrigger.h"
+#include "toolkit/AsyncTimer.h"
 #include "rtl/DateTime.h"
 #include "rtl/FormatSettings.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
 #include "toolkit/Form.h"
+#include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
 
 class IPowerSystem;
@@ -55,6 +58,9 @@ class TMainForm : public tk::Form {
 public:
     explicit TMainForm(MainFormServices services);
     ~TMainForm() override;
+
+    // The window's controls and actions, described in MainFormDescription.cpp.
+    static const tk::FormDescription& Description();
 
     // Controls, in the order of the window's description.
     tk::Image* Image1 = nullptr;
@@ -119,12 +125,10 @@ public:
     TAsyncTimer SystemTimePingTimer;
     TAsyncTimer WinAmpPingTimer;
 
-    // State shared with the tick and the other parts of the window.
+    // State shared with the tick and the other parts of the window. The
+    // triggers' own state and rules live in their types: TimerTrigger holds
+    // ArmedTime, CpuLoadWindow SampleCount, LoadSum and WindowStart.
     bool IsNTPlatform = true;
-    rtl::TDateTime ArmedTime = 0;
-    std::uint32_t SampleCount = 0;
-    double LoadSum = 0.0;
-    rtl::TDateTime WindowStart = 0;
     std::string TimeServerHost;
     bool ClockSyncStopRequested = false;
     std::string PendingMessage;
@@ -134,6 +138,9 @@ public:
     void SystemTimePingTimerTimer();
     rtl::TDateTime DateModeTarget();
     bool ClampDatePickers();
+
+    TimerTrigger& Timer() { return timer_; }
+    CpuLoadWindow& CpuWindow() { return cpuWindow_; }
 
     // Control handlers.
     void CheckBoxTimerClick();
@@ -159,6 +166,13 @@ public:
     void SelectSkin();
     void ApplyCommandLine();
 
+    // Handlers of the keyboard actions.
+    void ActionMinimizeExecute();
+    void ActionCloseExecute();
+    void ActionAboutExecute();
+    void ActionPowerExecute();
+    void ActionClockExecute();
+
     void HideToTray();
     void WMTrayIcon(LPARAM mouseMessage);
     bool TrayIconShown() const { return trayIconShown_; }
@@ -171,11 +185,10 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void BuildControls();
     void FormCreate();
-    void LayOutHeaders();
-    void WireEvents();
-    void CreateActions();
+    void FillLists();
+    void SetUpPickers();
+    void FillTrayIconData();
 
     // The tick's two halves; the processor part may fail on its own.
     void TickProcessorLoad(rtl::TDateTime now);
@@ -186,6 +199,10 @@ private:
     void RemoveTrayIcon();
 
     MainFormServices services_;
+    // Each trigger's state and rules, without a window; the media player's
+    // poll state joins them here.
+    TimerTrigger timer_;
+    CpuLoadWindow cpuWindow_;
     rtl::TFormatSettings formats_;
     bool trayIconShown_ = false;
     bool sampleErrorShown_ = false;

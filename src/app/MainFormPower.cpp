@@ -6,6 +6,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 
+#include <exception>
+
 void TMainForm::WMPowerAction() {
     // One confirmation at a time: a request during the countdown is dropped.
     if (ConfirmOpen()) return;
@@ -17,13 +19,17 @@ void TMainForm::WMPowerAction() {
     if (result != tk::mrOk) return;
 
     // The user scheduled this action and may be away: a settings file that
-    // cannot be written must not cancel it.
+    // cannot be written must not cancel it, nor hold it behind an error box.
+    std::exception_ptr saveFailure;
     try {
         SaveSettings();
-    } catch (...) {}
+    } catch (...) {
+        saveFailure = std::current_exception();
+    }
     StopClockSync();
     const PowerActionOutcome outcome =
         CarryOutPowerAction(ActionComboBox->ItemIndex(), IsNTPlatform, *services_.power);
+    if (saveFailure) tk::HandleException(saveFailure);
     if (!outcome.succeeded) {
         // Refused: the user comes back to a running program that says why.
         tk::ShowErrorBox(outcome.message);

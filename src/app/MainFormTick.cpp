@@ -1,8 +1,10 @@
-// The scheduler tick: processor load and its averaging window, the timer
-// target, the clock labels, and both triggers.
+// The scheduler tick and the scheduling controls' handlers: they read the
+// controls, hand them to the triggers' own types (CpuLoadWindow,
+// TimerTrigger) and show and act on what those decide.
 #include <exception>
 #include <string>
 
+#include "app/ListRanges.h"
 #include "app/MainForm.h"
 #include "rtl/DateTimeText.h"
 #include "rtl/Rounding.h"
@@ -12,8 +14,7 @@
 
 namespace {
 
-constexpr double kNoLoadYet = -100.0;
-constexpr int kWindowStepSeconds = 5;
+constexpr double kPercent = 100.0;
 
 std::string PercentText(std::int64_t percent) {
     // Appended, not "(" + ...: gcc 12 warns falsely (-Wrestrict) on that form.
@@ -52,58 +53,39 @@ void TMainForm::SystemTimePingTimerTimer() {
 
 void TMainForm::TickProcessorLoad(rtl::TDateTime now) {
     services_.cpu.takeSample();
-    double peak = kNoLoadYet;
+    LoadPeak peak;
     const int slots = services_.cpu.slotCount();
-    for (int i = 0; i < slots; ++i) {
-        const double v = services_.cpu.loadFraction(i);
-        if (v > peak) peak = v;
-    }
-    if (!(peak >= 0.0)) peak = 0.0; // also catches NaN
-    if (peak > 1.0) peak = 1.0;
+    for (int i = 0; i < slots; ++i) peak.Add(services_.cpu.loadFraction(i));
+    const double load = peak.Clamped();
 
     // Counted only once the sample has succeeded.
-    ++SampleCount;
-    LoadSum += peak;
-
-    const std::int64_t current = rtl::RoundHalfEven(peak * 100.0);
-    ShowLoad(*ProgressBarCPUCurrent, *LabelCPUCurrent, current);
-    const std::int64_t average = rtl::RoundHalfEven(LoadSum / SampleCount * 100.0);
+    const std::int64_t average = cpuWindow_.Add(load);
+    ShowLoad(*ProgressBarCPUCurrent, *LabelCPUCurrent, rtl::RoundHalfEven(load * kPercent));
     ShowLoad(*ProgressBarCPUByTime, *LabelCPUByTime, average);
 
     // While the window list is open the window cannot end.
     if (ComboBoxCPULoadTime->DroppedDown()) return;
-    const std::int64_t elapsed = rtl::SecondsBetween(WindowStart, now);
-    const std::int64_t window = (ComboBoxCPULoadTime->ItemIndex() + 1) * kWindowStepSeconds;
-    ComboBoxCPULoadTime->SetStatusText(std::to_string(window) + "/" + std::to_string(window - elapsed));
-    if (elapsed < window) return;
-    WindowStart = now;
-    SampleCount = 0;
-    LoadSum = 0.0;
-    if (average <= ComboBoxCPULoad->ItemIndex() && CheckBoxCPU->Checked()) {
+    const int length = lists::WindowSeconds(ComboBoxCPULoadTime->ItemIndex());
+    ComboBoxCPULoadTime->SetStatusText(std::to_string(length) + "/" +
+                                       std::to_string(cpuWindow_.SecondsLeft(now, length)));
+    if (!cpuWindow_.EndIfElapsed(now, length)) return;
+    if (LowLoad(average, ComboBoxCPULoad->ItemIndex()) && CheckBoxCPU->Checked()) {
         CheckBoxCPU->SetChecked(false);
         PostToSelf(WM_POWER_ACTION);
     }
 }
 
 void TMainForm::TickTimer(rtl::TDateTime now) {
-    const bool passed = ClampDatePickers();
-    const bool dateDue = passed && RadioButtonDate->Checked();
-
-    rtl::TDateTime target;
-    if (RadioButtonCounter->Checked()) {
-        const rtl::TDateTime base = CheckBoxTimer->Checked() ? ArmedTime : now;
-        rtl::DateTimeParts span;
-        rtl::TryDecodeDateTime(rtl::TimeOf(DateTimePickerReverseTime->DateTime()), span);
-        target = rtl::IncDay(base, DaysComboBox->ItemIndex());
-        target = rtl::IncHour(target, span.Hour);
-        target = rtl::IncMinute(target, span.Minute);
-        target = rtl::IncSecond(target, span.Second);
-    } else {
-        target = DateModeTarget();
-    }
-    ShowDateTimeLabels(now, target);
-
-    if (CheckBoxTimer->Checked() && (dateDue || rtl::IsLater(now, target))) {
+    TimerSettings settings;
+    settings.datePickersPassed = ClampDatePickers();
+    settings.dateMode = !RadioButtonCounter->Checked();
+    settings.armed = CheckBoxTimer->Checked();
+    settings.days = DaysComboBox->ItemIndex();
+    settings.span = DateTimePickerReverseTime->DateTime();
+    if (settings.dateMode) settings.dateTarget = DateModeTarget();
+    const TimerVerdict verdict = timer_.Decide(settings, now);
+    ShowDateTimeLabels(now, verdict.target);
+    if (verdict.due) {
         CheckBoxTimer->SetChecked(false);
         PostToSelf(WM_POWER_ACTION);
     }
@@ -116,22 +98,21 @@ void TMainForm::ShowDateTimeLabels(rtl::TDateTime now, rtl::TDateTime target) {
 
 rtl::TDateTime TMainForm::DateModeTarget() {
     const rtl::TDateTime date = DateTimePickerDate->DateTime();
-    const rtl::TDateTime timeOfDay = rtl::TimeOf(DateTimePickerTime->DateTime());
-    if (rtl::TimeOf(date) != timeOfDay)
-        DateTimePickerDate->SetDateTime(rtl::CombineDateTime(rtl::DateOf(date), timeOfDay));
+    const rtl::TDateTime target = DateModeValue(date, DateTimePickerTime->DateTime());
+    if (target != date) DateTimePickerDate->SetDateTime(target);
     return DateTimePickerDate->DateTime();
 }
 
 bool TMainForm::ClampDatePickers() {
     const rtl::TDateTime now = Now();
-    if (!rtl::IsLater(now, DateModeTarget())) return false;
+    if (!DatePickersPassed(now, DateModeTarget())) return false;
     DateTimePickerDate->SetDateTime(now);
     DateTimePickerTime->SetDateTime(now);
     return true;
 }
 
 void TMainForm::CheckBoxTimerClick() {
-    if (CheckBoxTimer->Checked()) ArmedTime = Now();
+    if (CheckBoxTimer->Checked()) timer_.Arm(Now());
     SystemTimePingTimerTimer();
 }
 
@@ -147,9 +128,7 @@ void TMainForm::RadioButtonCounterClick() {
 
 void TMainForm::ComboBoxCPULoadTimeCloseUp() {
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
-    WindowStart = Now();
-    SampleCount = 0;
-    LoadSum = 0.0;
+    cpuWindow_.Restart(Now());
     SystemTimePingTimerTimer();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
+#include "toolkit/WindowsVersion.h"
 
-// True on the NT family, false on the 95/98/Me family.
-bool IsNTPlatformFamily();
+using tk::IsNTPlatformFamily;
 
 // " [NT]" or " [9x]", appended to the main window's caption.
 const char* PlatformCaptionSuffix(bool isNT);

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -30,29 +30,14 @@ constexpr std::array<ExitCall, 3> kExitCalls{{
 }};
 static_assert(kExitCalls.size() == paLogOff + 1, "one row per end-of-session action");
 
-// Owns a loaded DLL.
-class ModuleHandle {
-public:
-    explicit ModuleHandle(HMODULE module) : module_(module) {}
-    ModuleHandle(const ModuleHandle&) = delete;
-    ModuleHandle& operator=(const ModuleHandle&) = delete;
-    ~ModuleHandle() {
-        if (module_) FreeLibrary(module_);
-    }
-    HMODULE get() const { return module_; }
-
-private:
-    HMODULE module_;
-};
-
 // The system folder's copy only: a DLL of that name beside the program or in
 // the current folder must never be loaded.
-HMODULE LoadPowerLibrary() {
+tk::ModuleHandle LoadPowerLibrary() {
     char folder[MAX_PATH];
     const UINT length = GetSystemDirectoryA(folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) return nullptr;
+    if (length == 0 || length >= sizeof folder) return {};
     const std::string path = std::string(folder, length) + kPowerLibraryName;
-    return LoadLibraryA(path.c_str());
+    return tk::ModuleHandle(LoadLibraryA(path.c_str()));
 }
 
 bool Suspends(int action) { return action == paStandby || action == paHibernate; }
@@ -73,14 +58,14 @@ public:
     using SetSuspendStateProc = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
 
     PowerLibrary() : module_(LoadPowerLibrary()) {
-        if (module_.get())
+        if (module_)
             setSuspendState_ = reinterpret_cast<SetSuspendStateProc>(
-                reinterpret_cast<void*>(GetProcAddress(module_.get(), kSetSuspendState)));
+                reinterpret_cast<void*>(GetProcAddress(module_.Get(), kSetSuspendState)));
     }
     SetSuspendStateProc SetSuspendState() const { return setSuspendState_; }
 
 private:
-    ModuleHandle module_;
+    tk::ModuleHandle module_;
     SetSuspendStateProc setSuspendState_ = nullptr;
 };
 
@@ -98,7 +83,7 @@ void WindowsPowerSystem::EnableShutdownPrivilege() {
     if (!OpenProcessToken(GetCurrentProcess(), kTokenAccess, &rawToken)) return;
     const tk::KernelHandle token(rawToken);
     DWORD returnLength = 0;
-    AdjustTokenPrivileges(token.get(), FALSE, request.get(), 0, nullptr, &returnLength);
+    AdjustTokenPrivileges(token.Get(), FALSE, request.get(), 0, nullptr, &returnLength);
 }
 
 bool WindowsPowerSystem::Record(bool accepted) {

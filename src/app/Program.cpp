@@ -3,15 +3,16 @@
 #include <windows.h>
 
 #include "app/MainForm.h"
+#include "app/Product.h"
 #include "app/global.h"
 #include "monitors/adCpuUsage.h"
+#include "resource.h"
 #include "toolkit/Application.h"
 #include "toolkit/ApplicationTitle.h"
 #include "toolkit/ErrorReport.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace {
-constexpr char kApplicationTitle[] = "Kal Vex Now!";
 constexpr char kInstanceMutexName[] = "KalvexNow";
 
 // Ends the sampler however the program ends.
@@ -24,7 +25,10 @@ struct CpuSamplerSession {
 } // namespace
 
 int RunProgram(int showCommand) {
-    tk::SetApplicationTitle(kApplicationTitle);
+    tk::SetApplicationTitle(kProductTitle);
+    tk::Application::Instance().SetIdentity(
+        {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
+         .classPrefix = "KalvexNow"});
     // Process-wide state first: the settings path, then the sampler. Without
     // them the program cannot run; the error is shown and the process ends.
     std::unique_ptr<CpuSamplerSession> sampler;

@@ -85,14 +85,15 @@ StoredSettings ReadSettings(IProfileStore& store, const std::string& file, int s
     s.RadioButtonCounter = read.Boolean("RadioButtonCounter", defaults.RadioButtonCounter);
     // Only a hand-edited file holds days or a load level outside the lists; an
     // empty selection there would count -1 days, so the default serves better.
-    s.DaysComboBox = read.Index("DaysComboBox", defaults.DaysComboBox, DaysItemCount, defaults.DaysComboBox);
-    s.ComboBoxCPULoad =
-        read.Index("ComboBoxCPULoad", defaults.ComboBoxCPULoad, CpuLoadItemCount, defaults.ComboBoxCPULoad);
+    s.DaysComboBox =
+        read.Index("DaysComboBox", defaults.DaysComboBox, lists::kDaysItemCount, defaults.DaysComboBox);
+    s.ComboBoxCPULoad = read.Index("ComboBoxCPULoad", defaults.ComboBoxCPULoad, lists::kLoadItemCount,
+                                   defaults.ComboBoxCPULoad);
     s.ComboBoxCPULoadTime =
-        read.Index("ComboBoxCPULoadTime", defaults.ComboBoxCPULoadTime, CpuLoadTimeItemCount, 0);
+        read.Index("ComboBoxCPULoadTime", defaults.ComboBoxCPULoadTime, lists::kWindowItemCount, 0);
     s.DateTimePickerReverseTime =
         read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime);
-    s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, ActionItemCount, 0);
+    s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
     return s;
 }

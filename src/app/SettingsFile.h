@@ -1,13 +1,8 @@
 #pragma once
 #include <string>
 
+#include "app/ListRanges.h"
 #include "rtl/DateTime.h"
-
-// Item counts of the main window's lists, which bound the stored indices.
-inline constexpr int DaysItemCount = 366;       // "0" to "365"
-inline constexpr int CpuLoadItemCount = 101;    // "0" to "100" percent
-inline constexpr int CpuLoadTimeItemCount = 12; // 5 to 60 seconds in steps of 5
-inline constexpr int ActionItemCount = 5;       // turn off, reboot, log off, standby, hibernate
 
 // 21 June 2003 01:00:00: of it only the time of day counts, a countdown of one hour.
 inline constexpr rtl::TDateTime DefaultReverseTime = 37793.0416666667;
@@ -16,11 +11,11 @@ inline constexpr rtl::TDateTime DefaultReverseTime = 37793.0416666667;
 struct StoredSettings {
     bool RadioButtonDate = false;
     bool RadioButtonCounter = true;
-    int DaysComboBox = 0;
-    int ComboBoxCPULoad = 10;
-    int ComboBoxCPULoadTime = 4;
+    int DaysComboBox = lists::kDefaultDaysItem;
+    int ComboBoxCPULoad = lists::kDefaultLoadItem;
+    int ComboBoxCPULoadTime = lists::kDefaultWindowItem;
     rtl::TDateTime DateTimePickerReverseTime = DefaultReverseTime;
-    int ActionComboBox = 0;
+    int ActionComboBox = lists::kDefaultActionItem;
     int SkinComboBox = 0;
 
     bool operator==(const StoredSettings&) const = default;

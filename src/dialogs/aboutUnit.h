@@ -6,6 +6,7 @@
 #include <string>
 
 #include "toolkit/Form.h"
+#include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
 #include "ui/XiButton.h"
 
@@ -25,6 +26,9 @@ AboutSystem WindowsAboutSystem();
 class TAboutBox : public tk::Form {
 public:
     explicit TAboutBox(AboutSystem system = WindowsAboutSystem());
+
+    // The window and its components, in aboutUnit.cpp.
+    static const tk::FormDescription& Description();
 
     tk::Image* Image1 = nullptr;
     tk::Bevel* Bevel1 = nullptr;
@@ -47,14 +51,8 @@ public:
     void EMailLinkClick();
     void ActionCancelExecute();
 
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    void CreateComponents();
     void FormCreate();
-    tk::Label* LinkAt(LPARAM point) const;
 
     AboutSystem system_;
-    tk::Label* pressedLink_ = nullptr;
 };

@@ -3,32 +3,27 @@
 #include <array>
 #include <string>
 
-#include "app/Texts.h"
-#include "app/lang.h"
+#include "dialogs/DialogForm.h"
+#include "toolkit/FormDescription.h"
+#include "toolkit/Texts.h"
+#include "ui/FormKinds.h"
+#include "ui/lang.h"
 #include "ui/skin.h"
+
+using tk::LoadText;
 
 namespace {
 
 int openDialogs = 0;
 
-// The window's description: client size and the components' places.
 constexpr int kClientWidth = 265;
 constexpr int kClientHeight = 216;
-constexpr tk::Bounds kImage1{0, 0, kClientWidth, kClientHeight};
-constexpr tk::Bounds kBevel1{8, 8, 249, 169};
-constexpr tk::Bounds kBevel2{16, 72, 233, 9};
-constexpr tk::Bounds kActionLabel{16, 88, 233, 13};
-constexpr tk::Bounds kSeconds{16, 152, 233, 13};
-constexpr tk::Bounds kCountDownLabel{16, 104, 233, 49};
-constexpr tk::Bounds kConfirmShape{16, 16, 233, 49};
-constexpr tk::Bounds kConfirmLabel{24, 22, 217, 37};
-constexpr tk::Bounds kOkBtn{40, 184, 89, 25};
-constexpr tk::Bounds kCancelButton{136, 184, 89, 25};
-
 constexpr int kCountDownFontHeight = -43;
 constexpr int kConfirmFontHeight = -32;
 constexpr int kBannerPenWidth = 3;
 constexpr char kOkCaption[] = "Ok"; // not translated
+constexpr char kStartNumberText[] = "30";
+static_assert(countdown::kStartNumber == 30, "the design text shows the first number");
 
 // The sentence for each action, in action-index order.
 constexpr std::array<lang::TextId, 5> kActionSentences{lang::ConfirmTurnOff, lang::ConfirmReboot,
@@ -36,32 +31,40 @@ constexpr std::array<lang::TextId, 5> kActionSentences{lang::ConfirmTurnOff, lan
                                                        lang::ConfirmHibernate};
 
 tk::FontSpec ArialBold(int height, tk::TColor color = tk::clWindowText) {
-    tk::FontSpec font;
-    font.name = "Arial";
-    font.height = height;
-    font.bold = true;
-    font.color = color;
-    return font;
+    return {.name = "Arial", .height = height, .bold = true, .color = color};
 }
 
-tk::LabelArgs CentredFixedLabel() {
-    tk::LabelArgs args;
-    args.transparent = true;
-    args.autoSize = false;
-    args.alignment = tk::TextAlignment::Center;
-    return args;
+tk::ControlKind CentredFixedLabel() {
+    return tk::MakeLabel({.transparent = true, .autoSize = false, .alignment = tk::TextAlignment::Center});
 }
 
-tk::FormArgs ConfirmFormArgs() {
-    tk::FormArgs args;
-    args.name = "ConfirmForm";
-    args.clientWidth = kClientWidth;
-    args.clientHeight = kClientHeight;
-    args.border = tk::FormBorder::Dialog;
-    args.topmost = true;
-    args.position = tk::FormPosition::ScreenCenter;
-    return args;
-}
+const tk::ActionRow kActions[] = {
+    {.name = "ActionCancel",
+     .shortcut = {.key = VK_ESCAPE},
+     .onExecute = tk::Call<&TConfirmForm::ActionCancelExecute>},
+};
+
+// clang-format off
+const tk::ControlRow kControls[] = {
+    {.name = "Image1", .kind = tk::MakeImage(), .bind = tk::Bind<&TConfirmForm::Image1>, .bounds = {0, 0, kClientWidth, kClientHeight}},
+    {.name = "Bevel1", .kind = tk::MakeBevel(tk::BevelShape::Frame), .bind = tk::Bind<&TConfirmForm::Bevel1>, .bounds = {8, 8, 249, 169}},
+    {.name = "Bevel2", .kind = tk::MakeBevel(tk::BevelShape::TopLine), .bind = tk::Bind<&TConfirmForm::Bevel2>, .bounds = {16, 72, 233, 9}},
+    {.name = "ActionLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::ActionLabel>, .bounds = {16, 88, 233, 13}},
+    {.name = "Seconds", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::Seconds>, .bounds = {16, 152, 233, 13},
+     .textId = lang::ConfirmSeconds},
+    {.name = "CountDownLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::CountDownLabel>, .bounds = {16, 104, 233, 49},
+     .text = kStartNumberText, .font = ArialBold(kCountDownFontHeight)},
+    {.name = "ConfirmShape", .kind = tk::MakeShape({.kind = tk::ShapeKind::RoundRect, .brushColor = countdown::kDesignColors.brush,
+                                                    .penColor = countdown::kDesignColors.pen, .penWidth = kBannerPenWidth}),
+     .bind = tk::Bind<&TConfirmForm::ConfirmShape>, .bounds = {16, 16, 233, 49}},
+    {.name = "ConfirmLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::ConfirmLabel>, .bounds = {24, 22, 217, 37},
+     .textId = lang::ConfirmAttention, .font = ArialBold(kConfirmFontHeight, countdown::kDesignColors.text)},
+    {.name = "OkBtn", .kind = ui::MakeXiButton(), .bind = tk::Bind<&TConfirmForm::OkBtn>, .bounds = {40, 184, 89, 25},
+     .text = kOkCaption, .cursor = tk::CursorKind::Hand, .tabSlot = 0, .modalResult = tk::mrOk},
+    {.name = "CancelButton", .kind = ui::MakeXiButton(), .bind = tk::Bind<&TConfirmForm::CancelButton>, .bounds = {136, 184, 89, 25},
+     .textId = lang::ConfirmCancel, .cursor = tk::CursorKind::Hand, .tabSlot = 1, .modalResult = tk::mrCancel},
+};
+// clang-format on
 
 } // namespace
 
@@ -70,63 +73,31 @@ bool ConfirmOpen() { return openDialogs > 0; }
 TConfirmForm::OpenMark::OpenMark() { ++openDialogs; }
 TConfirmForm::OpenMark::~OpenMark() { --openDialogs; }
 
-TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(ConfirmFormArgs()) {
-    CreateComponents();
+const tk::FormDescription& TConfirmForm::Description() {
+    static const tk::FormDescription description{
+        .form = DialogArgs({.name = "ConfirmForm",
+                            .clientWidth = kClientWidth,
+                            .clientHeight = kClientHeight,
+                            .topmost = true,
+                            .position = tk::FormPosition::ScreenCenter}),
+        .actions = kActions,
+        .controls = kControls,
+    };
+    return description;
+}
+
+TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(Description().form) {
+    tk::BuildForm(*this, Description(), LoadText);
+    ActionCancel = FindAction("ActionCancel");
+    AsyncTimer1.SetThreadPriority(TThreadPriority::TimeCritical);
+    AsyncTimer1.SetOnTimer([this](TAsyncTimer&) { Timer1Timer(); });
     FormCreate(actionIndex, tickInterval);
 }
 
-void TConfirmForm::CreateComponents() {
-    Image1 = &Add<tk::Image>("Image1", kImage1);
-    Bevel1 = &Add<tk::Bevel>("Bevel1", kBevel1, tk::BevelShape::Frame);
-    Bevel2 = &Add<tk::Bevel>("Bevel2", kBevel2, tk::BevelShape::TopLine);
-    ActionLabel = &Add<tk::Label>("ActionLabel", kActionLabel, CentredFixedLabel());
-    Seconds = &Add<tk::Label>("Seconds", kSeconds, CentredFixedLabel());
-
-    tk::LabelArgs countDown = CentredFixedLabel();
-    countDown.font = ArialBold(kCountDownFontHeight);
-    countDown.caption = std::to_string(countdown::kStartNumber);
-    CountDownLabel = &Add<tk::Label>("CountDownLabel", kCountDownLabel, countDown);
-
-    tk::ShapeArgs banner;
-    banner.kind = tk::ShapeKind::RoundRect;
-    banner.brushColor = countdown::kDesignColors.brush;
-    banner.penColor = countdown::kDesignColors.pen;
-    banner.penWidth = kBannerPenWidth;
-    ConfirmShape = &Add<tk::Shape>("ConfirmShape", kConfirmShape, banner);
-
-    tk::LabelArgs attention = CentredFixedLabel();
-    attention.font = ArialBold(kConfirmFontHeight, countdown::kDesignColors.text);
-    ConfirmLabel = &Add<tk::Label>("ConfirmLabel", kConfirmLabel, attention);
-
-    OkBtn = &Add<ui::TXiButton>("OkBtn", kOkBtn);
-    OkBtn->SetCaption(kOkCaption);
-    OkBtn->SetModalResult(tk::mrOk);
-    OkBtn->SetCursor(tk::CursorKind::Hand);
-
-    CancelButton = &Add<ui::TXiButton>("CancelButton", kCancelButton);
-    CancelButton->SetModalResult(tk::mrCancel);
-    CancelButton->SetCursor(tk::CursorKind::Hand);
-    SetTabOrder({OkBtn, CancelButton});
-
-    AsyncTimer1.SetThreadPriority(TThreadPriority::TimeCritical);
-    AsyncTimer1.SetOnTimer([this](TAsyncTimer&) { Timer1Timer(); });
-
-    ActionCancel = &AddAction(
-        tk::Action{"ActionCancel", "", tk::ShortCut{VK_ESCAPE}, [this] { ActionCancelExecute(); }});
-}
-
 void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
+    // The other texts come with the description.
     SetCaption(LoadText(lang::ConfirmCaption));
-    CancelButton->SetCaption(LoadText(lang::ConfirmCancel));
-    Seconds->SetCaption(LoadText(lang::ConfirmSeconds));
-    ConfirmLabel->SetCaption(LoadText(lang::ConfirmAttention));
-
-    RECT window{};
-    GetWindowRect(Handle(), &window);
-    ui::BlendBackground(Image1->Picture(), window.right - window.left, window.bottom - window.top, {},
-                        {Bevel1->GetBounds().Rect()});
-    OkBtn->SetColorScheme(ui::ButtonSchemeFor());
-    CancelButton->SetColorScheme(ui::ButtonSchemeFor());
+    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
 
     TicksLeft = countdown::kStartTicks;
     // ShowModal starts from "no result", and only Ok or the countdown's end

@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
-#include "app/AsyncTimer.h"
+#include "toolkit/AsyncTimer.h"
 #include "dialogs/Countdown.h"
 #include "toolkit/Form.h"
+#include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
 #include "ui/XiButton.h"
 
@@ -20,6 +21,9 @@ public:
     // actionIndex: the main window's action, whose sentence the dialog shows.
     // tickInterval exists for tests that want the countdown in less than 30 s.
     explicit TConfirmForm(int actionIndex, std::uint16_t tickInterval = countdown::kTickIntervalMs);
+
+    // The window and its components, in confirm.cpp.
+    static const tk::FormDescription& Description();
 
     tk::Image* Image1 = nullptr;
     tk::Bevel* Bevel1 = nullptr;
@@ -57,7 +61,6 @@ private:
         OpenMark& operator=(const OpenMark&) = delete;
     };
 
-    void CreateComponents();
     void FormCreate(int actionIndex, std::uint16_t tickInterval);
     void ShowBanner(const countdown::BannerColors& colors);
 

@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/Texts.h"
-#include "app/lang.h"
+#include "dialogs/DialogForm.h"
+#include "toolkit/FormDescription.h"
+#include "toolkit/Texts.h"
+#include "ui/FormKinds.h"
+#include "ui/lang.h"
 #include "ui/skin.h"
+
+using tk::LoadText;
 
 namespace {
 
@@ -24,43 +29,43 @@ constexpr int kMinClientWidth = kButtonWidth + 2 * kFrameMargin;
 constexpr char kDesignText[] = "?";
 constexpr char kOkCaption[] = "Ok"; // not translated
 
-constexpr tk::Bounds kImage1{0, 0, kDesignClientWidth, kClientHeight};
-constexpr tk::Bounds kBevel1{kFrameMargin, kFrameMargin, kDesignClientWidth - 2 * kFrameMargin, kFrameHeight};
-constexpr tk::Bounds kMessageLabel{kTextMargin, kTextTop, 0, 0};
-constexpr tk::Bounds kOkBtn{(kDesignClientWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, kButtonHeight};
+const tk::ActionRow kActions[] = {
+    {.name = "ActionCancel",
+     .shortcut = {.key = VK_ESCAPE},
+     .onExecute = tk::Call<&TMyMessageDlg::ActionCancelExecute>},
+};
 
-tk::FormArgs MessageFormArgs() {
-    tk::FormArgs args;
-    args.name = "MyMessageDlg";
-    args.caption = LoadText(lang::MessageCaption);
-    args.clientWidth = kDesignClientWidth;
-    args.clientHeight = kClientHeight;
-    args.border = tk::FormBorder::Dialog;
-    args.position = tk::FormPosition::MainFormCenter;
-    return args;
-}
+// clang-format off
+const tk::ControlRow kControls[] = {
+    {.name = "Image1", .kind = tk::MakeImage(), .bind = tk::Bind<&TMyMessageDlg::Image1>, .bounds = {0, 0, kDesignClientWidth, kClientHeight}},
+    {.name = "Bevel1", .kind = tk::MakeBevel(tk::BevelShape::Frame), .bind = tk::Bind<&TMyMessageDlg::Bevel1>,
+     .bounds = {kFrameMargin, kFrameMargin, kDesignClientWidth - 2 * kFrameMargin, kFrameHeight}},
+    {.name = "MessageLabel", .kind = tk::MakeLabel({.transparent = true, .autoSize = true}), .bind = tk::Bind<&TMyMessageDlg::MessageLabel>,
+     .bounds = {kTextMargin, kTextTop, 0, 0}, .text = kDesignText},
+    {.name = "OkBtn", .kind = ui::MakeXiButton(), .bind = tk::Bind<&TMyMessageDlg::OkBtn>,
+     .bounds = {(kDesignClientWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth, kButtonHeight},
+     .text = kOkCaption, .cursor = tk::CursorKind::Hand, .modalResult = tk::mrOk},
+};
+// clang-format on
 
 } // namespace
 
-TMyMessageDlg::TMyMessageDlg() : tk::Form(MessageFormArgs()) { CreateComponents(); }
+const tk::FormDescription& TMyMessageDlg::Description() {
+    static const tk::FormDescription description{
+        .form = DialogArgs({.name = "MyMessageDlg",
+                            .clientWidth = kDesignClientWidth,
+                            .clientHeight = kClientHeight,
+                            .position = tk::FormPosition::MainFormCenter}),
+        .actions = kActions,
+        .controls = kControls,
+    };
+    return description;
+}
 
-void TMyMessageDlg::CreateComponents() {
-    Image1 = &Add<tk::Image>("Image1", kImage1);
-    Bevel1 = &Add<tk::Bevel>("Bevel1", kBevel1, tk::BevelShape::Frame);
-
-    tk::LabelArgs text;
-    text.caption = kDesignText;
-    text.transparent = true;
-    text.autoSize = true;
-    MessageLabel = &Add<tk::Label>("MessageLabel", kMessageLabel, text);
-
-    OkBtn = &Add<ui::TXiButton>("OkBtn", kOkBtn);
-    OkBtn->SetCaption(kOkCaption);
-    OkBtn->SetModalResult(tk::mrOk);
-    OkBtn->SetCursor(tk::CursorKind::Hand);
-
-    ActionCancel = &AddAction(
-        tk::Action{"ActionCancel", "", tk::ShortCut{VK_ESCAPE}, [this] { ActionCancelExecute(); }});
+TMyMessageDlg::TMyMessageDlg() : tk::Form(Description().form) {
+    SetCaption(LoadText(lang::MessageCaption));
+    tk::BuildForm(*this, Description(), LoadText);
+    ActionCancel = FindAction("ActionCancel");
 }
 
 void TMyMessageDlg::FormShow() {
@@ -85,9 +90,7 @@ void TMyMessageDlg::FormShow() {
     MessageLabel->SetLeft((width - textWidth) / 2);
     OkBtn->SetLeft((width - OkBtn->Width()) / 2);
 
-    ui::BlendBackground(Image1->Picture(), after.right - after.left, after.bottom - after.top, {},
-                        {Bevel1->GetBounds().Rect()});
-    OkBtn->SetColorScheme(ui::ButtonSchemeFor());
+    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
 
 void TMyMessageDlg::ActionCancelExecute() { SetModalResult(tk::mrCancel); }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "toolkit/Form.h"
+#include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
 #include "ui/XiButton.h"
 
@@ -12,6 +13,9 @@
 class TMyMessageDlg : public tk::Form {
 public:
     TMyMessageDlg();
+
+    // The window and its components, in messageUnit.cpp.
+    static const tk::FormDescription& Description();
 
     tk::Image* Image1 = nullptr;
     tk::Bevel* Bevel1 = nullptr;
@@ -23,9 +27,6 @@ public:
 
 protected:
     void FormShow() override;
-
-private:
-    void CreateComponents();
 };
 
 // Shows the text in a modal message dialog and returns when it is closed.

@@ -22,17 +22,17 @@ public:
 
     explicit ByteView(std::span<const std::byte> bytes) noexcept : bytes_(bytes) {}
 
-    Offset size() const noexcept { return bytes_.size(); }
+    Offset Size() const noexcept { return bytes_.size(); }
 
     // True when [offset, offset + length) lies inside the bytes.
-    bool contains(Offset offset, Offset length) const noexcept {
-        return offset <= size() && length <= size() - offset;
+    bool Contains(Offset offset, Offset length) const noexcept {
+        return offset <= Size() && length <= Size() - offset;
     }
 
     template <typename T>
-    std::optional<T> read(Offset offset) const noexcept {
+    std::optional<T> Read(Offset offset) const noexcept {
         static_assert(std::is_trivially_copyable_v<T>);
-        if (!contains(offset, sizeof(T))) {
+        if (!Contains(offset, sizeof(T))) {
             return std::nullopt;
         }
         T value;
@@ -41,8 +41,8 @@ public:
     }
 
     // The bytes [offset, offset + length), or nothing when they are not all here.
-    std::optional<ByteView> slice(Offset offset, Offset length) const noexcept {
-        if (!contains(offset, length)) {
+    std::optional<ByteView> Slice(Offset offset, Offset length) const noexcept {
+        if (!Contains(offset, length)) {
             return std::nullopt;
         }
         return ByteView(bytes_.subspan(static_cast<std::size_t>(offset), static_cast<std::size_t>(length)));

@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "toolkit/Handles.h"
+#include "toolkit/WindowsVersion.h"
+
 namespace monitors {
 namespace {
 
@@ -19,27 +22,24 @@ SystemCpuDataSource::SystemCpuDataSource() noexcept {
     }
 }
 
-bool SystemCpuDataSource::platformId(DWORD& id) noexcept {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    if (!GetVersionExA(&info)) {
-        return false;
-    }
-    id = info.dwPlatformId;
+bool SystemCpuDataSource::PlatformId(DWORD& id) noexcept {
+    const auto platform = tk::PlatformId();
+    if (!platform) return false;
+    id = *platform;
     return true;
 }
 
-LONG SystemCpuDataSource::openKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept {
+LONG SystemCpuDataSource::OpenKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept {
     return RegOpenKeyExA(root, path, 0, access, &key);
 }
 
-LONG SystemCpuDataSource::queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept {
+LONG SystemCpuDataSource::QueryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept {
     return RegQueryValueExA(key, name, nullptr, nullptr, data, &size);
 }
 
-void SystemCpuDataSource::closeKey(HKEY key) noexcept { RegCloseKey(key); }
+void SystemCpuDataSource::CloseKey(HKEY key) noexcept { tk::RegistryKeyTraits::Close(key); }
 
-LONG SystemCpuDataSource::queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept {
+LONG SystemCpuDataSource::QueryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept {
     if (!querySystemInformation_) {
         return kStatusNotImplemented;
     }
@@ -51,16 +51,16 @@ SourceKey::SourceKey(SourceKey&& other) noexcept
 
 SourceKey& SourceKey::operator=(SourceKey&& other) noexcept {
     if (this != &other) {
-        reset();
+        Reset();
         source_ = std::exchange(other.source_, nullptr);
         key_ = std::exchange(other.key_, nullptr);
     }
     return *this;
 }
 
-void SourceKey::reset() noexcept {
+void SourceKey::Reset() noexcept {
     if (key_ && source_) {
-        source_->closeKey(key_);
+        source_->CloseKey(key_);
     }
     key_ = nullptr;
     source_ = nullptr;
@@ -68,7 +68,7 @@ void SourceKey::reset() noexcept {
 
 SourceKey OpenSourceKey(ICpuDataSource& source, HKEY root, const char* path, REGSAM access) noexcept {
     HKEY key = nullptr;
-    if (source.openKey(root, path, access, key) != ERROR_SUCCESS || !key) {
+    if (source.OpenKey(root, path, access, key) != ERROR_SUCCESS || !key) {
         return {};
     }
     return SourceKey(source, key);

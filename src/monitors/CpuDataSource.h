@@ -12,16 +12,16 @@ public:
     virtual ~ICpuDataSource() = default;
 
     // dwPlatformId of GetVersionExA; false when the version cannot be had.
-    virtual bool platformId(DWORD& id) noexcept = 0;
+    virtual bool PlatformId(DWORD& id) noexcept = 0;
 
     // RegOpenKeyExA / RegQueryValueExA / RegCloseKey; size is in/out as there.
-    virtual LONG openKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept = 0;
-    virtual LONG queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept = 0;
-    virtual void closeKey(HKEY key) noexcept = 0;
+    virtual LONG OpenKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept = 0;
+    virtual LONG QueryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept = 0;
+    virtual void CloseKey(HKEY key) noexcept = 0;
 
     // Per-processor times from the kernel (NTSTATUS result): fixed records, see
     // ProcessorTimes.h. Fails with kStatusInfoLengthMismatch when size is too small.
-    virtual LONG queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept = 0;
+    virtual LONG QueryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept = 0;
 };
 
 inline constexpr LONG kStatusSuccess = 0;
@@ -34,11 +34,11 @@ class SystemCpuDataSource final : public ICpuDataSource {
 public:
     SystemCpuDataSource() noexcept;
 
-    bool platformId(DWORD& id) noexcept override;
-    LONG openKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept override;
-    LONG queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override;
-    void closeKey(HKEY key) noexcept override;
-    LONG queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept override;
+    bool PlatformId(DWORD& id) noexcept override;
+    LONG OpenKey(HKEY root, const char* path, REGSAM access, HKEY& key) noexcept override;
+    LONG QueryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override;
+    void CloseKey(HKEY key) noexcept override;
+    LONG QueryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept override;
 
 private:
     using QuerySystemInformation = LONG(NTAPI*)(ULONG, PVOID, ULONG, PULONG);
@@ -54,11 +54,11 @@ public:
     SourceKey& operator=(SourceKey&& other) noexcept;
     SourceKey(const SourceKey&) = delete;
     SourceKey& operator=(const SourceKey&) = delete;
-    ~SourceKey() { reset(); }
+    ~SourceKey() { Reset(); }
 
-    HKEY get() const noexcept { return key_; }
+    HKEY Get() const noexcept { return key_; }
     explicit operator bool() const noexcept { return key_ != nullptr; }
-    void reset() noexcept;
+    void Reset() noexcept;
 
 private:
     ICpuDataSource* source_ = nullptr;

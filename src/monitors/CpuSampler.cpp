@@ -36,69 +36,69 @@ constexpr double kPercent = 100.0;
 
 CpuSampler::CpuSampler(ICpuDataSource& source) : source_(source), perfBuffer_(kPerfBufferInitialSize) {
     DWORD platform = 0;
-    if (!source_.platformId(platform)) {
+    if (!source_.PlatformId(platform)) {
         throw rtl::Error(cpu_errors::kNoVersion);
     }
     isNT_ = platform == VER_PLATFORM_WIN32_NT;
 }
 
 CpuSampler::~CpuSampler() {
-    stopStatistic();
+    StopStatistic();
     // The query loaded the counter providers; closing the key lets them go.
     if (perfDataQueried_) {
-        source_.closeKey(HKEY_PERFORMANCE_DATA);
+        source_.CloseKey(HKEY_PERFORMANCE_DATA);
     }
 }
 
-void CpuSampler::takeSample() {
+void CpuSampler::TakeSample() {
     if (isNT_) {
-        takeNtSample();
+        TakeNtSample();
     } else {
-        sampleStatistic();
+        SampleStatistic();
     }
 }
 
-int CpuSampler::slotCount() {
+int CpuSampler::SlotCount() {
     if (!isNT_) {
         return 1;
     }
-    if (!core_.slotsFixed()) {
-        takeNtSample();
+    if (!core_.SlotsFixed()) {
+        TakeNtSample();
     }
-    return core_.slotCount();
+    return core_.SlotCount();
 }
 
-double CpuSampler::loadFraction(int index) {
+double CpuSampler::LoadFraction(int index) {
     if (isNT_) {
-        if (!core_.slotsFixed()) {
-            takeNtSample();
+        if (!core_.SlotsFixed()) {
+            TakeNtSample();
         }
-        return core_.loadFraction(index);
+        return core_.LoadFraction(index);
     }
     if (index != 0) {
         throw rtl::Error(cpu_errors::kIndexOutOfBounds);
     }
     if (!statisticStarted_) {
-        sampleStatistic();
+        SampleStatistic();
     }
     return reading_ / kPercent;
 }
 
-void CpuSampler::takeNtSample() {
+void CpuSampler::TakeNtSample() {
     switch (ntSource_) {
     case NtSource::Registry:
-        if (const PerfDataStatus status = sampleRegistry(); status != PerfDataStatus::Ok) {
+        if (const PerfDataStatus status = SampleRegistry(); status != PerfDataStatus::Ok) {
             ThrowSampleFailure(status);
         }
         return;
     case NtSource::Kernel:
-        if (!sampleKernel()) {
+        if (!SampleKernel()) {
             throw rtl::Error(cpu_errors::kNoProcessorObject);
         }
         return;
     case NtSource::Undecided:
-        if (const PerfDataStatus status = sampleRegistry(); status != PerfDataStatus::Ok) {
-            if (!sampleKernel()) {
+        if (const PerfDataStatus status = SampleRegistry(); status != PerfDataStatus::Ok) {
+            if (!SampleKernel()) {
                 ThrowSampleFailure(status);
             }
             ntSource_ = NtSource::Kernel;
@@ -109,21 +109,21 @@ void CpuSampler::takeNtSample() {
     }
 }
 
-PerfDataStatus CpuSampler::sampleRegistry() {
+PerfDataStatus CpuSampler::SampleRegistry() {
     const auto data = queryPerfData();
     if (!data) {
         return PerfDataStatus::ObjectMissing;
     }
     const ProcessorCounters found = FindProcessorCounters(*data);
-    if (found.status() != PerfDataStatus::Ok) {
-        return found.status();
+    if (found.Status() != PerfDataStatus::Ok) {
+        return found.Status();
     }
     RecordRegistrySample(core_, found);
     return PerfDataStatus::Ok;
 }
 
-bool CpuSampler::sampleKernel() {
-    const auto data = queryProcessorTimes();
+bool CpuSampler::SampleKernel() {
+    const auto data = QueryProcessorTimes();
     return data && RecordKernelSample(core_, *data);
 }
 
@@ -133,7 +133,7 @@ std::optional<std::span<const std::byte>> CpuSampler::queryPerfData() {
     perfDataQueried_ = true;
     for (;;) {
         DWORD size = static_cast<DWORD>(perfBuffer_.size());
-        const LONG result = source_.queryValue(HKEY_PERFORMANCE_DATA, kProcessorObjectList,
+        const LONG result = source_.QueryValue(HKEY_PERFORMANCE_DATA, kProcessorObjectList,
                                                reinterpret_cast<BYTE*>(perfBuffer_.data()), size);
         if (result == ERROR_SUCCESS) {
             return std::span<const std::byte>(perfBuffer_)
@@ -148,13 +148,13 @@ std::optional<std::span<const std::byte>> CpuSampler::queryPerfData() {
     }
 }
 
-std::optional<std::span<const std::byte>> CpuSampler::queryProcessorTimes() {
+std::optional<std::span<const std::byte>> CpuSampler::QueryProcessorTimes() {
     if (kernelBuffer_.empty()) {
         kernelBuffer_.resize(kKernelBufferInitialRecords * processor_times_layout::kRecordSize);
     }
     for (;;) {
         ULONG returned = 0;
-        const LONG status = source_.queryProcessorTimes(kernelBuffer_.data(),
+        const LONG status = source_.QueryProcessorTimes(kernelBuffer_.data(),
                                                         static_cast<ULONG>(kernelBuffer_.size()), returned);
         if (status == kStatusSuccess) {
             return std::span<const std::byte>(kernelBuffer_)
@@ -167,7 +167,7 @@ std::optional<std::span<const std::byte>> CpuSampler::queryProcessorTimes() {
     }
 }
 
-void CpuSampler::sampleStatistic() {
+void CpuSampler::SampleStatistic() {
     if (!statisticStarted_) {
         {
             const SourceKey start = OpenSourceKey(source_, HKEY_DYN_DATA, kStartStatKey, KEY_ALL_ACCESS);
@@ -175,7 +175,7 @@ void CpuSampler::sampleStatistic() {
                 throw rtl::Error(cpu_errors::kCannotStartStatistic);
             }
             // Reading this value is what starts the statistic.
-            reading_ = readCpuUsage(start).value_or(reading_);
+            reading_ = ReadCpuUsage(start).value_or(reading_);
         }
         statisticKey_ = OpenSourceKey(source_, HKEY_DYN_DATA, kStatDataKey, KEY_READ);
         if (!statisticKey_) {
@@ -183,25 +183,25 @@ void CpuSampler::sampleStatistic() {
         }
         statisticStarted_ = true;
     }
-    reading_ = readCpuUsage(statisticKey_).value_or(reading_);
+    reading_ = ReadCpuUsage(statisticKey_).value_or(reading_);
 }
 
-void CpuSampler::stopStatistic() noexcept {
+void CpuSampler::StopStatistic() noexcept {
     if (!statisticStarted_) {
         return;
     }
     statisticStarted_ = false;
-    statisticKey_.reset();
+    statisticKey_.Reset();
     // Reading this value is what stops the statistic; nothing to do if it fails.
     if (const SourceKey stop = OpenSourceKey(source_, HKEY_DYN_DATA, kStopStatKey, KEY_ALL_ACCESS)) {
-        readCpuUsage(stop);
+        ReadCpuUsage(stop);
     }
 }
 
-std::optional<DWORD> CpuSampler::readCpuUsage(const SourceKey& key) noexcept {
+std::optional<DWORD> CpuSampler::ReadCpuUsage(const SourceKey& key) noexcept {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (source_.queryValue(key.get(), kCpuUsageValue, reinterpret_cast<BYTE*>(&value), size) !=
+    if (source_.QueryValue(key.Get(), kCpuUsageValue, reinterpret_cast<BYTE*>(&value), size) !=
             ERROR_SUCCESS ||
         size != sizeof(value)) {
         return std::nullopt;

@@ -24,25 +24,25 @@ public:
     CpuSampler(const CpuSampler&) = delete;
     CpuSampler& operator=(const CpuSampler&) = delete;
 
-    void takeSample();
-    int slotCount();
-    double loadFraction(int index);
+    void TakeSample();
+    int SlotCount();
+    double LoadFraction(int index);
 
-    bool isNT() const noexcept { return isNT_; }
-    std::size_t perfBufferSize() const noexcept { return perfBuffer_.size(); }
+    bool IsNT() const noexcept { return isNT_; }
+    std::size_t PerfBufferSize() const noexcept { return perfBuffer_.size(); }
 
 private:
     enum class NtSource { Undecided, Registry, Kernel };
 
-    void takeNtSample();
-    PerfDataStatus sampleRegistry();
-    bool sampleKernel();
+    void TakeNtSample();
+    PerfDataStatus SampleRegistry();
+    bool SampleKernel();
     std::optional<std::span<const std::byte>> queryPerfData();
-    std::optional<std::span<const std::byte>> queryProcessorTimes();
+    std::optional<std::span<const std::byte>> QueryProcessorTimes();
 
-    void sampleStatistic();
-    void stopStatistic() noexcept;
-    std::optional<DWORD> readCpuUsage(const SourceKey& key) noexcept;
+    void SampleStatistic();
+    void StopStatistic() noexcept;
+    std::optional<DWORD> ReadCpuUsage(const SourceKey& key) noexcept;
 
     ICpuDataSource& source_;
     bool isNT_ = false;

@@ -17,8 +17,8 @@ std::int64_t Advance(std::int64_t now, std::int64_t before) noexcept {
 
 } // namespace
 
-void CpuSamplerCore::fixSlotCount(int count) {
-    if (slotsFixed() || count < 0) {
+void CpuSamplerCore::FixSlotCount(int count) {
+    if (SlotsFixed() || count < 0) {
         return;
     }
     const auto size = static_cast<std::size_t>(count);
@@ -29,14 +29,14 @@ void CpuSamplerCore::fixSlotCount(int count) {
     slotCount_ = count;
 }
 
-CpuSlotWrite CpuSamplerCore::beginSample() noexcept {
+CpuSlotWrite CpuSamplerCore::BeginSample() noexcept {
     // Same sizes since fixSlotCount: copies in place, allocates nothing.
     std::ranges::copy(idle_, previousIdle_.begin());
     std::ranges::copy(clock_, previousClock_.begin());
     return {idle_, clock_};
 }
 
-double CpuSamplerCore::loadFraction(int index) const {
+double CpuSamplerCore::LoadFraction(int index) const {
     if (index < 0 || index >= slotCount_) {
         throw rtl::Error(cpu_errors::kIndexOutOfBounds);
     }

@@ -22,22 +22,22 @@ public:
     static constexpr int kNoSlots = -1;
 
     // kNoSlots until the first sample fixes it; never changes after that.
-    int slotCount() const noexcept { return slotCount_; }
-    bool slotsFixed() const noexcept { return slotCount_ != kNoSlots; }
+    int SlotCount() const noexcept { return slotCount_; }
+    bool SlotsFixed() const noexcept { return slotCount_ != kNoSlots; }
 
     // Creates the value arrays once. Only the first call has an effect.
-    void fixSlotCount(int count);
+    void FixSlotCount(int count);
 
     // Starts a sample: every slot's previous counters := its current ones, and
     // the current ones are returned for the source to overwrite. A slot that
     // the source leaves alone (its processor is gone) then reports load 0.
     // Call only once the source's data is known to be good, so that a failed
     // sample leaves the state as it was.
-    CpuSlotWrite beginSample() noexcept;
+    CpuSlotWrite BeginSample() noexcept;
 
     // Busy share of the last interval; 0 until the slot has two samples or when
     // its clock did not move. Not limited to 0..1. Throws rtl::Error on a bad index.
-    double loadFraction(int index) const;
+    double LoadFraction(int index) const;
 
 private:
     int slotCount_ = kNoSlots;

@@ -7,11 +7,11 @@
 namespace monitors {
 
 void RecordRegistrySample(CpuSamplerCore& core, const ProcessorCounters& found) {
-    if (!core.slotsFixed()) {
-        core.fixSlotCount(found.instanceCount());
+    if (!core.SlotsFixed()) {
+        core.FixSlotCount(found.InstanceCount());
     }
-    const CpuSlotWrite slots = core.beginSample();
-    const int written = found.readValues(slots.idle);
+    const CpuSlotWrite slots = core.BeginSample();
+    const int written = found.ReadValues(slots.idle);
     // One time stamp for the whole block.
     std::fill_n(slots.clock.begin(), written, found.systemTime());
 }
@@ -21,10 +21,10 @@ bool RecordKernelSample(CpuSamplerCore& core, std::span<const std::byte> process
     if (records == 0) {
         return false;
     }
-    if (!core.slotsFixed()) {
-        core.fixSlotCount(records);
+    if (!core.SlotsFixed()) {
+        core.FixSlotCount(records);
     }
-    const CpuSlotWrite slots = core.beginSample();
+    const CpuSlotWrite slots = core.BeginSample();
     ReadProcessorTimes(processorTimes, slots.idle, slots.clock);
     return true;
 }

@@ -23,22 +23,22 @@ enum class PerfDataStatus {
 // performance data. Views the caller's bytes; nothing is copied.
 class ProcessorCounters {
 public:
-    PerfDataStatus status() const noexcept { return status_; }
+    PerfDataStatus Status() const noexcept { return status_; }
 
     // The block's time stamp in 100-ns units since 1601 (meaningful when Ok).
     std::int64_t systemTime() const noexcept { return systemTime_; }
 
     // Instances that lie wholly inside the data, in the system's order, at most
     // as many as the object declares. The walk stops at the first that does not fit.
-    int instanceCount() const noexcept;
+    int InstanceCount() const noexcept;
 
     // Counter value of instances 0, 1, ... into values; returns how many were written.
-    int readValues(std::span<std::int64_t> values) const noexcept;
+    int ReadValues(std::span<std::int64_t> values) const noexcept;
 
 private:
     friend ProcessorCounters FindProcessorCounters(std::span<const std::byte> data) noexcept;
 
-    int walkInstances(std::uint64_t limit, std::span<std::int64_t> values) const noexcept;
+    int WalkInstances(std::uint64_t limit, std::span<std::int64_t> values) const noexcept;
 
     PerfDataStatus status_ = PerfDataStatus::ObjectMissing;
     std::int64_t systemTime_ = 0;

@@ -22,9 +22,9 @@ int ReadProcessorTimes(std::span<const std::byte> data, std::span<std::int64_t> 
     for (std::size_t i = 0; i < count; ++i) {
         const ByteView::Offset record = i * kRecordSize;
         // In range: i is below the number of whole records.
-        const auto kernel = static_cast<std::uint64_t>(*view.read<std::int64_t>(record + kKernelTime));
-        const auto user = static_cast<std::uint64_t>(*view.read<std::int64_t>(record + kUserTime));
-        idle[i] = *view.read<std::int64_t>(record + kIdleTime);
+        const auto kernel = static_cast<std::uint64_t>(*view.Read<std::int64_t>(record + kKernelTime));
+        const auto user = static_cast<std::uint64_t>(*view.Read<std::int64_t>(record + kUserTime));
+        idle[i] = *view.Read<std::int64_t>(record + kIdleTime);
         // Unsigned sum: counters that wrap stay well-defined.
         clock[i] = static_cast<std::int64_t>(kernel + user);
     }

@@ -28,10 +28,10 @@ void InitCpuSampler(monitors::ICpuDataSource& source) {
     g_sampler.emplace(source);
 }
 
-void TakeCpuSample() { Sampler().takeSample(); }
+void TakeCpuSample() { Sampler().TakeSample(); }
 
-int CpuSlotCount() { return Sampler().slotCount(); }
+int CpuSlotCount() { return Sampler().SlotCount(); }
 
-double CpuLoadFraction(int index) { return Sampler().loadFraction(index); }
+double CpuLoadFraction(int index) { return Sampler().LoadFraction(index); }
 
 void CloseCpuSampler() { g_sampler.reset(); }

@@ -3,12 +3,19 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "toolkit/HintWindow.h"
 
 namespace tk {
 
 class Form;
+
+// What the program tells the toolkit about itself before its first window.
+struct AppIdentity {
+    HICON icon = nullptr;           // shown by every form
+    std::string classPrefix = "Tk"; // begins the name of each window class of the toolkit
+};
 
 // The process's application object: the message loop with keyboard
 // pre-processing (shortcuts, Tab, dialog keys, accelerators), minimising and
@@ -18,6 +25,11 @@ public:
     static Application& Instance();
 
     void Initialize();
+    // Window classes are registered with what is set when the first one is needed.
+    void SetIdentity(AppIdentity identity) { identity_ = std::move(identity); }
+    const AppIdentity& Identity() const { return identity_; }
+    std::string WindowClassName(const char* role) const { return identity_.classPrefix + role; }
+
     Form* MainForm() const { return mainForm_; }
     void SetMainForm(Form* form) { mainForm_ = form; }
 
@@ -40,6 +52,7 @@ public:
 private:
     bool PreTranslate(const MSG& msg);
 
+    AppIdentity identity_;
     Form* mainForm_ = nullptr;
     HintFactory hintFactory_;
 };

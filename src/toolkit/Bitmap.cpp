@@ -47,9 +47,9 @@ Bitmap::~Bitmap() { Release(); }
 
 void Bitmap::Release() {
     canvas_.reset();
-    if (dc_ && originalBitmap_) SelectObject(dc_->get(), originalBitmap_);
+    if (dc_ && originalBitmap_) SelectObject(dc_->Get(), originalBitmap_);
     originalBitmap_ = nullptr;
-    bitmap_.reset();
+    bitmap_.Reset();
     dc_.reset();
     bits_ = nullptr;
     width_ = height_ = 0;
@@ -70,7 +70,7 @@ void Bitmap::SetSize(int width, int height) {
     BitmapHandle bmp(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bmp) return;
     auto dc = std::make_unique<MemoryDC>();
-    originalBitmap_ = SelectObject(dc->get(), bmp.get());
+    originalBitmap_ = SelectObject(dc->Get(), bmp.Get());
     bitmap_ = std::move(bmp);
     dc_ = std::move(dc);
     bits_ = static_cast<std::uint32_t*>(bits);
@@ -89,15 +89,15 @@ bool Bitmap::LoadFromResource(const char* name) {
     SetSize(info.bmWidth, info.bmHeight);
     if (Empty()) return false;
     MemoryDC src;
-    SelectGuard sel(src.get(), loaded);
-    BitBlt(DC(), 0, 0, width_, height_, src.get(), 0, 0, SRCCOPY);
+    SelectGuard sel(src.Get(), loaded);
+    BitBlt(DC(), 0, 0, width_, height_, src.Get(), 0, 0, SRCCOPY);
     return true;
 }
 
 Canvas& Bitmap::GetCanvas() {
     if (!canvas_) {
         if (!dc_) dc_ = std::make_unique<MemoryDC>(); // an empty bitmap still has a surface
-        canvas_ = std::make_unique<Canvas>(dc_->get());
+        canvas_ = std::make_unique<Canvas>(dc_->Get());
     }
     return *canvas_;
 }

@@ -7,7 +7,7 @@
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Color.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace tk {
 
@@ -32,7 +32,7 @@ public:
     // Loads a bitmap resource of the executable; false when there is none.
     bool LoadFromResource(const char* name);
 
-    HDC DC() const { return dc_ ? dc_->get() : nullptr; }
+    HDC DC() const { return dc_ ? dc_->Get() : nullptr; }
     Canvas& GetCanvas();
 
     // Direct row access; flushes pending GDI drawing first.

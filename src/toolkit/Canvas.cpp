@@ -46,7 +46,7 @@ void Canvas::ApplyPen() {
     if (!penDirty_) return;
     const int style = penStyle_ == PenStyle::Clear ? PS_NULL : penStyle_ == PenStyle::Dot ? PS_DOT : PS_SOLID;
     PenHandle pen(CreatePen(style, penWidth_, ColorToRGB(penColor_)));
-    SelectObject(dc_, pen.get());
+    SelectObject(dc_, pen.Get());
     pen_ = std::move(pen);
     penDirty_ = false;
 }
@@ -55,10 +55,10 @@ void Canvas::ApplyBrush() {
     if (!brushDirty_) return;
     if (brushStyle_ == BrushStyle::Clear) {
         SelectObject(dc_, GetStockObject(NULL_BRUSH));
-        brush_.reset();
+        brush_.Reset();
     } else {
         BrushHandle brush(CreateSolidBrush(ColorToRGB(brushColor_)));
-        SelectObject(dc_, brush.get());
+        SelectObject(dc_, brush.Get());
         brush_ = std::move(brush);
     }
     brushDirty_ = false;
@@ -103,7 +103,7 @@ void Canvas::FillRect(const RECT& r) {
 
 void Canvas::FrameRect(const RECT& r) {
     BrushHandle b(CreateSolidBrush(ColorToRGB(brushColor_)));
-    ::FrameRect(dc_, &r, b.get());
+    ::FrameRect(dc_, &r, b.Get());
 }
 
 void Canvas::DrawFocusRect(const RECT& r) {

@@ -5,7 +5,7 @@
 
 #include "toolkit/Color.h"
 #include "toolkit/Font.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace tk {
 
@@ -32,7 +32,6 @@ public:
     void SetBrushColor(TColor c);
     void SetBrushStyle(BrushStyle s);
     TColor BrushColor() const { return brushColor_; }
-    BrushStyle GetBrushStyle() const { return brushStyle_; }
     void SetFont(const FontSpec& f);
     void SetFontColor(TColor c) { font_.color = c; }
     const FontSpec& Font() const { return font_; }
@@ -47,7 +46,6 @@ public:
 
     SIZE TextExtent(const std::string& s);
     int TextWidth(const std::string& s) { return TextExtent(s).cx; }
-    int TextHeight(const std::string& s) { return TextExtent(s).cy; }
     void TextOut(int x, int y, const std::string& s);
     int DrawText(const std::string& s, RECT& r, UINT flags);
 

@@ -4,8 +4,10 @@
 
 namespace tk {
 
+TColor SystemColorNow(int index) { return GetSysColor(index); }
+
 TColor ColorToRGB(TColor c) {
-    if (IsSystemColor(c)) return GetSysColor(static_cast<int>(c & 0xFF));
+    if (IsSystemColor(c)) return SystemColorNow(static_cast<int>(c & 0xFF));
     return c & 0x00FFFFFF;
 }
 

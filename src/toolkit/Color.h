@@ -43,6 +43,8 @@ constexpr TColor clHighlightText = SystemColor(14); // COLOR_HIGHLIGHTTEXT
 constexpr TColor clWindow = SystemColor(5);         // COLOR_WINDOW
 constexpr TColor clWindowText = SystemColor(8);     // COLOR_WINDOWTEXT
 
+// The current RGB value of a GetSysColor index.
+TColor SystemColorNow(int index);
 // Resolves a system-colour reference to its current RGB value.
 TColor ColorToRGB(TColor c);
 

@@ -110,4 +110,10 @@ char AcceleratorOf(const std::string& caption) {
     return 0;
 }
 
+bool SameLetter(char a, char b) {
+    char pair[2] = {a, b};
+    CharUpperBuffA(pair, 2);
+    return pair[0] == pair[1];
+}
+
 } // namespace tk

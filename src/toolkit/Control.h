@@ -42,8 +42,6 @@ public:
     const Bounds& GetBounds() const { return bounds_; }
     void SetBounds(Bounds b);
     void SetLeft(int v) { SetBounds({v, bounds_.top, bounds_.width, bounds_.height}); }
-    void SetTop(int v) { SetBounds({bounds_.left, v, bounds_.width, bounds_.height}); }
-    void SetWidth(int v) { SetBounds({bounds_.left, bounds_.top, v, bounds_.height}); }
     void SetHeight(int v) { SetBounds({bounds_.left, bounds_.top, bounds_.width, v}); }
 
     bool Visible() const { return visible_; }
@@ -81,6 +79,7 @@ protected:
 
     // Runs the click event; derived controls add their own effects.
     virtual void Click();
+    friend class Form; // clicks windowless controls, which get no mouse messages
 
 private:
     WinControl* parent_;
@@ -118,5 +117,8 @@ HCURSOR CursorHandle(CursorKind kind);
 std::string StripAccelerator(const std::string& caption);
 // The accelerator letter of a caption (the one after a single "&"), or 0.
 char AcceleratorOf(const std::string& caption);
+// Whether two letters are the same but for case, by the ANSI code page's
+// rules (as captions are drawn), so accented accelerators match too.
+bool SameLetter(char a, char b);
 
 } // namespace tk

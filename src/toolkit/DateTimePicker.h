@@ -13,7 +13,7 @@ enum class PickerKind { Date, Time };
 
 struct DateTimePickerArgs {
     PickerKind kind = PickerKind::Date;
-    std::string format; // custom display format; empty: the user's regional format
+    std::string format{}; // custom display format; empty: the user's regional format
 };
 
 // The common date-time picker. It holds a whole date and time; the value set

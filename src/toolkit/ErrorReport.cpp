@@ -40,6 +40,15 @@ void HandleException() noexcept {
     }
 }
 
+void HandleException(std::exception_ptr failure) noexcept {
+    if (!failure) return;
+    try {
+        std::rethrow_exception(failure);
+    } catch (...) {
+        HandleException();
+    }
+}
+
 void SetErrorBoxHook(ErrorBoxHook hook) { Hook() = std::move(hook); }
 
 } // namespace tk

@@ -1,4 +1,5 @@
 #pragma once
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -12,6 +13,8 @@ void ShowErrorBox(const std::string& text);
 // ShowErrorBox. Never throws, so every window procedure, timer hand-over and
 // thread entry can end with `catch (...) { tk::HandleException(); }`.
 void HandleException() noexcept;
+// The same for a failure caught earlier and reported later.
+void HandleException(std::exception_ptr failure) noexcept;
 
 // Tests replace the modal box with a recorder; pass an empty function to restore it.
 using ErrorBoxHook = std::function<void(const std::string&)>;

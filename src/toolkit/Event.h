@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "rtl/Error.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace tk {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace tk {
 
@@ -19,7 +19,7 @@ std::vector<CachedFont>& Cache() {
 
 HFONT FontHandleFor(const FontSpec& face) {
     for (const auto& f : Cache())
-        if (f.face.SameFace(face)) return f.handle.get();
+        if (f.face.SameFace(face)) return f.handle.Get();
     LOGFONTA lf{};
     lf.lfHeight = face.height;
     lf.lfWeight = face.bold ? FW_BOLD : FW_NORMAL;
@@ -32,7 +32,7 @@ HFONT FontHandleFor(const FontSpec& face) {
     lf.lfPitchAndFamily = DEFAULT_PITCH;
     lstrcpynA(lf.lfFaceName, face.name.c_str(), LF_FACESIZE);
     Cache().push_back({face, FontHandle(CreateFontIndirectA(&lf))});
-    return Cache().back().handle.get();
+    return Cache().back().handle.Get();
 }
 
 } // namespace tk

@@ -1,29 +1,31 @@
 #include "toolkit/Form.h"
 
-#include <algorithm>
-#include <cstdlib>
+#include <windowsx.h>
 
-#include "resource.h"
+#include <algorithm>
+
 #include "toolkit/Application.h"
+#include "toolkit/EdgeSnap.h"
 
 namespace tk {
 
 namespace {
-constexpr char kFormClass[] = "TkForm";
 constexpr int kSnapDistance = 10;
 
-void RegisterFormClass() {
-    static const bool registered = [] {
+const char* FormClass() {
+    static const std::string name = [] {
+        const Application& app = Application::Instance();
+        std::string className = app.WindowClassName("Form");
         WNDCLASSA wc{};
         wc.lpfnWndProc = WinControl::StaticWndProc;
         wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_MAINICON));
+        wc.hIcon = app.Identity().icon;
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kFormClass;
+        wc.lpszClassName = className.c_str();
         RegisterClassA(&wc);
-        return true;
+        return className;
     }();
-    (void)registered;
+    return name.c_str();
 }
 
 // Re-enables the windows a modal form disabled, on every way out.
@@ -55,7 +57,6 @@ private:
 
 Form::Form(const FormArgs& args)
     : WinControl(nullptr, args.name, Bounds{}), position_(args.position), snapToEdges_(args.snapToEdges) {
-    RegisterFormClass();
     SetFont(args.font);
     SetColor(args.color);
     SetCaption(args.caption);
@@ -77,8 +78,8 @@ Form::Form(const FormArgs& args)
     Form* mainForm = Application::Instance().MainForm();
     HWND owner = mainForm ? mainForm->Handle() : nullptr;
     const Bounds& b = GetBounds();
-    CreateWindowExA(exStyle, kFormClass, args.caption.c_str(), style, b.left, b.top, b.width, b.height, owner,
-                    nullptr, GetModuleHandleA(nullptr), static_cast<WinControl*>(this));
+    CreateWindowExA(exStyle, FormClass(), args.caption.c_str(), style, b.left, b.top, b.width, b.height,
+                    owner, nullptr, GetModuleHandleA(nullptr), static_cast<WinControl*>(this));
     CenterOn(position_ == FormPosition::MainFormCenter && owner ? owner : nullptr);
 }
 
@@ -176,6 +177,12 @@ Action& Form::AddAction(Action action) {
     return *actions_.back();
 }
 
+Action* Form::FindAction(const std::string& name) const {
+    for (const auto& a : actions_)
+        if (a->name == name) return a.get();
+    return nullptr;
+}
+
 bool Form::ExecuteShortCut(WPARAM key, ShiftState shift) {
     for (const auto& a : actions_) {
         if (a->shortcut.Matches(key, shift)) {
@@ -268,9 +275,8 @@ void Form::RepaintNow(const RECT& area) {
     }
     // Drawn here and now; a pending paint message need not draw it again.
     ValidateRect(Handle(), &area);
-    HDC dc = GetDC(Handle());
-    PaintArea(dc, area);
-    ReleaseDC(Handle(), dc);
+    const WindowDC dc(Handle());
+    PaintArea(dc.Get(), area);
 }
 
 GraphicControl* Form::GraphicAt(POINT p) const {
@@ -287,10 +293,8 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        PaintArea(dc, ps.rcPaint);
-        EndPaint(Handle(), &ps);
+        const PaintScope paint(Handle());
+        PaintArea(paint.Get(), paint.Area());
         return 0;
     }
     case WM_COMMAND:
@@ -333,6 +337,15 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_LBUTTONUP: {
+        // A windowless control is clicked where the form is.
+        const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (GraphicControl* g = GraphicAt(p); g && g->Enabled() && g->OnClick) {
+            g->Click();
+            return 0;
+        }
+        break;
+    }
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
             POINT p;
@@ -350,11 +363,11 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             RECT work{};
             SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
             if (!(pos->flags & SWP_NOMOVE)) {
-                if (std::abs(pos->x - work.left) < kSnapDistance) pos->x = work.left;
-                if (std::abs(pos->y - work.top) < kSnapDistance) pos->y = work.top;
-                if (std::abs(work.right - (pos->x + pos->cx)) < kSnapDistance) pos->x = work.right - pos->cx;
-                if (std::abs(work.bottom - (pos->y + pos->cy)) < kSnapDistance)
-                    pos->y = work.bottom - pos->cy;
+                const WindowPlace snapped =
+                    SnapToEdges({pos->x, pos->y, pos->cx, pos->cy},
+                                {work.left, work.top, work.right, work.bottom}, kSnapDistance);
+                pos->x = snapped.x;
+                pos->y = snapped.y;
             }
         }
         break;

@@ -17,8 +17,8 @@ enum class FormBorder { Single, Dialog };
 enum class FormPosition { ScreenCenter, MainFormCenter };
 
 struct FormArgs {
-    std::string name;
-    std::string caption;
+    std::string name{};
+    std::string caption{};
     int clientWidth = 300;
     int clientHeight = 200;
     FormBorder border = FormBorder::Single;
@@ -26,7 +26,7 @@ struct FormArgs {
     bool topmost = false;
     FormPosition position = FormPosition::ScreenCenter;
     bool snapToEdges = false; // within a few pixels of a screen edge, stick to it
-    FontSpec font;
+    FontSpec font{};
     TColor color = clBtnFace;
 };
 
@@ -61,6 +61,7 @@ public:
     void SetModalResult(int r) { modalResult_ = r; }
 
     Action& AddAction(Action action);
+    Action* FindAction(const std::string& name) const;
     bool ExecuteShortCut(WPARAM key, ShiftState shift);
 
     void SetTabOrder(std::vector<WinControl*> order) { tabOrder_ = std::move(order); }

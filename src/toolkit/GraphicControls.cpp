@@ -8,7 +8,7 @@ namespace {
 // Text is measured often (labels follow the clock): one memory DC serves all.
 HDC MeasuringDC() {
     static MemoryDC dc;
-    return dc.get();
+    return dc.Get();
 }
 } // namespace
 

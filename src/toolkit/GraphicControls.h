@@ -10,13 +10,13 @@ namespace tk {
 enum class TextAlignment { Left, Center, Right };
 
 struct LabelArgs {
-    std::string caption;
+    std::string caption{};
     bool transparent = true;
     bool autoSize = true; // false: keeps its given size ("fixed size")
     TextAlignment alignment = TextAlignment::Left;
     bool bold = false;
-    std::optional<FontSpec> font; // default: the parent's font
-    std::optional<TColor> color;  // background when opaque; default: the parent's
+    std::optional<FontSpec> font{}; // default: the parent's font
+    std::optional<TColor> color{}; // background when opaque; default: the parent's
 };
 
 class Label : public GraphicControl {

@@ -2,13 +2,13 @@
 
 #include <utility>
 
+#include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 
 namespace tk {
 
 namespace {
 
-constexpr char kWindowClass[] = "KalvexNowHandOver";
 // Private to our own hidden window, so any id of the application range will do.
 constexpr UINT kRunCallMessage = WM_APP;
 constexpr DWORD kHandlesToWaitFor = 2;
@@ -21,20 +21,21 @@ HandOver::HandOver(std::function<void()> call)
     : call_(std::move(call)),
       done_(CreateEventHandle(EventReset::Automatic)),
       cancelled_(CreateEventHandle(EventReset::Manual)) {
+    static const std::string className = Application::Instance().WindowClassName("HandOver");
     static const ATOM windowClass = [] {
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &HandOver::WindowProc;
         wc.hInstance = ModuleInstance();
-        wc.lpszClassName = kWindowClass;
+        wc.lpszClassName = className.c_str();
         return RegisterClassExA(&wc);
     }();
     if (!windowClass) throw rtl::Error("Cannot register the hand-over window class");
 
-    window_.reset(CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(),
-                                  nullptr));
+    window_.Reset(CreateWindowExA(0, className.c_str(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  ModuleInstance(), nullptr));
     if (!window_) throw rtl::Error("Cannot create the hand-over window");
-    SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 HandOver::~HandOver() {
@@ -43,18 +44,19 @@ HandOver::~HandOver() {
 }
 
 bool HandOver::Run() {
-    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0) return false;
+    if (WaitForSingleObject(cancelled_.Get(), 0) == WAIT_OBJECT_0) return false;
+    // Taken before posting: once posted, the call may run and end our owner.
+    const HANDLE events[kHandlesToWaitFor] = {done_.Get(), cancelled_.Get()};
     // Fails only when the window thread's queue is full or gone; the call is
     // then skipped rather than waited for for ever.
-    if (!PostMessageA(window_.get(), kRunCallMessage, 0, 0)) return false;
-    const HANDLE events[kHandlesToWaitFor] = {done_.get(), cancelled_.get()};
+    if (!PostMessageA(window_.Get(), kRunCallMessage, 0, 0)) return false;
     return WaitForMultipleObjects(kHandlesToWaitFor, events, FALSE, INFINITE) == WAIT_OBJECT_0;
 }
 
-void HandOver::Cancel() noexcept { SetEvent(cancelled_.get()); }
+void HandOver::Cancel() noexcept { SetEvent(cancelled_.Get()); }
 
 void HandOver::Dispatch() noexcept {
-    if (WaitForSingleObject(cancelled_.get(), 0) == WAIT_OBJECT_0) return;
+    if (WaitForSingleObject(cancelled_.Get(), 0) == WAIT_OBJECT_0) return;
     bool destroyed = false;
     destroyedDuringCall_ = &destroyed;
     try {
@@ -66,7 +68,7 @@ void HandOver::Dispatch() noexcept {
     }
     if (destroyed) return;
     destroyedDuringCall_ = nullptr;
-    SetEvent(done_.get());
+    SetEvent(done_.Get());
 }
 
 LRESULT CALLBACK HandOver::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {

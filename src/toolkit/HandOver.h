@@ -2,10 +2,9 @@
 #include <windows.h>
 
 #include <functional>
-#include <memory>
-#include <type_traits>
 
 #include "toolkit/Event.h"
+#include "toolkit/Handles.h"
 
 namespace tk {
 
@@ -35,11 +34,6 @@ public:
     void Cancel() noexcept;
 
 private:
-    struct WindowDestroyer {
-        void operator()(HWND window) const noexcept { DestroyWindow(window); }
-    };
-    using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
-
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void Dispatch() noexcept;
 
@@ -49,7 +43,7 @@ private:
     // Points at the running Dispatch()'s flag, so that a call that destroys
     // this object tells Dispatch() not to touch it afterwards.
     bool* destroyedDuringCall_ = nullptr;
-    UniqueWindow window_; // last: destroyed first, so no call arrives half torn down
+    WindowHandle window_; // last: destroyed first, so no call arrives half torn down
 };
 
 } // namespace tk

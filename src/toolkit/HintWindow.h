@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "toolkit/Handles.h"
+
 namespace tk {
 
 class WinControl;
@@ -17,11 +19,11 @@ public:
     HintWindow& operator=(const HintWindow&) = delete;
 
     void SetHint(HWND tool, const std::string& text);
-    HWND Handle() const { return tooltip_; }
+    HWND Handle() const { return tooltip_.Get(); }
 
 private:
     HWND owner_;
-    HWND tooltip_ = nullptr;
+    WindowHandle tooltip_;
 };
 
 } // namespace tk

@@ -2,29 +2,34 @@
 
 #include <windowsx.h>
 
+#include <array>
+#include <string>
+
+#include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Form.h"
 
 namespace tk {
 
 namespace {
-constexpr char kCustomClass[] = "TkCustomControl";
-constexpr char kCustomClassDbl[] = "TkCustomControlDbl";
-
-void RegisterCustomClasses() {
-    static const bool registered = [] {
+// The class of custom controls, with or without double clicks.
+const char* CustomClass(bool doubleClicks) {
+    static const std::array<std::string, 2> names = [] {
+        const Application& app = Application::Instance();
+        std::array<std::string, 2> className = {app.WindowClassName("CustomControl"),
+                                                app.WindowClassName("CustomControlDbl")};
         WNDCLASSA wc{};
         wc.lpfnWndProc = WinControl::StaticWndProc;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kCustomClass;
+        wc.lpszClassName = className[0].c_str();
         RegisterClassA(&wc);
         wc.style = CS_DBLCLKS;
-        wc.lpszClassName = kCustomClassDbl;
+        wc.lpszClassName = className[1].c_str();
         RegisterClassA(&wc);
-        return true;
+        return className;
     }();
-    (void)registered;
+    return names[doubleClicks ? 1 : 0].c_str();
 }
 } // namespace
 
@@ -37,9 +42,9 @@ WinControl::WinControl(WinControl* parent, std::string name, Bounds bounds)
 
 WinControl::~WinControl() {
     if (hwnd_) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        if (nativeProc_) SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeProc_));
-        DestroyWindow(hwnd_);
+        SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
+        if (nativeProc_) SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeProc_));
+        hwnd_.Reset();
     }
 }
 
@@ -54,24 +59,27 @@ void WinControl::CreateHandle(const char* className, DWORD style, DWORD exStyle,
     if (Visible()) style |= WS_VISIBLE;
     if (!Enabled()) style |= WS_DISABLED;
     if (subclass) {
-        hwnd_ = CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top, b.width,
-                                b.height, parentHwnd, nullptr, GetModuleHandleA(nullptr), nullptr);
-        if (!hwnd_) return;
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        hwnd_.Reset(CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top, b.width,
+                                    b.height, parentHwnd, nullptr, GetModuleHandleA(nullptr), nullptr));
+        if (!Handle()) return;
+        SetWindowLongPtrA(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         nativeProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassWndProc)));
+            SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassWndProc)));
     } else {
-        hwnd_ = CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top, b.width,
-                                b.height, parentHwnd, nullptr, GetModuleHandleA(nullptr), this);
+        // WM_NCCREATE has taken the handle already.
+        const HWND created =
+            CreateWindowExA(exStyle, className, Caption().c_str(), style, b.left, b.top, b.width, b.height,
+                            parentHwnd, nullptr, GetModuleHandleA(nullptr), this);
+        if (!created) (void)hwnd_.Release(); // the system has destroyed it again
     }
-    if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleFor(Font())), FALSE);
+    if (hwnd_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleFor(Font())), FALSE);
 }
 
 LRESULT CALLBACK WinControl::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
         auto* self = static_cast<WinControl*>(cs->lpCreateParams);
-        self->hwnd_ = hwnd;
+        self->hwnd_.Reset(hwnd);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     WinControl* self = FromHandle(hwnd);
@@ -95,15 +103,15 @@ LRESULT WinControl::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT WinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (nativeProc_) return CallWindowProcA(nativeProc_, hwnd_, msg, wParam, lParam);
-    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    if (nativeProc_) return CallWindowProcA(nativeProc_, Handle(), msg, wParam, lParam);
+    return DefWindowProcA(Handle(), msg, wParam, lParam);
 }
 
 LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_MOUSEMOVE:
         if (!mouseInside_) {
-            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd_, 0};
+            TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, Handle(), 0};
             TrackMouseEvent(&tme);
             mouseInside_ = true;
             MouseEnter();
@@ -127,24 +135,24 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(msg, wParam, lParam);
 }
 
-bool WinControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
+bool WinControl::Focused() const { return hwnd_ && GetFocus() == Handle(); }
 
 bool WinControl::CanFocus() const {
     for (const Control* c = this; c; c = c->Parent())
         if (!c->Visible() || !c->Enabled()) return false;
-    return hwnd_ != nullptr;
+    return static_cast<bool>(hwnd_);
 }
 
 void WinControl::SetFocus() {
-    if (hwnd_) ::SetFocus(hwnd_);
+    if (hwnd_) ::SetFocus(Handle());
 }
 
 void WinControl::Invalidate() {
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    if (hwnd_) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void WinControl::Repaint() {
-    if (hwnd_) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (hwnd_) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 bool WinControl::DialogKey(WPARAM, ShiftState) { return false; }
@@ -154,28 +162,28 @@ bool WinControl::HandleNotify(NMHDR*, LRESULT&) { return false; }
 bool WinControl::HandleDrawItem(DRAWITEMSTRUCT*) { return false; }
 
 void WinControl::BoundsChanged() {
-    if (!hwnd_) return;
+    if (!Handle()) return;
     const Bounds& b = GetBounds();
     if (Parent())
-        SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WinControl::VisibleChanged() {
-    if (hwnd_) ShowWindow(hwnd_, Visible() ? SW_SHOWNA : SW_HIDE);
+    if (hwnd_) ShowWindow(Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
 }
 
 void WinControl::EnabledChanged() {
-    if (hwnd_) EnableWindow(hwnd_, Enabled());
+    if (hwnd_) EnableWindow(Handle(), Enabled());
     Invalidate();
 }
 
 void WinControl::TextChanged() {
-    if (hwnd_) SetWindowTextA(hwnd_, Caption().c_str());
+    if (hwnd_) SetWindowTextA(Handle(), Caption().c_str());
     Invalidate();
 }
 
 void WinControl::FontChanged() {
-    if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleFor(Font())), FALSE);
+    if (hwnd_) SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandleFor(Font())), FALSE);
     Invalidate();
 }
 
@@ -185,31 +193,24 @@ void WinControl::HintChanged() {
 
 CustomControl::CustomControl(WinControl* parent, std::string name, Bounds bounds, bool doubleClicks)
     : WinControl(parent, std::move(name), bounds) {
-    RegisterCustomClasses();
-    CreateHandle(doubleClicks ? kCustomClassDbl : kCustomClass, WS_CLIPSIBLINGS, 0, false);
+    CreateHandle(CustomClass(doubleClicks), WS_CLIPSIBLINGS, 0, false);
 }
 
 void CustomControl::PaintNow() {
     if (!Handle()) return;
-    HDC dc = GetDC(Handle());
-    {
-        Canvas canvas(dc);
-        Paint(canvas);
-    }
-    ReleaseDC(Handle(), dc);
+    const WindowDC dc(Handle());
+    Canvas canvas(dc.Get());
+    Paint(canvas);
 }
 
 LRESULT CustomControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_ERASEBKGND: return 1; // Paint covers every pixel
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        {
-            Canvas canvas(dc);
-            Paint(canvas);
-        }
-        EndPaint(Handle(), &ps);
+        // The canvas goes before the paint ends, even when Paint throws.
+        const PaintScope paint(Handle());
+        Canvas canvas(paint.Get());
+        Paint(canvas);
         return 0;
     }
     case WM_GETDLGCODE: return DLGC_WANTCHARS | DLGC_WANTARROWS;

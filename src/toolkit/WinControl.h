@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "toolkit/Control.h"
+#include "toolkit/Handles.h"
 
 namespace tk {
 
@@ -18,7 +19,7 @@ public:
     WinControl(WinControl* parent, std::string name, Bounds bounds);
     ~WinControl() override;
 
-    HWND Handle() const { return hwnd_; }
+    HWND Handle() const { return hwnd_.Get(); }
     static WinControl* FromHandle(HWND hwnd);
 
     bool TabStop() const { return tabStop_; }
@@ -54,7 +55,6 @@ protected:
 
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
-    bool MouseInside() const { return mouseInside_; }
 
     void BoundsChanged() override;
     void VisibleChanged() override;
@@ -67,7 +67,7 @@ private:
     static LRESULT CALLBACK SubclassWndProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
 
-    HWND hwnd_ = nullptr;
+    WindowHandle hwnd_;
     WNDPROC nativeProc_ = nullptr;
     bool tabStop_ = false;
     bool mouseInside_ = false;

@@ -14,13 +14,6 @@ constexpr UINT kCaptionFormat = DT_SINGLELINE | DT_VCENTER;
 constexpr int kEmbossOffset = 1;          // the light copy of a disabled caption
 constexpr LPARAM kKeyRepeatBit = 1 << 30; // previous key state in WM_CHAR
 
-bool SameLetter(char a, char b) {
-    // Through the ANSI code page, so accented accelerators match in either case too.
-    char pair[2] = {a, b};
-    CharUpperBuffA(pair, 2);
-    return pair[0] == pair[1];
-}
-
 // One image of a picture, its transparent pixels turned into the background.
 tk::Bitmap OpaqueImage(const tk::Bitmap& picture, const ui::GlyphPlacement& place, tk::TColor background) {
     tk::Bitmap image(place.width, place.height);
@@ -38,40 +31,40 @@ tk::Bitmap OpaqueImage(const tk::Bitmap& picture, const ui::GlyphPlacement& plac
 
 TBitCheckBox::TBitCheckBox(tk::WinControl* parent, std::string name, tk::Bounds bounds)
     : tk::CustomControl(parent, std::move(name), bounds, /*doubleClicks=*/false) {
-    FCheckedGlyph.LoadFromResource(kBuiltInChecked);
-    FUncheckedGlyph.LoadFromResource(kBuiltInUnchecked);
-    FGrayedGlyph.LoadFromResource(kBuiltInGrayed);
+    checkedGlyph_.LoadFromResource(kBuiltInChecked);
+    uncheckedGlyph_.LoadFromResource(kBuiltInUnchecked);
+    grayedGlyph_.LoadFromResource(kBuiltInGrayed);
     SetTabStop(true);
 }
 
 void TBitCheckBox::SetAlignment(TLeftRight value) {
-    if (value == FAlignment) return;
-    FAlignment = value;
+    if (value == alignment_) return;
+    alignment_ = value;
     Invalidate();
 }
 
 void TBitCheckBox::SetState(TCheckBoxState value) {
-    if (value == FState) return;
-    FState = value;
+    if (value == state_) return;
+    state_ = value;
     Invalidate();
 }
 
 void TBitCheckBox::SetCtl3D(bool value) {
-    if (value == FCtl3D) return;
-    FCtl3D = value;
+    if (value == ctl3D_) return;
+    ctl3D_ = value;
     Invalidate();
 }
 
 void TBitCheckBox::SetCheckedGlyph(const tk::Bitmap* value) {
-    AssignGlyph(FCheckedGlyph, value, kBuiltInChecked, &TBitCheckBox::SetCheckedNumGlyphs);
+    AssignGlyph(checkedGlyph_, value, kBuiltInChecked, &TBitCheckBox::SetCheckedNumGlyphs);
 }
 
 void TBitCheckBox::SetGrayedGlyph(const tk::Bitmap* value) {
-    AssignGlyph(FGrayedGlyph, value, kBuiltInGrayed, &TBitCheckBox::SetGrayedNumGlyphs);
+    AssignGlyph(grayedGlyph_, value, kBuiltInGrayed, &TBitCheckBox::SetGrayedNumGlyphs);
 }
 
 void TBitCheckBox::SetUncheckedGlyph(const tk::Bitmap* value) {
-    AssignGlyph(FUncheckedGlyph, value, kBuiltInUnchecked, &TBitCheckBox::SetUncheckedNumGlyphs);
+    AssignGlyph(uncheckedGlyph_, value, kBuiltInUnchecked, &TBitCheckBox::SetUncheckedNumGlyphs);
 }
 
 void TBitCheckBox::AssignGlyph(tk::Bitmap& glyph, const tk::Bitmap* value, const char* builtInName,
@@ -93,7 +86,7 @@ void TBitCheckBox::StoreNumGlyphs(int& field, int value) {
     Invalidate();
 }
 
-void TBitCheckBox::Toggle() { SetState(ui::NextState(FState, FAllowGrayed)); }
+void TBitCheckBox::Toggle() { SetState(ui::NextState(state_, allowGrayed_)); }
 
 void TBitCheckBox::Click() {
     Toggle();
@@ -103,7 +96,7 @@ void TBitCheckBox::Click() {
 
 bool TBitCheckBox::DialogChar(char ch) {
     const char accelerator = tk::AcceleratorOf(Caption());
-    if (accelerator == 0 || !SameLetter(ch, accelerator) || !Enabled() || !CanFocus())
+    if (accelerator == 0 || !tk::SameLetter(ch, accelerator) || !Enabled() || !CanFocus())
         return tk::CustomControl::DialogChar(ch);
     SetFocus();
     if (Focused()) Toggle();
@@ -116,7 +109,7 @@ void TBitCheckBox::KeyPress(char key) {
 }
 
 void TBitCheckBox::MouseUp(LPARAM position) {
-    if (!std::exchange(FMousePressed, false)) return;
+    if (!std::exchange(mousePressed_, false)) return;
     const POINT p{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -130,17 +123,17 @@ LRESULT TBitCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         // A held Space is one press, as with a standard check box.
         if ((lParam & kKeyRepeatBit) == 0) KeyPress(static_cast<char>(wParam));
         return 0;
-    case WM_LBUTTONDOWN: FMousePressed = true; break;
+    case WM_LBUTTONDOWN: mousePressed_ = true; break;
     case WM_LBUTTONUP: MouseUp(lParam); break;
     case WM_MOUSEMOVE:
         // Without mouse capture a release outside never arrives; a move with
         // the button up shows that the press is over.
-        if ((wParam & MK_LBUTTON) == 0) FMousePressed = false;
+        if ((wParam & MK_LBUTTON) == 0) mousePressed_ = false;
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_SYSCOLORCHANGE: Invalidate(); break;
-    case BM_GETCHECK: return FState;
+    case BM_GETCHECK: return state_;
     case BM_SETCHECK:
         if (wParam <= cbGrayed) SetState(static_cast<TCheckBoxState>(wParam));
         return 0;
@@ -156,13 +149,13 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
     canvas.FillRect(RECT{0, 0, clientWidth, clientHeight});
     canvas.SetBrushStyle(tk::BrushStyle::Clear);
 
-    const tk::Bitmap& picture = FState == cbUnchecked ? FUncheckedGlyph
-                                : FState == cbChecked ? FCheckedGlyph
-                                                      : FGrayedGlyph;
-    const int numGlyphs = FState == cbUnchecked ? FUncheckedNumGlyphs
-                          : FState == cbChecked ? FCheckedNumGlyphs
-                                                : FGrayedNumGlyphs;
-    const ui::GlyphPlacement place = ui::PlaceGlyph(FAlignment, clientWidth, clientHeight, picture.Width(),
+    const tk::Bitmap& picture = state_ == cbUnchecked ? uncheckedGlyph_
+                                : state_ == cbChecked ? checkedGlyph_
+                                                      : grayedGlyph_;
+    const int numGlyphs = state_ == cbUnchecked ? uncheckedNumGlyphs_
+                          : state_ == cbChecked ? checkedNumGlyphs_
+                                                : grayedNumGlyphs_;
+    const ui::GlyphPlacement place = ui::PlaceGlyph(alignment_, clientWidth, clientHeight, picture.Width(),
                                                     picture.Height(), numGlyphs, Enabled());
 
     canvas.SetFont(Font());
@@ -171,14 +164,14 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
     const bool hasAmpersand = caption.find('&') != std::string::npos;
     const ui::CaptionMetrics metrics{extent.cx, extent.cy, hasAmpersand,
                                      hasAmpersand ? canvas.TextWidth("&") : 0};
-    const ui::LayoutRect t = ui::CaptionRect(FAlignment, place.width, clientWidth, clientHeight, metrics);
+    const ui::LayoutRect t = ui::CaptionRect(alignment_, place.width, clientWidth, clientHeight, metrics);
     RECT textRect{t.left, t.top, t.right, t.bottom};
 
     const tk::TColor fontColor = Font().color;
     if (Enabled()) {
         canvas.DrawText(caption, textRect, kCaptionFormat);
     } else {
-        if (FCtl3D) {
+        if (ctl3D_) {
             RECT emboss = textRect;
             OffsetRect(&emboss, kEmbossOffset, kEmbossOffset);
             canvas.SetFontColor(tk::clBtnHighlight);

@@ -23,34 +23,34 @@ public:
     TBitCheckBox(tk::WinControl* parent, std::string name,
                  tk::Bounds bounds = {0, 0, kDefaultWidth, kDefaultHeight});
 
-    TLeftRight Alignment() const { return FAlignment; }
+    TLeftRight Alignment() const { return alignment_; }
     void SetAlignment(TLeftRight value);
-    bool AllowGrayed() const { return FAllowGrayed; }
-    void SetAllowGrayed(bool value) { FAllowGrayed = value; }
-    bool Checked() const { return FState == cbChecked; }
+    bool AllowGrayed() const { return allowGrayed_; }
+    void SetAllowGrayed(bool value) { allowGrayed_ = value; }
+    bool Checked() const { return state_ == cbChecked; }
     void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
     // Setting the state from code repaints but fires no OnClick.
-    TCheckBoxState State() const { return FState; }
+    TCheckBoxState State() const { return state_; }
     void SetState(TCheckBoxState value);
-    bool Ctl3D() const { return FCtl3D; }
+    bool Ctl3D() const { return ctl3D_; }
     void SetCtl3D(bool value);
 
     // A picture is copied; none (nullptr) brings back the built-in one. A
     // picture whose width is a whole multiple of its height sets its count.
-    const tk::Bitmap& CheckedGlyph() const { return FCheckedGlyph; }
+    const tk::Bitmap& CheckedGlyph() const { return checkedGlyph_; }
     void SetCheckedGlyph(const tk::Bitmap* value);
-    const tk::Bitmap& GrayedGlyph() const { return FGrayedGlyph; }
+    const tk::Bitmap& GrayedGlyph() const { return grayedGlyph_; }
     void SetGrayedGlyph(const tk::Bitmap* value);
-    const tk::Bitmap& UncheckedGlyph() const { return FUncheckedGlyph; }
+    const tk::Bitmap& UncheckedGlyph() const { return uncheckedGlyph_; }
     void SetUncheckedGlyph(const tk::Bitmap* value);
 
     // Images per picture, kept within 1..2.
-    int CheckedNumGlyphs() const { return FCheckedNumGlyphs; }
-    void SetCheckedNumGlyphs(int value) { StoreNumGlyphs(FCheckedNumGlyphs, value); }
-    int GrayedNumGlyphs() const { return FGrayedNumGlyphs; }
-    void SetGrayedNumGlyphs(int value) { StoreNumGlyphs(FGrayedNumGlyphs, value); }
-    int UncheckedNumGlyphs() const { return FUncheckedNumGlyphs; }
-    void SetUncheckedNumGlyphs(int value) { StoreNumGlyphs(FUncheckedNumGlyphs, value); }
+    int CheckedNumGlyphs() const { return checkedNumGlyphs_; }
+    void SetCheckedNumGlyphs(int value) { StoreNumGlyphs(checkedNumGlyphs_, value); }
+    int GrayedNumGlyphs() const { return grayedNumGlyphs_; }
+    void SetGrayedNumGlyphs(int value) { StoreNumGlyphs(grayedNumGlyphs_, value); }
+    int UncheckedNumGlyphs() const { return uncheckedNumGlyphs_; }
+    void SetUncheckedNumGlyphs(int value) { StoreNumGlyphs(uncheckedNumGlyphs_, value); }
 
     // Advances the state as a click does, without any event.
     virtual void Toggle();
@@ -74,15 +74,15 @@ private:
     void KeyPress(char key);
     void MouseUp(LPARAM position);
 
-    tk::Bitmap FCheckedGlyph;
-    tk::Bitmap FUncheckedGlyph;
-    tk::Bitmap FGrayedGlyph;
-    TLeftRight FAlignment = taRightJustify;
-    TCheckBoxState FState = cbUnchecked;
-    bool FAllowGrayed = false;
-    int FCheckedNumGlyphs = ui::kMinNumGlyphs;
-    int FGrayedNumGlyphs = ui::kMinNumGlyphs;
-    int FUncheckedNumGlyphs = ui::kMinNumGlyphs;
-    bool FCtl3D = true;
-    bool FMousePressed = false;
+    tk::Bitmap checkedGlyph_;
+    tk::Bitmap uncheckedGlyph_;
+    tk::Bitmap grayedGlyph_;
+    TLeftRight alignment_ = taRightJustify;
+    TCheckBoxState state_ = cbUnchecked;
+    bool allowGrayed_ = false;
+    int checkedNumGlyphs_ = ui::kMinNumGlyphs;
+    int grayedNumGlyphs_ = ui::kMinNumGlyphs;
+    int uncheckedNumGlyphs_ = ui::kMinNumGlyphs;
+    bool ctl3D_ = true;
+    bool mousePressed_ = false;
 };

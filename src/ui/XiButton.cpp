@@ -17,14 +17,6 @@ static_assert(kCaptionFormat == 0x125);
 constexpr int kEdgeInset = 1;  // the 3D edge lies just inside the border
 constexpr int kFocusInset = 3; // the focus frame, inside the edge
 
-tk::TColor ReadSysColor(int index) { return GetSysColor(index); }
-
-bool SameLetter(char a, char b) {
-    char pair[2] = {a, b};
-    CharUpperBuffA(pair, 2); // the ANSI code page's case rules, as the caption is drawn
-    return pair[0] == pair[1];
-}
-
 } // namespace
 
 TXiButton::TXiButton(tk::WinControl* parent, std::string name, int left, int top)
@@ -53,7 +45,7 @@ void TXiButton::SetByIndex(int index, tk::TColor color) {
 
 void TXiButton::SetColorScheme(TColorScheme scheme) {
     colorScheme_ = scheme;
-    if (const auto assignment = SchemeFor(scheme, ReadSysColor)) {
+    if (const auto assignment = SchemeFor(scheme, tk::SystemColorNow)) {
         for (int index = 0; index < ColorPropertyCount; ++index)
             if (const auto& color = assignment->colors[static_cast<std::size_t>(index)])
                 SetByIndex(index, *color);
@@ -306,7 +298,7 @@ bool TXiButton::DialogKey(WPARAM key, tk::ShiftState shift) {
 
 bool TXiButton::DialogChar(char ch) {
     const char accelerator = tk::AcceleratorOf(Caption());
-    if (accelerator != 0 && SameLetter(accelerator, ch) && CanFocus()) {
+    if (accelerator != 0 && tk::SameLetter(accelerator, ch) && CanFocus()) {
         Click();
         return true;
     }

@@ -25,8 +25,6 @@ void LineInColorOf(tk::Canvas& canvas, const tk::Bitmap& surface, POINT sample, 
     canvas.LineTo(to.x, to.y);
 }
 
-tk::TColor SystemColorNow(int index) { return GetSysColor(index); }
-
 } // namespace
 
 TXiProgressBar::TXiProgressBar(tk::WinControl* parent, std::string name)
@@ -52,7 +50,7 @@ void TXiProgressBar::SetIndexedColor(int index, tk::TColor c) {
 
 void TXiProgressBar::SetColorScheme(TColorScheme scheme) {
     colorScheme_ = scheme;
-    if (const auto colors = xibar::SchemeColors(scheme, &SystemColorNow)) colors_ = *colors;
+    if (const auto colors = xibar::SchemeColors(scheme, &tk::SystemColorNow)) colors_ = *colors;
     Invalidate();
 }
 

@@ -4,7 +4,7 @@
 
 #include "rtl/Error.h"
 #include "toolkit/Color.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 #include "toolkit/SystemError.h"
 
 namespace ui {
@@ -29,23 +29,6 @@ SkinState& State() {
     static SkinState state;
     return state;
 }
-
-// A directory listing, closed however the loop ends.
-class FindHandle {
-public:
-    FindHandle(const std::string& pattern, WIN32_FIND_DATAA& data)
-        : handle_(FindFirstFileA(pattern.c_str(), &data)) {}
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    ~FindHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Next(WIN32_FIND_DATAA& data) { return FindNextFileA(handle_, &data) != FALSE; }
-
-private:
-    HANDLE handle_;
-};
 
 class ProfileSkinFile : public skin::ISkinFile {
 public:
@@ -79,12 +62,12 @@ void LoadTile(const std::string& path, skin::Tile& tile) {
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) RaiseOpenError(path, GetLastError());
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || !skin::IsTileSize(static_cast<std::uint64_t>(size.QuadPart)))
+    if (!GetFileSizeEx(file.Get(), &size) || !skin::IsTileSize(static_cast<std::uint64_t>(size.QuadPart)))
         return;
     // Read aside first, so that a failing read cannot leave half a tile.
     skin::Tile read{};
     DWORD got = 0;
-    const bool readOk = ReadFile(file.get(), read.data(), static_cast<DWORD>(read.size()), &got, nullptr);
+    const bool readOk = ReadFile(file.Get(), read.data(), static_cast<DWORD>(read.size()), &got, nullptr);
     // A file cut short since its size was taken reads as an early end.
     if (!readOk || got != read.size())
         throw rtl::Error("Cannot read file \"" + path + "\". " +
@@ -110,13 +93,13 @@ void LoadSkinList(const std::string& programFolder, const std::string& languageC
     const std::string skinFolder = programFolder + kSkinFolder;
     const std::string tileFolder = programFolder + kTileFolder;
     WIN32_FIND_DATAA found{};
-    FindHandle listing(skinFolder + kSkinPattern, found);
-    if (!listing.Found()) return;
+    const tk::FindHandle listing(FindFirstFileA((skinFolder + kSkinPattern).c_str(), &found));
+    if (!listing) return;
     do {
         if (!skin::TakesSkinFile(found.dwFileAttributes)) continue;
         ProfileSkinFile file(skinFolder + found.cFileName);
         state.skins.push_back(skin::ReadSkin(file, languageCode, tileFolder));
-    } while (listing.Next(found));
+    } while (FindNextFileA(listing.Get(), &found));
 }
 
 void SelectSkin(int index) {

@@ -87,6 +87,31 @@ TEST_F(MainFormFixture, HeadersFollowTheLayoutRule) {
     EXPECT_EQ(form->DateTimePickerDate->Height(), form->DaysComboBox->Height());
 }
 
+TEST_F(MainFormFixture, KeyboardOrderAndCursorsFollowTheDescription) {
+    Create();
+    const std::vector<tk::WinControl*> order{
+        form->CheckBoxTimer, form->RadioButtonDate, form->DateTimePickerDate, form->DateTimePickerTime,
+        form->RadioButtonCounter, form->DaysComboBox, form->DateTimePickerReverseTime, form->CheckBoxWinAmp,
+        form->CheckBoxCPU, form->ComboBoxCPULoad, form->ComboBoxCPULoadTime, form->ActionComboBox,
+        // SkinComboBox is disabled while there are no skins, so Tab passes it by.
+        form->NetTimeSpeedButton, form->AboutSpeedButton, form->PowerSpeedButton, form->CloseSpeedButton};
+    form->Show();
+    form->CheckBoxTimer->SetFocus();
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        form->SelectNext(true);
+        EXPECT_EQ(GetFocus(), order[i % order.size()]->Handle()) << order[i % order.size()]->Name();
+    }
+    for (const tk::WinControl* c : order) {
+        const bool textCursor = c == form->DateTimePickerTime || c == form->DateTimePickerReverseTime;
+        EXPECT_EQ(c->Cursor(), textCursor ? tk::CursorKind::Text : tk::CursorKind::Hand) << c->Name();
+    }
+    EXPECT_EQ(form->SkinComboBox->Cursor(), tk::CursorKind::Hand);
+    EXPECT_EQ(form->CurrTimeLabel->Cursor(), tk::CursorKind::Default);
+    EXPECT_TRUE(form->CurrTimeLabel->Font().bold);
+    EXPECT_EQ(form->AttemptLabel->Font().name, "Small Fonts");
+    form->Hide();
+}
+
 TEST_F(MainFormFixture, ActionCaptionsFollowTheChosenAction) {
     Create();
     form->ActionComboBox->SetItemIndex(4);

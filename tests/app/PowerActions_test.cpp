@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "RecordingPowerSystem.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -132,9 +132,9 @@ bool ShutdownPrivilegeEnabled() {
     LUID shutdown{};
     LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &shutdown);
     DWORD size = 0;
-    GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &size);
+    GetTokenInformation(token.Get(), TokenPrivileges, nullptr, 0, &size);
     std::vector<unsigned char> buffer(size);
-    if (!GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), size, &size)) return false;
+    if (!GetTokenInformation(token.Get(), TokenPrivileges, buffer.data(), size, &size)) return false;
     const auto* privileges = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
     for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
         const LUID_AND_ATTRIBUTES& p = privileges->Privileges[i];

@@ -150,4 +150,6 @@ TEST_F(PowerPathTest, UnwritableSettingsDoNotCancelTheAction) {
     Request();
     EXPECT_EQ(power->calls, (std::vector<Call>{kPrivilege, Exit(0x0C)}));
     EXPECT_TRUE(QuitPosted());
+    // Said, but only after the call: a box before it would wait for the user.
+    EXPECT_EQ(errors.size(), 1u);
 }

@@ -39,7 +39,7 @@ protected:
 TEST_F(TickTest, ZeroCountdownFiresOnTheNextRunAMillisecondLater) {
     Create();
     ArmCountdown(0, 0, 0, 0);
-    EXPECT_EQ(form->ArmedTime, now);
+    EXPECT_EQ(form->Timer().ArmedTime(), now);
     EXPECT_EQ(TakePowerRequests(), 0);
     EXPECT_TRUE(form->CheckBoxTimer->Checked());
     AdvanceMs(1);
@@ -141,31 +141,29 @@ TEST_F(TickTest, BusiestProcessorCountsAndLoadsAreClamped) {
 
 TEST_F(TickTest, AverageWindowEndsAfterItsSecondsAndRestarts) {
     Create();
-    form->WindowStart = now;
-    form->SampleCount = 0;
-    form->LoadSum = 0;
+    form->CpuWindow().Restart(now);
     loads = {0.5};
     Tick();
     loads = {0.1};
     Tick();
-    EXPECT_EQ(form->SampleCount, 2u);
+    EXPECT_EQ(form->CpuWindow().SampleCount(), 2u);
     EXPECT_EQ(form->LabelCPUByTime->Caption(), "(30%)");
     AdvanceSeconds(7);
     Tick();
     EXPECT_EQ(form->ComboBoxCPULoadTime->StatusText(), "25/18");
     AdvanceSeconds(17); // 24 s elapsed
     Tick();
-    EXPECT_EQ(form->SampleCount, 4u);
+    EXPECT_EQ(form->CpuWindow().SampleCount(), 4u);
     AdvanceSeconds(1); // 25 s: the window ends
     Tick();
-    EXPECT_EQ(form->SampleCount, 0u);
-    EXPECT_EQ(form->LoadSum, 0.0);
-    EXPECT_EQ(form->WindowStart, now);
+    EXPECT_EQ(form->CpuWindow().SampleCount(), 0u);
+    EXPECT_EQ(form->CpuWindow().LoadSum(), 0.0);
+    EXPECT_EQ(form->CpuWindow().WindowStart(), now);
 }
 
 TEST_F(TickTest, CpuTriggerFiresAtTheEndOfALowWindowOnly) {
     Create();
-    form->WindowStart = now;
+    form->CpuWindow().Restart(now);
     form->ComboBoxCPULoad->SetItemIndex(20);
     form->CheckBoxCPU->SetChecked(true);
     loads = {0.5};
@@ -185,7 +183,7 @@ TEST_F(TickTest, CpuTriggerFiresAtTheEndOfALowWindowOnly) {
 
 TEST_F(TickTest, LevelHundredAlwaysFiresAtTheWindowEnd) {
     Create();
-    form->WindowStart = now;
+    form->CpuWindow().Restart(now);
     form->ComboBoxCPULoad->SetItemIndex(100);
     form->CheckBoxCPU->SetChecked(true);
     loads = {1.0};
@@ -196,32 +194,32 @@ TEST_F(TickTest, LevelHundredAlwaysFiresAtTheWindowEnd) {
 
 TEST_F(TickTest, ClockJumpEndsTheWindow) {
     Create();
-    form->WindowStart = now;
+    form->CpuWindow().Restart(now);
     AdvanceSeconds(-3600);
     Tick();
-    EXPECT_EQ(form->WindowStart, now);
-    EXPECT_EQ(form->SampleCount, 0u);
+    EXPECT_EQ(form->CpuWindow().WindowStart(), now);
+    EXPECT_EQ(form->CpuWindow().SampleCount(), 0u);
 }
 
 TEST_F(TickTest, OpenWindowListHoldsTheWindowAndClosingRestartsIt) {
     Create();
     form->Show();
-    form->WindowStart = now;
+    form->CpuWindow().Restart(now);
     const rtl::TDateTime started = now;
     SendMessageA(form->ComboBoxCPULoadTime->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
     ASSERT_TRUE(form->ComboBoxCPULoadTime->DroppedDown());
     AdvanceSeconds(40);
     Tick();
-    EXPECT_EQ(form->WindowStart, started);
+    EXPECT_EQ(form->CpuWindow().WindowStart(), started);
     SendMessageA(form->ComboBoxCPULoadTime->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
     form->ComboBoxCPULoadTimeCloseUp();
-    EXPECT_EQ(form->WindowStart, now);
-    EXPECT_EQ(form->SampleCount, 1u); // the close-up's own run
+    EXPECT_EQ(form->CpuWindow().WindowStart(), now);
+    EXPECT_EQ(form->CpuWindow().SampleCount(), 1u); // the close-up's own run
 }
 
 TEST_F(TickTest, BothTriggersInOneRunPostTwoRequests) {
     Create();
-    form->WindowStart = now;
+    form->CpuWindow().Restart(now);
     form->ComboBoxCPULoad->SetItemIndex(100);
     form->CheckBoxCPU->SetChecked(true);
     ArmCountdown(0, 0, 0, 10);
@@ -237,11 +235,11 @@ TEST_F(TickTest, FailingSampleDoesNotStopTheTimerTrigger) {
     Create();
     ArmCountdown(0, 0, 0, 1);
     failSample = true;
-    const std::uint32_t samples = form->SampleCount;
+    const std::uint32_t samples = form->CpuWindow().SampleCount();
     AdvanceSeconds(2);
     Tick();
     EXPECT_EQ(TakePowerRequests(), 1);
-    EXPECT_EQ(form->SampleCount, samples);
+    EXPECT_EQ(form->CpuWindow().SampleCount(), samples);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "Unable to locate the \"Processor\" performance object");
     Tick();

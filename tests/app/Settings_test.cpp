@@ -18,6 +18,7 @@
 #include "rtl/DateTime.h"
 #include "rtl/Error.h"
 #include "rtl/SettingsFloat.h"
+#include "toolkit/Handles.h"
 
 // Readable failure messages.
 void PrintTo(const StoredSettings& s, std::ostream* out) {
@@ -31,15 +32,10 @@ namespace {
 
 constexpr int kSkinCount = 3;
 
-struct FindCloser {
-    void operator()(HANDLE h) const { FindClose(h); }
-};
-using FindHandle = std::unique_ptr<void, FindCloser>;
-
 void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found{};
-    FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
-    if (find.get() != INVALID_HANDLE_VALUE) {
+    const tk::FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
+    if (find) {
         do {
             const std::string name = found.cFileName;
             if (name == "." || name == "..") continue;
@@ -50,9 +46,7 @@ void RemoveTree(const std::string& folder) {
                 SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA(path.c_str());
             }
-        } while (FindNextFileA(find.get(), &found));
-    } else {
-        find.release(); // nothing to close
+        } while (FindNextFileA(find.Get(), &found));
     }
     RemoveDirectoryA(folder.c_str());
 }

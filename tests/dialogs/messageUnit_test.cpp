@@ -12,6 +12,7 @@
 #include "DialogDriving.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Font.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -21,12 +22,10 @@ class MessageDlgTest : public dialog_driving::NoErrorBoxTest {};
 
 // Measured apart from the dialog, in the font its label uses.
 int TextWidth(const std::string& text, const tk::FontSpec& font) {
-    HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, tk::FontHandleFor(font));
+    const tk::WindowDC screen(nullptr);
+    const tk::SelectGuard selected(screen.Get(), tk::FontHandleFor(font));
     SIZE size{};
-    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 

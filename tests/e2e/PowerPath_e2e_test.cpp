@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "toolkit/Handles.h"
+
 namespace {
 
 constexpr DWORD kPatienceMs = 20000;
@@ -32,13 +34,12 @@ std::string SettingsFile() {
 
 std::string FileText(const std::string& path) {
     std::string text;
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return text;
+    const tk::KernelHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!f) return text;
     char buf[4096];
     DWORD n = 0;
-    while (ReadFile(f, buf, sizeof buf, &n, nullptr) && n > 0) text.append(buf, n);
-    CloseHandle(f);
+    while (ReadFile(f.Get(), buf, sizeof buf, &n, nullptr) && n > 0) text.append(buf, n);
     return text;
 }
 
@@ -75,11 +76,8 @@ void ClickChild(HWND dialog, const char* caption) {
 struct RunningProgram {
     PROCESS_INFORMATION pi{};
     ~RunningProgram() {
-        if (pi.hProcess) {
-            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
-            CloseHandle(pi.hProcess);
-            CloseHandle(pi.hThread);
-        }
+        const tk::KernelHandle process(pi.hProcess), thread(pi.hThread);
+        if (process && WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 1);
     }
     bool Running() const { return WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT; }
 };

@@ -22,16 +22,16 @@ constexpr std::uint32_t kHuge = std::numeric_limits<std::uint32_t>::max();
 
 std::vector<std::int64_t> ReadAll(const ProcessorCounters& found) {
     std::vector<std::int64_t> values(16, 0);
-    values.resize(static_cast<std::size_t>(found.readValues(values)));
+    values.resize(static_cast<std::size_t>(found.ReadValues(values)));
     return values;
 }
 
 TEST(PerfData, ReadsEveryProcessorInstanceAndTheTimeStamp) {
     const PerfData data = TwoProcessors(1000, 2000, 3000);
     const ProcessorCounters found = FindProcessorCounters(data.bytes);
-    ASSERT_EQ(found.status(), PerfDataStatus::Ok);
+    ASSERT_EQ(found.Status(), PerfDataStatus::Ok);
     EXPECT_EQ(found.systemTime(), kSampleTicks);
-    EXPECT_EQ(found.instanceCount(), 3);
+    EXPECT_EQ(found.InstanceCount(), 3);
     EXPECT_EQ(ReadAll(found), (std::vector<std::int64_t>{1000, 2000, 3000}));
 }
 
@@ -58,7 +58,7 @@ TEST(PerfData, ReportsWhatIsMissing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(FindProcessorCounters(BuildPerfData(c.objects).bytes).status(), c.expected);
+        EXPECT_EQ(FindProcessorCounters(BuildPerfData(c.objects).bytes).Status(), c.expected);
     }
 }
 
@@ -69,7 +69,7 @@ TEST(PerfData, EveryTruncationFailsWithoutReadingPastTheEnd) {
         const std::vector<std::byte> prefix(data.bytes.begin(),
                                             data.bytes.begin() + static_cast<std::ptrdiff_t>(length));
         const ProcessorCounters found = FindProcessorCounters(prefix);
-        ASSERT_EQ(found.status(), PerfDataStatus::ObjectMissing) << "length " << length;
+        ASSERT_EQ(found.Status(), PerfDataStatus::ObjectMissing) << "length " << length;
     }
 }
 
@@ -175,9 +175,9 @@ TEST(PerfData, LyingFieldsNeverLeadOutsideTheData) {
         c.lie(data);
         const std::vector<std::byte> exact = data.bytes;
         const ProcessorCounters found = FindProcessorCounters(exact);
-        ASSERT_EQ(found.status(), c.expected);
+        ASSERT_EQ(found.Status(), c.expected);
         if (c.expected == PerfDataStatus::Ok) {
-            EXPECT_EQ(found.instanceCount(), c.instances);
+            EXPECT_EQ(found.InstanceCount(), c.instances);
             const std::vector<std::int64_t> all{1, 2, 3};
             EXPECT_EQ(ReadAll(found), std::vector<std::int64_t>(all.begin(), all.begin() + c.instances));
         }

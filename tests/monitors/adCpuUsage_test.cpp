@@ -44,14 +44,14 @@ public:
     int openKeys = 0;
     int perfDataCloses = 0;
 
-    bool platformId(DWORD& id) noexcept override {
+    bool PlatformId(DWORD& id) noexcept override {
         if (platform) {
             id = *platform;
         }
         return platform.has_value();
     }
 
-    LONG openKey(HKEY root, const char* path, REGSAM, HKEY& key) noexcept override {
+    LONG OpenKey(HKEY root, const char* path, REGSAM, HKEY& key) noexcept override {
         const auto found = keys.find(path);
         if (root != HKEY_DYN_DATA || found == keys.end()) {
             return ERROR_FILE_NOT_FOUND;
@@ -61,7 +61,7 @@ public:
         return ERROR_SUCCESS;
     }
 
-    LONG queryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override {
+    LONG QueryValue(HKEY key, const char* name, BYTE* data, DWORD& size) noexcept override {
         if (key == HKEY_PERFORMANCE_DATA) {
             EXPECT_STREQ(name, "238");
             perfQuerySizes.push_back(size);
@@ -79,7 +79,7 @@ public:
         return ERROR_SUCCESS;
     }
 
-    void closeKey(HKEY key) noexcept override {
+    void CloseKey(HKEY key) noexcept override {
         if (key == HKEY_PERFORMANCE_DATA) {
             ++perfDataCloses;
         } else {
@@ -87,7 +87,7 @@ public:
         }
     }
 
-    LONG queryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept override {
+    LONG QueryProcessorTimes(void* data, ULONG size, ULONG& returned) noexcept override {
         ++processorQueries;
         return processorTimes(data, size, returned);
     }
@@ -193,22 +193,22 @@ TEST(CpuSampler, GrowsThePerformanceBufferInStepsAndKeepsIt) {
         return LONG{ERROR_SUCCESS};
     };
     CpuSampler sampler(source);
-    EXPECT_EQ(sampler.perfBufferSize(), 8192u);
-    sampler.takeSample();
+    EXPECT_EQ(sampler.PerfBufferSize(), 8192u);
+    sampler.TakeSample();
     EXPECT_EQ(source.perfQuerySizes, (std::vector<DWORD>{8192, 12288, 16384, 20480, 24576}));
-    sampler.takeSample();
+    sampler.TakeSample();
     EXPECT_EQ(source.perfQuerySizes.back(), 24576u);
     EXPECT_EQ(source.perfQuerySizes.size(), 6u);
-    EXPECT_EQ(sampler.perfBufferSize(), 24576u);
+    EXPECT_EQ(sampler.PerfBufferSize(), 24576u);
 }
 
 TEST(CpuSampler, GivesUpOnAQueryThatNeverHasRoomEnough) {
     FakeSource source;
     source.perfData = [](BYTE*, DWORD&) { return LONG{ERROR_MORE_DATA}; };
     CpuSampler sampler(source);
-    EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }),
+    EXPECT_EQ(ErrorText([&] { sampler.TakeSample(); }),
               "Unable to locate the \"Processor\" performance object");
-    EXPECT_LE(sampler.perfBufferSize(), 4u * 1024 * 1024);
+    EXPECT_LE(sampler.PerfBufferSize(), 4u * 1024 * 1024);
 }
 
 TEST(CpuSampler, FailedSamplesLeaveTheLastGoodOne) {
@@ -242,12 +242,12 @@ TEST(CpuSampler, FailedSamplesLeaveTheLastGoodOne) {
         source.serveProcessorTimes({{0, 0, 0}}, {{kSecond, kSecond, 0}}); // must not be consulted
         source.servePerfData({ProcessorsAt(0, {0, 0}), ProcessorsAt(1, {kSecond / 2, kSecond})});
         CpuSampler sampler(source);
-        sampler.takeSample();
-        sampler.takeSample();
+        sampler.TakeSample();
+        sampler.TakeSample();
         source.perfData = c.answer;
-        EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }), c.error);
-        EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.5);
-        EXPECT_DOUBLE_EQ(sampler.loadFraction(1), 0.0);
+        EXPECT_EQ(ErrorText([&] { sampler.TakeSample(); }), c.error);
+        EXPECT_DOUBLE_EQ(sampler.LoadFraction(0), 0.5);
+        EXPECT_DOUBLE_EQ(sampler.LoadFraction(1), 0.0);
         EXPECT_EQ(source.processorQueries, 0);
     }
 }
@@ -257,11 +257,11 @@ TEST(CpuSampler, FallsBackToKernelTimesWithoutAProcessorObject) {
     source.serveProcessorTimes({{100, 300, 200}, {100, 300, 200}},
                                {{kSecond / 4, kSecond / 2, kSecond / 2}, {0, kSecond / 2, kSecond / 2}});
     CpuSampler sampler(source);
-    sampler.takeSample();
-    EXPECT_EQ(sampler.slotCount(), 2);
-    sampler.takeSample();
-    EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.75);
-    EXPECT_DOUBLE_EQ(sampler.loadFraction(1), 1.0);
+    sampler.TakeSample();
+    EXPECT_EQ(sampler.SlotCount(), 2);
+    sampler.TakeSample();
+    EXPECT_DOUBLE_EQ(sampler.LoadFraction(0), 0.75);
+    EXPECT_DOUBLE_EQ(sampler.LoadFraction(1), 1.0);
     // The choice holds: the registry is not asked again.
     EXPECT_EQ(source.perfQuerySizes.size(), 1u);
 }
@@ -272,20 +272,20 @@ TEST(CpuSampler, GrowsTheKernelBufferForManyProcessors) {
     std::vector<std::array<std::int64_t, 3>> step(100, {kSecond / 2, kSecond, 0});
     source.serveProcessorTimes(start, step);
     CpuSampler sampler(source);
-    sampler.takeSample();
-    sampler.takeSample();
-    EXPECT_EQ(sampler.slotCount(), 100);
-    EXPECT_DOUBLE_EQ(sampler.loadFraction(99), 0.5);
+    sampler.TakeSample();
+    sampler.TakeSample();
+    EXPECT_EQ(sampler.SlotCount(), 100);
+    EXPECT_DOUBLE_EQ(sampler.LoadFraction(99), 0.5);
 }
 
 TEST(CpuSampler, ReportsTheRegistryFailureWhenNeitherSourceWorks) {
     FakeSource source;
     CpuSampler sampler(source);
-    EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }),
+    EXPECT_EQ(ErrorText([&] { sampler.TakeSample(); }),
               "Unable to locate the \"Processor\" performance object");
     // Nothing was decided: the next sample tries both again.
     source.serveProcessorTimes({{0, 0, 0}}, {{0, kSecond, 0}});
-    EXPECT_EQ(sampler.slotCount(), 1);
+    EXPECT_EQ(sampler.SlotCount(), 1);
     EXPECT_EQ(source.perfQuerySizes.size(), 2u);
 }
 
@@ -301,17 +301,17 @@ protected:
 TEST_F(Statistic95, HasOneSlotReadAsAPercentage) {
     {
         CpuSampler sampler(source);
-        EXPECT_FALSE(sampler.isNT());
-        EXPECT_EQ(sampler.slotCount(), 1);
-        EXPECT_EQ(ErrorText([&] { sampler.loadFraction(1); }), "CPU index out of bounds");
-        EXPECT_EQ(ErrorText([&] { sampler.loadFraction(-1); }), "CPU index out of bounds");
+        EXPECT_FALSE(sampler.IsNT());
+        EXPECT_EQ(sampler.SlotCount(), 1);
+        EXPECT_EQ(ErrorText([&] { sampler.LoadFraction(1); }), "CPU index out of bounds");
+        EXPECT_EQ(ErrorText([&] { sampler.LoadFraction(-1); }), "CPU index out of bounds");
         EXPECT_TRUE(source.reads.empty());
-        EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.37); // starts the statistic first
+        EXPECT_DOUBLE_EQ(sampler.LoadFraction(0), 0.37); // starts the statistic first
         EXPECT_EQ(source.reads, (std::vector<std::string>{"PerfStats\\StartStat", "PerfStats\\StatData"}));
         EXPECT_EQ(source.openKeys, 1); // StatData stays open while started
         source.keys["PerfStats\\StatData"] = std::nullopt;
-        sampler.takeSample(); // a failed read keeps the last value
-        EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.37);
+        sampler.TakeSample(); // a failed read keeps the last value
+        EXPECT_DOUBLE_EQ(sampler.LoadFraction(0), 0.37);
     }
     EXPECT_EQ(source.reads.back(), "PerfStats\\StopStat");
     EXPECT_EQ(source.openKeys, 0);
@@ -321,16 +321,16 @@ TEST_F(Statistic95, HasOneSlotReadAsAPercentage) {
 TEST_F(Statistic95, FailuresToStartAreRetriedWhole) {
     source.keys.erase("PerfStats\\StartStat");
     CpuSampler sampler(source);
-    EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }), "Unable to start performance monitoring");
+    EXPECT_EQ(ErrorText([&] { sampler.TakeSample(); }), "Unable to start performance monitoring");
     source.keys["PerfStats\\StartStat"] = 0;
     source.keys.erase("PerfStats\\StatData");
-    EXPECT_EQ(ErrorText([&] { sampler.takeSample(); }), "Unable to read performance data");
+    EXPECT_EQ(ErrorText([&] { sampler.TakeSample(); }), "Unable to read performance data");
     EXPECT_EQ(source.openKeys, 0);
     source.keys.insert({"PerfStats\\StatData", 50});
-    sampler.takeSample();
+    sampler.TakeSample();
     EXPECT_EQ(source.reads, (std::vector<std::string>{"PerfStats\\StartStat", "PerfStats\\StartStat",
                                                       "PerfStats\\StatData"}));
-    EXPECT_DOUBLE_EQ(sampler.loadFraction(0), 0.5);
+    EXPECT_DOUBLE_EQ(sampler.LoadFraction(0), 0.5);
 }
 
 TEST_F(Statistic95, NeverStartedMeansNothingToStop) {

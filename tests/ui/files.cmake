@@ -4,6 +4,7 @@ kn_pure_tests(BarGradient_test.cpp XiProgressBarSchemes_test.cpp SkinCore_test.c
 kn_win_tests(ui XiProgressBar_test.cpp)
 kn_pure_tests(XiButtonSchemes_test.cpp GradientRows_test.cpp XiButtonLayout_test.cpp)
 kn_win_tests(ui XiButton_test.cpp)
+kn_win_tests(ui FormKinds_test.cpp)
 kn_win_tests(ui skin_test.cpp)
 # The shipped skins are what their generator draws, and keep texts readable.
 if(KN_TESTS AND NOT WIN32)

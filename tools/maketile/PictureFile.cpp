@@ -6,7 +6,7 @@
 
 #include "TileFit.h"
 #include "rtl/Error.h"
-#include "toolkit/Gdi.h"
+#include "toolkit/Handles.h"
 #include "toolkit/SystemError.h"
 
 namespace tiletool {
@@ -87,7 +87,7 @@ void MakeTileFile(const std::string& picturePath, const std::string& tilePath) {
         throw rtl::Error("Cannot create file \"" + tilePath + "\". " +
                          tk::SystemErrorMessage(GetLastError()));
     DWORD written = 0;
-    if (!WriteFile(file.get(), tile.data(), DWORD(tile.size()), &written, nullptr) || written != tile.size())
+    if (!WriteFile(file.Get(), tile.data(), DWORD(tile.size()), &written, nullptr) || written != tile.size())
         throw rtl::Error("Cannot write file \"" + tilePath + "\". " + tk::SystemErrorMessage(GetLastError()));
 }
 

@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "../BitmapFile.h"
-#include "app/Texts.h"
-#include "app/lang.h"
 #include "dialogs/aboutUnit.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
 #include "ui/skin.h"
 
 namespace {
@@ -33,9 +34,8 @@ tk::Bitmap Capture(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     tk::Bitmap shot(r.right - r.left, r.bottom - r.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(shot.DC(), 0, 0, shot.Width(), shot.Height(), screen, r.left, r.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    const tk::WindowDC screen(nullptr);
+    BitBlt(shot.DC(), 0, 0, shot.Width(), shot.Height(), screen.Get(), r.left, r.top, SRCCOPY);
     return shot;
 }
 
@@ -73,7 +73,7 @@ tk::Bitmap Sheet(std::vector<Shot>& shots) {
 
 int Run(const std::string& programFolder, const char* output) {
     tk::Application::Instance().Initialize();
-    ui::LoadSkinList(programFolder, LoadText(lang::LanguageCode));
+    ui::LoadSkinList(programFolder, tk::LoadText(lang::LanguageCode));
     std::vector<Shot> shots;
     const int count = static_cast<int>(ui::Skins().size());
     for (int i = 0; i < count; ++i) {

@@ -28,7 +28,7 @@ public:
 
     // The first tick comes one full interval after enabling; enabling again
     // after disabling starts the interval afresh.
-    bool Enabled() const { return FEnabled; }
+    bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
 
     // Milliseconds. A change takes effect with the next wait; a wait under way
@@ -39,10 +39,10 @@ public:
     // The handler may disable, re-enable or destroy its own timer. A failure it
     // raises goes to the standard error box; no tick of this timer comes while
     // that box is open, and the timer goes on afterwards.
-    const TTimerEvent& OnTimer() const { return FOnTimer; }
-    void SetOnTimer(TTimerEvent handler) { FOnTimer = std::move(handler); }
+    const TTimerEvent& OnTimer() const { return onTimer_; }
+    void SetOnTimer(TTimerEvent handler) { onTimer_ = std::move(handler); }
 
-    TThreadPriority ThreadPriority() const { return FThreadPriority; }
+    TThreadPriority ThreadPriority() const { return threadPriority_; }
     void SetThreadPriority(TThreadPriority value);
 
 private:
@@ -52,8 +52,8 @@ private:
     // Ticks need both Enabled and a non-zero interval.
     void UpdateWorker();
 
-    bool FEnabled = false;
-    TThreadPriority FThreadPriority = TThreadPriority::Normal;
-    TTimerEvent FOnTimer;
+    bool enabled_ = false;
+    TThreadPriority threadPriority_ = TThreadPriority::Normal;
+    TTimerEvent onTimer_;
     std::unique_ptr<TTimerThread> WorkerThread;
 };

@@ -1,4 +1,4 @@
-#include "app/AsyncTimer.h"
+#include "toolkit/AsyncTimer.h"
 
 #include <windows.h>
 
@@ -103,13 +103,13 @@ class HangGuard {
 public:
     HangGuard()
         : finished_(tk::CreateEventHandle(tk::EventReset::Manual)), watcher_([this] {
-              if (WaitForSingleObject(finished_.get(), kHangLimitMs) == WAIT_TIMEOUT) {
+              if (WaitForSingleObject(finished_.Get(), kHangLimitMs) == WAIT_TIMEOUT) {
                   std::fputs("Test hung: deadlock in the thread timer\n", stderr);
                   std::_Exit(EXIT_FAILURE);
               }
           }) {}
     ~HangGuard() {
-        SetEvent(finished_.get());
+        SetEvent(finished_.Get());
         watcher_.join();
     }
 

@@ -1,4 +1,4 @@
-#include "app/AsyncTimer.h"
+#include "toolkit/AsyncTimer.h"
 
 #include <windows.h>
 
@@ -26,7 +26,7 @@ int WorkerPriority(TThreadPriority priority) { return kWorkerPriorities[static_c
 } // namespace
 
 // The worker: waits one interval at a time and hands each tick to the window
-// thread. While the timer does not tick it is parked on RunEvent, so it costs
+// thread. While the timer does not tick it is parked on runEvent_, so it costs
 // no processor time and is never stopped in the middle of anything.
 class TTimerThread {
 public:
@@ -36,29 +36,29 @@ public:
     TTimerThread(const TTimerThread&) = delete;
     TTimerThread& operator=(const TTimerThread&) = delete;
 
-    std::uint16_t Interval() const { return FInterval.load(); }
-    void SetInterval(std::uint16_t value) { FInterval.store(value); }
+    std::uint16_t Interval() const { return interval_.load(); }
+    void SetInterval(std::uint16_t value) { interval_.store(value); }
     void SetPriority(TThreadPriority priority);
 
     // Starting begins a new run whose first tick is one full interval away;
     // ticks of an earlier run that are still on their way are dropped.
     void Start();
     void Park();
-    bool IsCurrentRun(unsigned run) const { return Running.load() && run == FRun.load(); }
+    bool IsCurrentRun(unsigned run) const { return running_.load() && run == run_.load(); }
 
 private:
     static unsigned __stdcall Entry(void* self) noexcept;
     void Execute();
 
     TAsyncTimer& OwnerTimer;
-    std::atomic<std::uint16_t> FInterval{TAsyncTimer::kDefaultInterval};
-    std::atomic<bool> Terminated{false};
-    std::atomic<bool> Running{false};
-    std::atomic<unsigned> FRun{0};
-    std::atomic<unsigned> TickRun{0}; // the run of the tick being handed over
+    std::atomic<std::uint16_t> interval_{TAsyncTimer::kDefaultInterval};
+    std::atomic<bool> terminated_{false};
+    std::atomic<bool> running_{false};
+    std::atomic<unsigned> run_{0};
+    std::atomic<unsigned> tickRun_{0}; // the run of the tick being handed over
     tk::KernelHandle WaitEvent = tk::CreateEventHandle(tk::EventReset::Automatic);
-    tk::KernelHandle RunEvent = tk::CreateEventHandle(tk::EventReset::Manual);
-    tk::HandOver TickHandOver{[this] { OwnerTimer.FireOnTimer(TickRun.load()); }};
+    tk::KernelHandle runEvent_ = tk::CreateEventHandle(tk::EventReset::Manual);
+    tk::HandOver TickHandOver{[this] { OwnerTimer.FireOnTimer(tickRun_.load()); }};
     tk::KernelHandle Thread;
 };
 
@@ -69,33 +69,33 @@ TTimerThread::TTimerThread(TAsyncTimer& owner) : OwnerTimer(owner) {
 }
 
 TTimerThread::~TTimerThread() {
-    Terminated.store(true);
-    Running.store(false);
-    SetEvent(RunEvent.get());
-    SetEvent(WaitEvent.get());
+    terminated_.store(true);
+    running_.store(false);
+    SetEvent(runEvent_.Get());
+    SetEvent(WaitEvent.Get());
     // The window thread is busy here and cannot run a queued tick, so a worker
     // waiting for one would never come back.
     TickHandOver.Cancel();
-    WaitForSingleObject(Thread.get(), INFINITE);
+    WaitForSingleObject(Thread.Get(), INFINITE);
 }
 
 void TTimerThread::SetPriority(TThreadPriority priority) {
-    if (!SetThreadPriority(Thread.get(), WorkerPriority(priority)))
+    if (!SetThreadPriority(Thread.Get(), WorkerPriority(priority)))
         throw rtl::Error("Cannot set the timer thread's priority");
 }
 
 void TTimerThread::Start() {
-    if (Running.load()) return;
-    FRun.fetch_add(1);
-    Running.store(true);
+    if (running_.load()) return;
+    run_.fetch_add(1);
+    running_.store(true);
     // Ends a wait under way (or the first one) without a tick.
-    SetEvent(WaitEvent.get());
-    SetEvent(RunEvent.get());
+    SetEvent(WaitEvent.Get());
+    SetEvent(runEvent_.Get());
 }
 
 void TTimerThread::Park() {
-    Running.store(false);
-    ResetEvent(RunEvent.get());
+    running_.store(false);
+    ResetEvent(runEvent_.Get());
 }
 
 unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
@@ -109,13 +109,13 @@ unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
 
 void TTimerThread::Execute() {
     for (;;) {
-        WaitForSingleObject(RunEvent.get(), INFINITE);
-        if (Terminated.load()) return;
-        const unsigned run = FRun.load();
-        if (WaitForSingleObject(WaitEvent.get(), FInterval.load()) != WAIT_TIMEOUT)
+        WaitForSingleObject(runEvent_.Get(), INFINITE);
+        if (terminated_.load()) return;
+        const unsigned run = run_.load();
+        if (WaitForSingleObject(WaitEvent.Get(), interval_.load()) != WAIT_TIMEOUT)
             continue; // restarted or ending: begin again with a full wait
-        if (Terminated.load() || !IsCurrentRun(run)) continue;
-        TickRun.store(run);
+        if (terminated_.load() || !IsCurrentRun(run)) continue;
+        tickRun_.store(run);
         TickHandOver.Run();
     }
 }
@@ -128,8 +128,8 @@ TAsyncTimer::~TAsyncTimer() {
 }
 
 void TAsyncTimer::SetEnabled(bool value) {
-    if (value == FEnabled) return;
-    FEnabled = value;
+    if (value == enabled_) return;
+    enabled_ = value;
     UpdateWorker();
 }
 
@@ -143,21 +143,21 @@ void TAsyncTimer::SetInterval(std::uint16_t value) {
 
 void TAsyncTimer::SetThreadPriority(TThreadPriority value) {
     WorkerThread->SetPriority(value);
-    FThreadPriority = value;
+    threadPriority_ = value;
 }
 
 void TAsyncTimer::UpdateWorker() {
-    if (FEnabled && Interval() != 0)
+    if (enabled_ && Interval() != 0)
         WorkerThread->Start();
     else
         WorkerThread->Park();
 }
 
 void TAsyncTimer::FireOnTimer(unsigned run) {
-    if (!FEnabled || !WorkerThread->IsCurrentRun(run) || !FOnTimer) return;
+    if (!enabled_ || !WorkerThread->IsCurrentRun(run) || !onTimer_) return;
     try {
         // A copy: the handler may replace OnTimer or destroy this timer.
-        const TTimerEvent handler = FOnTimer;
+        const TTimerEvent handler = onTimer_;
         handler(*this);
     } catch (...) {
         tk::HandleException();

@@ -1,0 +1,150 @@
+#include "toolkit/Form.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ToolkitTesting.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+constexpr int kQuitCode = 7;
+
+// Takes a WM_QUIT off the queue if one is there; its exit code, or -1.
+int TakeQuit() {
+    MSG msg;
+    if (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
+    return -1;
+}
+
+class ModalLoopTest : public toolkit_testing::FormTest {};
+
+TEST_F(ModalLoopTest, AQuitRequestEndsTheModalLoopAndIsLeftForTheOuterOne) {
+    tk::FormArgs args;
+    args.name = "Owner";
+    tk::Form owner(args);
+    owner.Show();
+    PostQuitMessage(kQuitCode);
+    EXPECT_EQ(form->ShowModal(), tk::mrCancel);
+    EXPECT_FALSE(form->Modal());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle())) << "the windows the loop disabled are enabled again";
+    EXPECT_EQ(TakeQuit(), kQuitCode);
+}
+
+TEST_F(ModalLoopTest, ProcessingPendingMessagesLeavesTheQuitRequestQueued) {
+    PostQuitMessage(kQuitCode);
+    tk::Application::Instance().ProcessMessages();
+    EXPECT_EQ(TakeQuit(), kQuitCode);
+}
+
+TEST_F(ModalLoopTest, ANestedModalFormHandsTheQuitRequestOutward) {
+    tk::FormArgs args;
+    args.name = "Inner";
+    tk::Form inner(args);
+    int innerResult = tk::mrNone;
+    // The outer loop starts the inner one, and a quit request then ends both.
+    std::function<void()> startInner = [&] {
+        PostQuitMessage(kQuitCode);
+        innerResult = inner.ShowModal();
+    };
+    struct Poster : tk::CustomControl {
+        Poster(tk::WinControl* parent, std::function<void()> call)
+            : CustomControl(parent, "Poster", {0, 0, 1, 1}, false), call_(std::move(call)) {}
+        void Paint(tk::Canvas&) override {}
+        LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
+            if (msg == WM_APP) {
+                call_();
+                return 0;
+            }
+            return CustomControl::WndProc(msg, wParam, lParam);
+        }
+        std::function<void()> call_;
+    };
+    auto& poster = form->Add<Poster>(startInner);
+    PostMessageA(poster.Handle(), WM_APP, 0, 0);
+    EXPECT_EQ(form->ShowModal(), tk::mrCancel);
+    EXPECT_EQ(innerResult, tk::mrCancel);
+    EXPECT_EQ(TakeQuit(), kQuitCode);
+}
+
+// Focusable controls with no look of their own.
+class Focusable : public tk::CustomControl {
+public:
+    Focusable(tk::WinControl* parent, std::string name, int left)
+        : CustomControl(parent, std::move(name), {left, 10, 20, 20}, false) {
+        SetTabStop(true);
+    }
+    void Paint(tk::Canvas&) override {}
+};
+
+class TabOrderTest : public toolkit_testing::FormTest {
+protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        for (int i = 0; i < 4; ++i)
+            controls.push_back(&form->Add<Focusable>("C" + std::to_string(i), 10 + 30 * i));
+        form->Show();
+        tk::Application::Instance().ProcessMessages();
+    }
+    // Which control has the focus, by index; -1 for none of them.
+    int FocusedIndex() const {
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            if (controls[i]->Focused()) return static_cast<int>(i);
+        return -1;
+    }
+    std::vector<Focusable*> controls;
+};
+
+TEST_F(TabOrderTest, StepsThroughTheControlsInBothDirectionsAndWraps) {
+    controls[0]->SetFocus();
+    ASSERT_EQ(FocusedIndex(), 0);
+    struct Step {
+        bool forward;
+        int expected;
+    };
+    const Step steps[] = {{true, 1}, {true, 2}, {true, 3}, {true, 0}, {false, 3}, {false, 2}};
+    for (const Step& s : steps) {
+        form->SelectNext(s.forward);
+        EXPECT_EQ(FocusedIndex(), s.expected) << (s.forward ? "forward" : "backward");
+    }
+}
+
+TEST_F(TabOrderTest, SkipsControlsThatCannotTakeTheFocus) {
+    controls[1]->SetEnabled(false);
+    controls[2]->SetVisible(false);
+    controls[0]->SetFocus();
+    form->SelectNext(true);
+    EXPECT_EQ(FocusedIndex(), 3);
+    form->SelectNext(false);
+    EXPECT_EQ(FocusedIndex(), 0);
+    controls[3]->SetTabStop(false);
+    form->SelectNext(true);
+    EXPECT_EQ(FocusedIndex(), 0) << "the only one left keeps the focus";
+}
+
+TEST_F(TabOrderTest, AnExplicitOrderReplacesTheCreationOrder) {
+    form->SetTabOrder({controls[2], controls[0], controls[3]});
+    controls[2]->SetFocus();
+    const int expected[] = {0, 3, 2, 0};
+    for (int e : expected) {
+        form->SelectNext(true);
+        EXPECT_EQ(FocusedIndex(), e);
+    }
+}
+
+TEST_F(TabOrderTest, WithNothingFocusedTheFirstOrLastControlIsChosen) {
+    SetFocus(form->Handle());
+    form->SelectNext(true);
+    EXPECT_EQ(FocusedIndex(), 0);
+    SetFocus(form->Handle());
+    form->SelectNext(false);
+    EXPECT_EQ(FocusedIndex(), 3);
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+// Rows of the program's own controls: check boxes with their pictures,
+// buttons bound to actions and modal results, bars with stored colours.
+#include "ui/FormKinds.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "ui/BtChkBox.h"
+#include "ui/XiButton.h"
+#include "ui/XiProgressBar.h"
+
+namespace {
+
+class KindsForm : public tk::Form {
+public:
+    KindsForm();
+
+    TBitCheckBox* Plain = nullptr;
+    TBitCheckBox* Boxed = nullptr;
+    TBitCheckBox* Round = nullptr;
+    ui::TXiButton* Go = nullptr;
+    ui::TXiButton* Ok = nullptr;
+    ui::TXiProgressBar* Bar = nullptr;
+    int runs = 0;
+    void GoExecute() { ++runs; }
+    void PlainKeyPress(char& key) { key = 0; }
+
+private:
+    static const tk::ActionRow kActions[];
+    static const tk::ControlRow kRows[];
+};
+
+const tk::ActionRow KindsForm::kActions[] = {
+    {.name = "ActionGo", .caption = "Go", .onExecute = tk::Call<&KindsForm::GoExecute>},
+};
+
+constexpr ui::xibar::BarColors kStored{1, 2, 3, 4, 5};
+
+// clang-format off
+const tk::ControlRow KindsForm::kRows[] = {
+    {.name = "Plain", .kind = ui::MakeBitCheckBox(), .bind = tk::Bind<&KindsForm::Plain>, .bounds = {8, 8, 120, 17},
+     .text = "Plain", .onKeyPress = tk::CallKey<&KindsForm::PlainKeyPress>},
+    {.name = "Boxed", .kind = ui::MakeBitCheckBox(ui::CheckBoxPictures::Box), .bind = tk::Bind<&KindsForm::Boxed>, .bounds = {8, 30, 120, 17}},
+    {.name = "Round", .kind = ui::MakeBitCheckBox(ui::CheckBoxPictures::Radio), .bind = tk::Bind<&KindsForm::Round>, .bounds = {8, 52, 120, 17}},
+    {.name = "Go", .kind = ui::MakeXiButton(), .bind = tk::Bind<&KindsForm::Go>, .bounds = {8, 100, 75, 25}, .action = "ActionGo"},
+    {.name = "Ok", .kind = ui::MakeXiButton(), .bind = tk::Bind<&KindsForm::Ok>, .bounds = {100, 100, 75, 25}, .text = "Ok",
+     .modalResult = tk::mrOk},
+    {.name = "Bar", .kind = ui::MakeXiProgressBar({.colors = kStored, .scheme = ui::xibar::TColorScheme::csCustom, .max = 50, .position = 20}),
+     .bind = tk::Bind<&KindsForm::Bar>, .bounds = {8, 150, 200, 9}},
+};
+// clang-format on
+
+KindsForm::KindsForm()
+    : tk::Form(tk::FormArgs{.name = "KindsForm", .clientWidth = 300, .clientHeight = 200}) {
+    tk::BuildForm(*this, {.actions = kActions, .controls = kRows}, nullptr);
+}
+
+TEST(FormKindsTest, CheckBoxesTakeTheirPicturesAndKeyEvent) {
+    KindsForm form;
+    EXPECT_EQ(form.Plain->Caption(), "Plain");
+    char key = ' ';
+    ASSERT_TRUE(form.Plain->OnKeyPress);
+    form.Plain->OnKeyPress(*form.Plain, key);
+    EXPECT_EQ(key, 0);
+    // The program's 12 x 12 pictures replace the built-in ones.
+    for (const TBitCheckBox* box : {form.Boxed, form.Round}) {
+        EXPECT_EQ(box->CheckedGlyph().Height(), 12) << box->Name();
+        EXPECT_EQ(box->UncheckedGlyph().Height(), 12) << box->Name();
+    }
+    EXPECT_NE(form.Plain->CheckedGlyph().Height(), 12);
+}
+
+TEST(FormKindsTest, ButtonsRunTheirActionOrSetTheirResult) {
+    KindsForm form;
+    EXPECT_EQ(form.Go->Action(), form.FindAction("ActionGo"));
+    EXPECT_EQ(form.Go->Caption(), "Go") << "an action gives its caption";
+    form.Go->Click();
+    EXPECT_EQ(form.runs, 1);
+    EXPECT_EQ(form.ModalResult(), tk::mrNone);
+    EXPECT_EQ(form.Ok->ModalResult(), tk::mrOk);
+    form.Ok->Click();
+    EXPECT_EQ(form.ModalResult(), tk::mrOk);
+}
+
+TEST(FormKindsTest, BarsKeepStoredColoursUnderACustomScheme) {
+    KindsForm form;
+    EXPECT_EQ(form.Bar->ColorBorder(), 1u);
+    EXPECT_EQ(form.Bar->ForeColorGrad(), 5u);
+    EXPECT_EQ(form.Bar->ColorScheme(), ui::xibar::TColorScheme::csCustom);
+    EXPECT_EQ(form.Bar->Max(), 50);
+    EXPECT_EQ(form.Bar->Position(), 20);
+}
+
+} // namespace
