@@ -149,6 +149,7 @@ public:
     void ComboBoxCPULoadTimeCloseUp();
     void ComboBoxCPULoadTimeKeyPress(char& key);
     void ActionComboBoxSelect();
+    void SkinComboBoxSelect();
 
     void SaveSettings();
     void LoadSettings();
@@ -160,10 +161,15 @@ public:
     void WMShowPendingMessage();
     void StopClockSync();
 
+    // The skin: the list's items, the chosen skin made active, the window
+    // blended and its buttons and bars coloured.
+    void FillSkinComboBox();
+    void SelectSkin();
+    void ApplySkin();
+
     // Start-up steps of features still to come; they do nothing yet.
     void ChooseTimeServer();
     void ResetWinampLabels();
-    void SelectSkin();
     void ApplyCommandLine();
 
     // Handlers of the keyboard actions.
