@@ -1,5 +1,5 @@
-// Shows the windows in every skin: the About box over each skin found beside
-// a program folder, side by side in one picture.
+// Shows the windows in every skin found beside a program folder: the main
+// window and the About box of each skin side by side, in one picture.
 //   skin_gallery.exe <program folder> <output.bmp>
 #include <windows.h>
 
@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "../BitmapFile.h"
+#include "../StillMainForm.h"
 #include "dialogs/aboutUnit.h"
+#include "resource.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Handles.h"
@@ -21,7 +23,7 @@ namespace {
 
 constexpr int kMargin = 10;
 constexpr int kCaptionHeight = 20;
-constexpr int kColumns = 3;
+constexpr int kColumns = 4; // two skins a row: main window, About box
 
 // What a window shows on the screen now, frame included.
 tk::Bitmap Capture(HWND window) {
@@ -73,14 +75,27 @@ tk::Bitmap Sheet(std::vector<Shot>& shots) {
 
 int Run(const std::string& programFolder, const char* output) {
     tk::Application::Instance().Initialize();
+    tk::Application::Instance().SetIdentity(
+        {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
+         .classPrefix = "SkinGallery"});
     ui::LoadSkinList(programFolder, tk::LoadText(lang::LanguageCode));
+    const std::string settings = tools::ThrowawaySettingsFile("kn-skin-gallery-");
+    auto form = tools::StillMainForm(settings);
+    form->Show();
     std::vector<Shot> shots;
     const int count = static_cast<int>(ui::Skins().size());
     for (int i = 0; i < count; ++i) {
-        ui::SelectSkin(i);
+        // As the user chooses it in the list.
+        form->SkinComboBox->SetItemIndex(i);
+        form->SkinComboBoxSelect();
+        const std::string name = ui::Skins()[std::size_t(i)].Name;
+        shots.push_back({name, Capture(form->Handle())});
         TAboutBox box;
-        shots.push_back({"About box: " + ui::Skins()[std::size_t(i)].Name, Capture(box.Handle())});
+        shots.push_back({name + ": About box", Capture(box.Handle())});
     }
+    form.reset();
+    tk::Application::Instance().SetMainForm(nullptr);
+    DeleteFileA(settings.c_str());
     tk::Bitmap sheet = Sheet(shots);
     if (!tools::SaveBitmapFile(sheet, output)) {
         std::fprintf(stderr, "Cannot write %s\n", output);
