@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "../toolkit/TempFiles.h"
+#include "toolkit/Handles.h"
+
 namespace skin_folder {
 
 class SkinFolder {
@@ -23,7 +26,7 @@ public:
     }
     SkinFolder(const SkinFolder&) = delete;
     SkinFolder& operator=(const SkinFolder&) = delete;
-    ~SkinFolder() { RemoveTree(root_); }
+    ~SkinFolder() { temp_files::RemoveTree(root_); }
 
     // The program folder, with its trailing backslash.
     const std::string& Root() const { return root_; }
@@ -48,33 +51,12 @@ private:
     }
 
     static void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+        const tk::KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file) << path;
         DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
+        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         ASSERT_EQ(written, bytes.size()) << path;
-    }
-
-    static void RemoveTree(const std::string& folder) {
-        WIN32_FIND_DATAA found{};
-        HANDLE listing = FindFirstFileA((folder + "*").c_str(), &found);
-        if (listing != INVALID_HANDLE_VALUE) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string path = folder + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(path + "\\");
-                } else {
-                    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(path.c_str());
-                }
-            } while (FindNextFileA(listing, &found));
-            FindClose(listing);
-        }
-        RemoveDirectoryA(folder.c_str());
     }
 
     std::string root_;
