@@ -62,7 +62,8 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   endif()
   # End-to-end tests start the program itself.
   if(TARGET e2e_tests)
-    target_compile_definitions(e2e_tests PRIVATE KN_PROGRAM_PATH="$<TARGET_FILE:KalvexNow>")
+    target_compile_definitions(e2e_tests PRIVATE KN_PROGRAM_PATH="$<TARGET_FILE:KalvexNow>"
+                                                 KN_DATA_PATH="${CMAKE_SOURCE_DIR}/data")
     add_dependencies(e2e_tests KalvexNow)
   endif()
 
