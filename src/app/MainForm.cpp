@@ -11,6 +11,9 @@
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
 #include "app/global.h"
+#include "clocksync/ClockSync.h"
+#include "clocksync/LocalClock.h"
+#include "clocksync/ServerList.h"
 #include "monitors/adCpuUsage.h"
 #include "dialogs/myhint.h"
 #include "resource.h"
@@ -56,6 +59,10 @@ MainFormServices DefaultMainFormServices() {
     s.isNTPlatform = IsNTPlatformFamily();
     s.settingsFileName = SettingsFileName();
     s.power = std::make_shared<WindowsPowerSystem>();
+    s.setLocalClock = [nt = s.isNTPlatform](rtl::TDateTime value) {
+        return clocksync::SetLocalClock(value, nt);
+    };
+    s.serverListFile = WindowsSettingsFolderSystem().ExecutableFolder() + clocksync::kServerListFileName;
     return s;
 }
 
@@ -68,6 +75,7 @@ TMainForm::TMainForm(MainFormServices services)
     // beside TimerTrigger and CpuLoadWindow, runs from WinAmpPingTimerTimer,
     // which CheckBoxWinAmpClick enables while the trigger is armed.
     WinAmpPingTimer.SetInterval(kWinampPollInterval);
+    CreateClockSync();
     FormCreate();
 }
 
@@ -103,10 +111,7 @@ void TMainForm::FormCreate() {
         ChooseTimeServer();
         NetTimeSpeedButton->SetHint(NetTimeSpeedButton->Hint() + " " + TimeServerHost);
     });
-    RunStep([&] {
-        timer_.Arm(Now());
-        ClockSyncStopRequested = false;
-    });
+    RunStep([&] { timer_.Arm(Now()); });
     FillLists();
     RunStep([&] { FillSkinComboBox(); });
     RunStep([&] { SetUpPickers(); });

@@ -8,6 +8,8 @@
 
 #include "app/CpuLoadWindow.h"
 #include "app/TimerTrigger.h"
+#include "clocksync/ClockSyncProcedure.h"
+#include "clocksync/ClockSyncReport.h"
 #include "toolkit/AsyncTimer.h"
 #include "rtl/DateTime.h"
 #include "rtl/FormatSettings.h"
@@ -18,6 +20,10 @@
 #include "toolkit/GraphicControls.h"
 
 class IPowerSystem;
+namespace clocksync {
+class TClockSync;
+class TIdTime;
+} // namespace clocksync
 class TBitCheckBox;
 namespace ui {
 class TXiButton;
@@ -48,6 +54,8 @@ struct MainFormServices {
     bool isNTPlatform = true;
     std::string settingsFileName;
     std::shared_ptr<IPowerSystem> power; // session and power calls
+    std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
+    std::string serverListFile; // servers.txt
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -130,7 +138,6 @@ public:
     // ArmedTime, CpuLoadWindow SampleCount, LoadSum and WindowStart.
     bool IsNTPlatform = true;
     std::string TimeServerHost;
-    bool ClockSyncStopRequested = false;
     std::string PendingMessage;
     NOTIFYICONDATAA TrayIconData{};
 
@@ -160,6 +167,9 @@ public:
     void WMClockSync();
     void WMShowPendingMessage();
     void StopClockSync();
+    // The time client of Sync, and whether a synchronisation runs.
+    clocksync::TIdTime& IdTimeSync();
+    bool ClockSyncRunning() const;
 
     // The skin: the list's items, the chosen skin made active, the window
     // blended and its buttons and bars coloured.
@@ -203,6 +213,8 @@ private:
 
     void PostToSelf(UINT msg);
     void RemoveTrayIcon();
+    void CreateClockSync();
+    clocksync::SyncWording ClockSyncWording() const;
 
     MainFormServices services_;
     // Each trigger's state and rules, without a window; the media player's
@@ -212,4 +224,19 @@ private:
     rtl::TFormatSettings formats_;
     bool trayIconShown_ = false;
     bool sampleErrorShown_ = false;
+    // The window as the clock synchronisation sees it, and the synchronisation.
+    class ClockSyncView final : public clocksync::IClockSyncWindow {
+    public:
+        explicit ClockSyncView(TMainForm& form) : form_(form) {}
+        void EnableSyncButton(bool enabled) override;
+        void ShowAttempt(const std::string& text) override;
+        void PostReport(const std::string& report) override;
+        void RunTick() override;
+        rtl::TDateTime Now() override;
+
+    private:
+        TMainForm& form_;
+    };
+    ClockSyncView clockSyncView_{*this};
+    std::unique_ptr<clocksync::TClockSync> clockSync_;
 };

@@ -61,5 +61,3 @@ struct PowerActionOutcome {
 // hibernation that SetSystemPowerState refuses are tried once more with
 // SetSuspendState where the system has it.
 PowerActionOutcome CarryOutPowerAction(int action, bool isNTPlatform, IPowerSystem& system);
-
-using tk::SystemErrorMessage;

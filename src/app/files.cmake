@@ -1,5 +1,6 @@
 kn_win_sources(Program.cpp Platform.cpp)
 kn_win_sources(global.cpp SettingsFile.cpp)
 kn_win_sources(PowerActions.cpp)
-kn_win_sources(MainForm.cpp MainFormDescription.cpp MainFormTick.cpp MainFormPower.cpp MainFormHooks.cpp MainFormSkin.cpp ActionCaptions.cpp)
+kn_win_sources(MainForm.cpp MainFormDescription.cpp MainFormTick.cpp MainFormPower.cpp MainFormHooks.cpp MainFormClockSync.cpp
+  MainFormSkin.cpp ActionCaptions.cpp)
 kn_pure_sources(CpuLoadWindow.cpp TimerTrigger.cpp)

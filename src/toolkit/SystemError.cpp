@@ -1,7 +1,5 @@
 #include "toolkit/SystemError.h"
 
-namespace tk {
-
 std::string SystemErrorMessage(DWORD error) {
     char text[512];
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
@@ -11,5 +9,3 @@ std::string SystemErrorMessage(DWORD error) {
     if (length == 0) return "System error " + std::to_string(error) + ".";
     return std::string(text, length);
 }
-
-} // namespace tk

@@ -3,10 +3,6 @@
 
 #include <string>
 
-namespace tk {
-
-// The system's text for an error code, without its line break; "System error
-// <code>." when the system has none.
+// The system's message for an error code, without the trailing line break;
+// "System error <code>." when the system has no text for it.
 std::string SystemErrorMessage(DWORD error);
-
-} // namespace tk

@@ -77,6 +77,7 @@ enum TextId : unsigned {
     SyncSecondsSlow = 65176,
     SyncClockMatch = 65177,
     SyncFailed = 65178,
+    SyncClockNotSet = 65183,
 };
 
 } // namespace lang

@@ -53,7 +53,7 @@ private:
 };
 
 [[noreturn]] void RaiseOpenError(const std::string& path, DWORD error) {
-    throw rtl::Error("Cannot open file \"" + path + "\". " + tk::SystemErrorMessage(error));
+    throw rtl::Error("Cannot open file \"" + path + "\". " + SystemErrorMessage(error));
 }
 
 // Reads the tile file; a file of any other length leaves the tile as it is.
@@ -71,7 +71,7 @@ void LoadTile(const std::string& path, skin::Tile& tile) {
     // A file cut short since its size was taken reads as an early end.
     if (!readOk || got != read.size())
         throw rtl::Error("Cannot read file \"" + path + "\". " +
-                         tk::SystemErrorMessage(readOk ? ERROR_HANDLE_EOF : GetLastError()));
+                         SystemErrorMessage(readOk ? ERROR_HANDLE_EOF : GetLastError()));
     tile = read;
 }
 

@@ -42,7 +42,7 @@ std::wstring Wide(const std::string& text) {
 }
 
 void Check(HRESULT result, const std::string& what) {
-    if (FAILED(result)) throw rtl::Error(what + " " + tk::SystemErrorMessage(DWORD(result)));
+    if (FAILED(result)) throw rtl::Error(what + " " + SystemErrorMessage(DWORD(result)));
 }
 
 } // namespace
@@ -84,11 +84,10 @@ void MakeTileFile(const std::string& picturePath, const std::string& tilePath) {
     tk::KernelHandle file(CreateFileA(tilePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        throw rtl::Error("Cannot create file \"" + tilePath + "\". " +
-                         tk::SystemErrorMessage(GetLastError()));
+        throw rtl::Error("Cannot create file \"" + tilePath + "\". " + SystemErrorMessage(GetLastError()));
     DWORD written = 0;
     if (!WriteFile(file.Get(), tile.data(), DWORD(tile.size()), &written, nullptr) || written != tile.size())
-        throw rtl::Error("Cannot write file \"" + tilePath + "\". " + tk::SystemErrorMessage(GetLastError()));
+        throw rtl::Error("Cannot write file \"" + tilePath + "\". " + SystemErrorMessage(GetLastError()));
 }
 
 } // namespace tiletool
