@@ -48,3 +48,12 @@ macro(kn_win_tool name)
     set_property(GLOBAL APPEND PROPERTY KN_WIN_TOOL_${name} ${CMAKE_CURRENT_LIST_DIR}/${f})
   endforeach()
 endmacro()
+
+# kn_win_program(<name> files...): a console program shipped beside the exe,
+# built in every Windows configuration.
+macro(kn_win_program name)
+  set_property(GLOBAL APPEND PROPERTY KN_WIN_PROGRAMS ${name})
+  foreach(f ${ARGN})
+    set_property(GLOBAL APPEND PROPERTY KN_WIN_PROGRAM_${name} ${CMAKE_CURRENT_LIST_DIR}/${f})
+  endforeach()
+endmacro()

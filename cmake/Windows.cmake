@@ -22,6 +22,18 @@ if(CMAKE_BUILD_TYPE STREQUAL "Release")
   target_link_options(KalvexNow PRIVATE -s)
 endif()
 
+# Console programs shipped beside the exe.
+get_property(KN_WIN_PROGRAMS GLOBAL PROPERTY KN_WIN_PROGRAMS)
+foreach(name ${KN_WIN_PROGRAMS})
+  get_property(files GLOBAL PROPERTY KN_WIN_PROGRAM_${name})
+  add_executable(${name} ${files})
+  target_link_libraries(${name} PRIVATE kn_win windowscodecs)
+  target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
+  if(CMAKE_BUILD_TYPE STREQUAL "Release")
+    target_link_options(${name} PRIVATE -s)
+  endif()
+endforeach()
+
 if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -55,10 +67,14 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     get_property(files GLOBAL PROPERTY KN_WIN_TESTS_${suite})
     kn_add_wine_test(${suite}_tests ${files})
   endforeach()
+  if(TARGET tools_tests)
+    target_link_libraries(tools_tests PRIVATE windowscodecs)
+  endif()
   # End-to-end tests start the program itself.
   if(TARGET e2e_tests)
     target_compile_definitions(e2e_tests PRIVATE KN_PROGRAM_PATH="$<TARGET_FILE:KalvexNow>"
-                                                 KN_WINE_LOG_PATH="${KN_E2E_WINE_LOG}")
+                                                 KN_WINE_LOG_PATH="${KN_E2E_WINE_LOG}"
+                                                 KN_DATA_PATH="${CMAKE_SOURCE_DIR}/data")
     add_dependencies(e2e_tests KalvexNow)
   endif()
 

@@ -1,4 +1,5 @@
 kn_fuzz_target(perfdata PerfDataFuzz.cpp)
+kn_fuzz_target(skin SkinFuzz.cpp)
 kn_fuzz_target(timereply TimeReplyFuzz.cpp)
 kn_fuzz_target(serverlist ServerListFuzz.cpp)
 kn_fuzz_target(commandline CommandLineFuzz.cpp)

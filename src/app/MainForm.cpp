@@ -117,15 +117,7 @@ void TMainForm::FormCreate() {
     });
     RunStep([&] { timer_.Arm(Now()); });
     FillLists();
-    RunStep([&] {
-        SkinComboBox->Clear();
-        // Skins come later; until then the list says it is empty.
-        if (SkinComboBox->ItemCount() == 0) {
-            SkinComboBox->AddItem(LoadText(lang::SkinListEmpty));
-            SkinComboBox->SetEnabled(false);
-        }
-        SkinComboBox->SetItemIndex(0);
-    });
+    RunStep([&] { FillSkinComboBox(); });
     RunStep([&] { SetUpPickers(); });
     RunStep([&] {
         IsNTPlatform = services_.isNTPlatform;
@@ -135,6 +127,9 @@ void TMainForm::FormCreate() {
     RunStep([&] { ResetWinampLabels(); });
     RunStep([&] { LoadSettings(); });
     RunStep([&] { SelectSkin(); });
+    // A tile that cannot be read is reported; the window still takes the
+    // skin's levels and colours.
+    RunStep([&] { ApplySkin(); });
     RunStep([&] { ActionComboBoxSelect(); });
     RunStep([&] { RadioButtonDateClick(); });
     RunStep([&] { SystemTimePingTimer.SetEnabled(true); });

@@ -165,11 +165,12 @@ public:
     void ActionComboBoxSelect();
     void CheckBoxWinAmpClick();
     void WinAmpPingTimerTimer();
+    void SkinComboBoxSelect();
 
     void SaveSettings();
     void LoadSettings();
 
-    // Handlers of the private messages. Those of features still to come do nothing.
+    // Handlers of the private messages.
     void WMPowerAction();
     void WMShowAbout();
     void WMClockSync();
@@ -179,10 +180,15 @@ public:
     clocksync::TIdTime& IdTimeSync();
     bool ClockSyncRunning() const;
 
-    // Start-up steps; those of features still to come do nothing yet.
+    // The skin: the list's items, the chosen skin made active, the window
+    // blended and its buttons and bars coloured.
+    void FillSkinComboBox();
+    void SelectSkin();
+    void ApplySkin();
+
+    // Start-up steps of the other triggers and of Sync.
     void ChooseTimeServer();
     void ResetWinampLabels();
-    void SelectSkin();
     void ApplyCommandLine();
 
     // One line (or several) in the program's modal message dialog.

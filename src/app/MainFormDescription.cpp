@@ -178,7 +178,7 @@ const tk::ControlRow kControls[] = {
      .header = {.frame = "Bevel10", .separator = "Bevel12"}},
     {.name = "Bevel12", .kind = Separator(), .bind = Bind<&TMainForm::Bevel12>, .bounds = kSeparator},
     {.name = "SkinComboBox", .kind = List(), .bind = Bind<&TMainForm::SkinComboBox>,
-     .bounds = {400, 221, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 12},
+     .bounds = {400, 221, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 12, .onSelect = Call<&TMainForm::SkinComboBoxSelect>},
 };
 // clang-format on
 

@@ -1,8 +1,8 @@
 kn_win_sources(Program.cpp Platform.cpp)
 kn_win_sources(global.cpp SettingsFile.cpp)
 kn_win_sources(PowerActions.cpp)
-kn_win_sources(MainForm.cpp MainFormDescription.cpp MainFormTick.cpp MainFormPower.cpp MainFormHooks.cpp MainFormClockSync.cpp
-  ActionCaptions.cpp)
+kn_win_sources(MainForm.cpp MainFormDescription.cpp MainFormTick.cpp MainFormPower.cpp MainFormClockSync.cpp
+  MainFormSkin.cpp ActionCaptions.cpp)
 kn_win_sources(MainFormWinamp.cpp MainFormCommandLine.cpp)
 kn_pure_sources(CpuLoadWindow.cpp TimerTrigger.cpp)
 kn_pure_sources(CommandLineSplit.cpp CommandLine.cpp CommandLineHelp.cpp)

@@ -36,8 +36,12 @@ enum TextId : unsigned {
     AboutProgramName = 65122,
     AboutVersion = 65123,
     AboutAuthor = 65124,
+    AboutAuthorName = 65125,
     AboutThanks = 65126,
+    AboutThanksFirst = 65127,
     AboutThanksText = 65128,
+    AboutWebAddress = 65129,
+    AboutEMailAddress = 65130,
 
     // Message dialog
     MessageCaption = 65131,

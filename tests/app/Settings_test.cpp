@@ -17,6 +17,7 @@
 
 #include "rtl/DateTime.h"
 #include "rtl/Error.h"
+#include "../toolkit/TempFiles.h"
 #include "rtl/SettingsFloat.h"
 #include "toolkit/Handles.h"
 
@@ -32,24 +33,7 @@ namespace {
 
 constexpr int kSkinCount = 3;
 
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    const tk::FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
-    if (find) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + "\\");
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find.Get(), &found));
-    }
-    RemoveDirectoryA(folder.c_str());
-}
+using temp_files::RemoveTree;
 
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempFolder {
