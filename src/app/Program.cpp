@@ -11,6 +11,9 @@
 #include "toolkit/ApplicationTitle.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Handles.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
+#include "ui/skin.h"
 
 namespace {
 
@@ -28,10 +31,12 @@ int RunProgram(int showCommand) {
     tk::Application::Instance().SetIdentity(
         {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
          .classPrefix = "KalvexNow"});
-    // Process-wide state first: the settings path, then the sampler. Without
-    // them the program cannot run; the error is shown and the process ends.
+    // Process-wide state first: the skins, the settings path, then the
+    // sampler. Without them the program cannot run; the error is shown and the
+    // process ends.
     std::unique_ptr<CpuSamplerSession> sampler;
     try {
+        ui::LoadSkinList(WindowsSettingsFolderSystem().ExecutableFolder(), tk::LoadText(lang::LanguageCode));
         InitSettingsFileName();
         sampler = std::make_unique<CpuSamplerSession>();
     } catch (...) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../toolkit/TempFiles.h"
 #include "app/WindowsSettingsFileSystem.h"
 #include "toolkit/Handles.h"
 
@@ -28,20 +29,6 @@ inline std::vector<std::string> FolderEntries(const std::string& folder) {
     return names;
 }
 
-inline void RemoveTree(const std::string& folder) {
-    for (const std::string& name : FolderEntries(folder)) {
-        const std::string path = folder + name;
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            RemoveTree(path + "\\");
-        } else {
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
-        }
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 // A fresh folder under the temporary folder, removed with everything in it.
 class TempFolder {
 public:
@@ -53,7 +40,7 @@ public:
                 std::to_string(++serial) + "\\";
         EXPECT_TRUE(CreateDirectoryA(path_.c_str(), nullptr)) << path_;
     }
-    ~TempFolder() { RemoveTree(path_); }
+    ~TempFolder() { temp_files::RemoveTree(path_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
