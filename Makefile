@@ -9,7 +9,7 @@ BENCH   := $(BUILD)/bench
 # the tools that count its system calls and hide its window.
 BENCH_PACKAGES := kshutdown strace xdotool
 
-.PHONY: all deps native win64 win32 test test-native test-wine run dist gallery bench clean
+.PHONY: all deps native win64 win32 test test-native test-wine run dist gallery bench faults fuzz clean
 
 all: native win64 win32
 
@@ -60,6 +60,15 @@ bench: deps win64
 	cmake --build $(BENCH) -j $(JOBS)
 	sh scripts/install-deps.sh $(BENCH_PACKAGES)
 	sh scripts/bench.sh $(BENCH) $(WIN64)
+
+# Faults injected from outside into the program under Wine, the long round
+# (the short one runs with the Wine tests).
+faults: deps win64
+	sh scripts/faults.sh $(WIN64)
+
+# Every fuzz target for 10 million inputs (or 30 minutes) each.
+fuzz: deps native
+	sh scripts/fuzz.sh $(NATIVE)
 
 clean:
 	rm -rf $(BUILD)

@@ -15,10 +15,12 @@ if(KN_TESTS AND KN_PURE_TESTS)
   add_test(NAME native_pure_tests COMMAND pure_tests)
 endif()
 
-# libFuzzer needs clang; each target gets a bounded run as a test.
+# libFuzzer needs clang; each target gets a bounded run as a test labelled
+# "fuzz". KN_FUZZ_SECONDS and KN_FUZZ_RUNS in the environment of ctest bound a
+# run differently (scripts/fuzz.sh runs them all for longer).
 get_property(KN_FUZZ_TARGETS GLOBAL PROPERTY KN_FUZZ_TARGETS)
 if(KN_TESTS AND KN_FUZZ_TARGETS AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-  set(KN_FUZZ_SECONDS 30 CACHE STRING "Seconds each fuzz target runs in the test suite")
+  set(KN_FUZZ_SECONDS 20 CACHE STRING "Seconds each fuzz target runs in the test suite")
   foreach(name ${KN_FUZZ_TARGETS})
     get_property(harness GLOBAL PROPERTY KN_FUZZ_${name}_HARNESS)
     add_executable(${name} ${harness} ${KN_PURE_SOURCES})
@@ -29,8 +31,9 @@ if(KN_TESTS AND KN_FUZZ_TARGETS AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     set(work ${CMAKE_BINARY_DIR}/fuzz-corpus/${name})
     add_test(NAME ${name}
       COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
-              sh -c "mkdir -p '${work}' && exec \"$0\" -max_total_time=${KN_FUZZ_SECONDS} -print_final_stats=1 '${work}' '${corpus}'"
+              sh -c "mkdir -p '${work}' && exec \"$0\" -max_total_time=\${KN_FUZZ_SECONDS:-${KN_FUZZ_SECONDS}} -runs=\${KN_FUZZ_RUNS:--1} -print_final_stats=1 '${work}' '${corpus}'"
               $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES LABELS fuzz)
   endforeach()
 endif()
 

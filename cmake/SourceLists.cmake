@@ -48,3 +48,20 @@ macro(kn_win_tool name)
     set_property(GLOBAL APPEND PROPERTY KN_WIN_TOOL_${name} ${CMAKE_CURRENT_LIST_DIR}/${f})
   endforeach()
 endmacro()
+
+# kn_win_program(<name> files...): a console program shipped beside the exe,
+# built in every Windows configuration.
+macro(kn_win_program name)
+  set_property(GLOBAL APPEND PROPERTY KN_WIN_PROGRAMS ${name})
+  foreach(f ${ARGN})
+    set_property(GLOBAL APPEND PROPERTY KN_WIN_PROGRAM_${name} ${CMAKE_CURRENT_LIST_DIR}/${f})
+  endforeach()
+endmacro()
+
+# kn_win_script_test(<name> <script> args...): a shell script that drives the
+# built programs under Wine from outside; it runs inside the Wine tests'
+# session and gets the build folder as its last argument.
+macro(kn_win_script_test name script)
+  set_property(GLOBAL APPEND PROPERTY KN_WIN_SCRIPT_TESTS ${name})
+  set_property(GLOBAL PROPERTY KN_WIN_SCRIPT_TEST_${name} ${CMAKE_CURRENT_LIST_DIR}/${script} ${ARGN})
+endmacro()

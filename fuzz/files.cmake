@@ -1,1 +1,8 @@
 kn_fuzz_target(perfdata PerfDataFuzz.cpp)
+kn_fuzz_target(intconv IntConvFuzz.cpp)
+kn_fuzz_target(settingsfloat SettingsFloatFuzz.cpp)
+kn_fuzz_target(datetimetext DateTimeTextFuzz.cpp)
+kn_fuzz_target(skin SkinFuzz.cpp)
+kn_fuzz_target(timereply TimeReplyFuzz.cpp)
+kn_fuzz_target(serverlist ServerListFuzz.cpp)
+kn_fuzz_target(commandline CommandLineFuzz.cpp)

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Renders every custom control in every state to a PNG picture.
+# Renders every custom control in every state to a PNG picture, and the
+# windows in every shipped skin to a second one beside it (skins.png).
 set -eu
 build="$1"; out="$2"
 . "$(dirname "$0")/wine-session.sh"
@@ -10,3 +11,8 @@ wine "$build/gallery.exe" "$bmp" </dev/null
 convert "$bmp" "$out"
 rm -f "$bmp"
 echo "Gallery: $out"
+skins="$(dirname "$out")/skins.png"
+wine "$build/skin_gallery.exe" "$(winepath -w data)" "$(winepath -w "$bmp")" </dev/null
+convert "$bmp" "$skins"
+rm -f "$bmp"
+echo "Skins: $skins"

@@ -3,7 +3,12 @@
 # one, saves a screenshot of the desktop and ends it.
 set -eu
 build="$1"
-exe="$build/win64/KalvexNow.exe"
+# The program finds its servers and skins beside itself: run a copy that has them.
+run="$build/run"
+mkdir -p "$run"
+cp "$build/win64/KalvexNow.exe" "$run/"
+cp -r data/. "$run/"
+exe="$run/KalvexNow.exe"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   WINEPREFIX="$(pwd)/$build/run-prefix" WINEDEBUG=-all exec wine "$exe"
 fi

@@ -12,7 +12,12 @@
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
 #include "app/global.h"
+#include "clocksync/ClockSync.h"
+#include "clocksync/LocalClock.h"
+#include "clocksync/ServerList.h"
+#include "monitors/WinampWindow.h"
 #include "monitors/adCpuUsage.h"
+#include "dialogs/messageUnit.h"
 #include "dialogs/myhint.h"
 #include "resource.h"
 #include "toolkit/Application.h"
@@ -56,6 +61,13 @@ MainFormServices DefaultMainFormServices() {
     s.isNTPlatform = IsNTPlatformFamily();
     s.settingsFileName = SettingsFileName();
     s.power = std::make_shared<WindowsPowerSystem>();
+    s.setLocalClock = [nt = s.isNTPlatform](rtl::TDateTime value) {
+        return clocksync::SetLocalClock(value, nt);
+    };
+    s.serverListFile = WindowsSettingsFolderSystem().ExecutableFolder() + clocksync::kServerListFileName;
+    s.winamp = std::make_shared<monitors::WinampWindowLink>();
+    s.commandLine = GetCommandLineA();
+    s.showMessage = ::ShowMessageDlg;
     return s;
 }
 
@@ -64,10 +76,10 @@ TMainForm::TMainForm(MainFormServices services)
     tk::BuildForm(*this, Description(), LoadText);
     SystemTimePingTimer.SetInterval(kTickIntervalMs);
     SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
-    // The media-player trigger plugs in here: its poll, a windowless type
-    // beside TimerTrigger and CpuLoadWindow, runs from WinAmpPingTimerTimer,
-    // which CheckBoxWinAmpClick enables while the trigger is armed.
+    // Enabled by CheckBoxWinAmpClick exactly while the trigger is armed.
     WinAmpPingTimer.SetInterval(kWinampPollInterval);
+    CreateClockSync();
+    WinAmpPingTimer.SetOnTimer([this](TAsyncTimer&) { WinAmpPingTimerTimer(); });
     FormCreate();
 }
 
@@ -103,20 +115,9 @@ void TMainForm::FormCreate() {
         ChooseTimeServer();
         NetTimeSpeedButton->SetHint(NetTimeSpeedButton->Hint() + " " + TimeServerHost);
     });
-    RunStep([&] {
-        timer_.Arm(Now());
-        ClockSyncStopRequested = false;
-    });
+    RunStep([&] { timer_.Arm(Now()); });
     FillLists();
-    RunStep([&] {
-        SkinComboBox->Clear();
-        // Skins come later; until then the list says it is empty.
-        if (SkinComboBox->ItemCount() == 0) {
-            SkinComboBox->AddItem(LoadText(lang::SkinListEmpty));
-            SkinComboBox->SetEnabled(false);
-        }
-        SkinComboBox->SetItemIndex(0);
-    });
+    RunStep([&] { FillSkinComboBox(); });
     RunStep([&] { SetUpPickers(); });
     RunStep([&] {
         IsNTPlatform = services_.isNTPlatform;
@@ -126,6 +127,9 @@ void TMainForm::FormCreate() {
     RunStep([&] { ResetWinampLabels(); });
     RunStep([&] { LoadSettings(); });
     RunStep([&] { SelectSkin(); });
+    // A tile that cannot be read is reported; the window still takes the
+    // skin's levels and colours.
+    RunStep([&] { ApplySkin(); });
     RunStep([&] { ActionComboBoxSelect(); });
     RunStep([&] { RadioButtonDateClick(); });
     RunStep([&] { SystemTimePingTimer.SetEnabled(true); });
@@ -203,10 +207,8 @@ void TMainForm::LoadSettings() {
     DaysComboBox->SetItemIndex(s.DaysComboBox);
     ComboBoxCPULoad->SetItemIndex(s.ComboBoxCPULoad);
     ComboBoxCPULoadTime->SetItemIndex(s.ComboBoxCPULoadTime);
-    // Only the time of day counts; a value that is no date-time at all means no span.
-    rtl::DateTimeParts parts;
-    DateTimePickerReverseTime->SetDateTime(
-        rtl::TryDecodeDateTime(s.DateTimePickerReverseTime, parts) ? s.DateTimePickerReverseTime : 0.0);
+    // Read into the picker's range, so that it shows the span the countdown uses.
+    DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
     SkinComboBox->SetItemIndex(s.SkinComboBox);
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);

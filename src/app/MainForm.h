@@ -8,6 +8,8 @@
 
 #include "app/CpuLoadWindow.h"
 #include "app/TimerTrigger.h"
+#include "clocksync/ClockSyncProcedure.h"
+#include "clocksync/ClockSyncReport.h"
 #include "toolkit/AsyncTimer.h"
 #include "rtl/DateTime.h"
 #include "rtl/FormatSettings.h"
@@ -18,7 +20,14 @@
 #include "toolkit/GraphicControls.h"
 
 class IPowerSystem;
+namespace clocksync {
+class TClockSync;
+class TIdTime;
+} // namespace clocksync
 class TBitCheckBox;
+namespace monitors {
+class WinampLink;
+} // namespace monitors
 namespace ui {
 class TXiButton;
 class TXiProgressBar;
@@ -47,11 +56,17 @@ struct MainFormServices {
     CpuLoadSource cpu;
     bool isNTPlatform = true;
     std::string settingsFileName;
-    std::shared_ptr<IPowerSystem> power; // session and power calls
+    std::shared_ptr<IPowerSystem> power;                 // session and power calls
+    std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
+    std::string serverListFile;                          // servers.txt
+    std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window
+    std::string commandLine;                             // as the process was started
+    std::function<void(const std::string&)> showMessage; // the program's message dialog
 };
 
 // Real services: the local clock, the platform the program runs on, the
-// settings file of the settings module.
+// settings file of the settings module, the media player's real window, the
+// process's command line and the message dialog.
 MainFormServices DefaultMainFormServices();
 
 class TMainForm : public tk::Form {
@@ -130,7 +145,6 @@ public:
     // ArmedTime, CpuLoadWindow SampleCount, LoadSum and WindowStart.
     bool IsNTPlatform = true;
     std::string TimeServerHost;
-    bool ClockSyncStopRequested = false;
     std::string PendingMessage;
     NOTIFYICONDATAA TrayIconData{};
 
@@ -149,22 +163,36 @@ public:
     void ComboBoxCPULoadTimeCloseUp();
     void ComboBoxCPULoadTimeKeyPress(char& key);
     void ActionComboBoxSelect();
+    void CheckBoxWinAmpClick();
+    void WinAmpPingTimerTimer();
+    void SkinComboBoxSelect();
 
     void SaveSettings();
     void LoadSettings();
 
-    // Handlers of the private messages. Those of features still to come do nothing.
+    // Handlers of the private messages.
     void WMPowerAction();
     void WMShowAbout();
     void WMClockSync();
     void WMShowPendingMessage();
     void StopClockSync();
+    // The time client of Sync, and whether a synchronisation runs.
+    clocksync::TIdTime& IdTimeSync();
+    bool ClockSyncRunning() const;
 
-    // Start-up steps of features still to come; they do nothing yet.
+    // The skin: the list's items, the chosen skin made active, the window
+    // blended and its buttons and bars coloured.
+    void FillSkinComboBox();
+    void SelectSkin();
+    void ApplySkin();
+
+    // Start-up steps of the other triggers and of Sync.
     void ChooseTimeServer();
     void ResetWinampLabels();
-    void SelectSkin();
     void ApplyCommandLine();
+
+    // One line (or several) in the program's modal message dialog.
+    void ShowMessageDlg(const std::string& text) { services_.showMessage(text); }
 
     // Handlers of the keyboard actions.
     void ActionMinimizeExecute();
@@ -213,10 +241,14 @@ private:
 
     void PostToSelf(UINT msg);
     void RemoveTrayIcon();
+    void CreateClockSync();
+    clocksync::SyncWording ClockSyncWording() const;
+    void DisarmWinamp();
 
     MainFormServices services_;
-    // Each trigger's state and rules, without a window; the media player's
-    // poll state joins them here.
+    // Each trigger's state and rules, without a window. The media player's
+    // rules are in monitors/WinampPoll; the trigger keeps no state but its box
+    // and its timer, and reaches the player through services_.winamp.
     TimerTrigger timer_;
     CpuLoadWindow cpuWindow_;
     rtl::TFormatSettings formats_;
@@ -225,4 +257,19 @@ private:
     // Runs went without samples while hidden: the averaging window starts
     // afresh on restore.
     bool samplesPaused_ = false;
+    // The window as the clock synchronisation sees it, and the synchronisation.
+    class ClockSyncView final : public clocksync::IClockSyncWindow {
+    public:
+        explicit ClockSyncView(TMainForm& form) : form_(form) {}
+        void EnableSyncButton(bool enabled) override;
+        void ShowAttempt(const std::string& text) override;
+        void PostReport(const std::string& report) override;
+        void RunTick() override;
+        rtl::TDateTime Now() override;
+
+    private:
+        TMainForm& form_;
+    };
+    ClockSyncView clockSyncView_{*this};
+    std::unique_ptr<clocksync::TClockSync> clockSync_;
 };

@@ -137,7 +137,8 @@ const tk::ControlRow kControls[] = {
     // Media-player group
     {.name = "Bevel3", .kind = Frame(), .bind = Bind<&TMainForm::Bevel3>, .bounds = {264, 8, 249, 65}},
     {.name = "CheckBoxWinAmp", .kind = ui::MakeBitCheckBox(ui::CheckBoxPictures::Box), .bind = Bind<&TMainForm::CheckBoxWinAmp>,
-     .bounds = kHeader, .cursor = CursorKind::Hand, .tabSlot = 7, .header = {.frame = "Bevel3", .stripe = "Shape2", .separator = "Bevel4"}},
+     .bounds = kHeader, .cursor = CursorKind::Hand, .tabSlot = 7, .header = {.frame = "Bevel3", .stripe = "Shape2", .separator = "Bevel4"},
+     .onClick = Call<&TMainForm::CheckBoxWinAmpClick>},
     {.name = "Bevel4", .kind = Separator(), .bind = Bind<&TMainForm::Bevel4>, .bounds = kSeparator},
     {.name = "Shape2", .kind = Stripe(), .bind = Bind<&TMainForm::Shape2>, .bounds = kStripe},
     {.name = "CurrentSongTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::CurrentSongTxt>, .bounds = {280, 32, 0, 0}, .textId = lang::CurrentSongText},
@@ -177,7 +178,7 @@ const tk::ControlRow kControls[] = {
      .header = {.frame = "Bevel10", .separator = "Bevel12"}},
     {.name = "Bevel12", .kind = Separator(), .bind = Bind<&TMainForm::Bevel12>, .bounds = kSeparator},
     {.name = "SkinComboBox", .kind = List(), .bind = Bind<&TMainForm::SkinComboBox>,
-     .bounds = {400, 221, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 12},
+     .bounds = {400, 221, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 12, .onSelect = Call<&TMainForm::SkinComboBoxSelect>},
 };
 // clang-format on
 

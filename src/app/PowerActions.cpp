@@ -131,13 +131,3 @@ PowerActionOutcome CarryOutPowerAction(int action, bool isNTPlatform, IPowerSyst
     if (accepted) return PowerActionOutcome{true, ERROR_SUCCESS, {}};
     return Refused(system.LastError());
 }
-
-std::string SystemErrorMessage(DWORD error) {
-    char text[512];
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                  0, text, sizeof text, nullptr);
-    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' '))
-        --length;
-    if (length == 0) return "System error " + std::to_string(error) + ".";
-    return std::string(text, length);
-}

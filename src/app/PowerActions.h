@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/ActionIndex.h"
+#include "toolkit/SystemError.h"
 
 // The session and power services a power action needs, so that tests can
 // record the calls instead of ending the session.
@@ -60,6 +61,3 @@ struct PowerActionOutcome {
 // hibernation that SetSystemPowerState refuses are tried once more with
 // SetSuspendState where the system has it.
 PowerActionOutcome CarryOutPowerAction(int action, bool isNTPlatform, IPowerSystem& system);
-
-// The system's message for an error code, without the trailing line break.
-std::string SystemErrorMessage(DWORD error);

@@ -11,9 +11,11 @@
 #include "toolkit/ApplicationTitle.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Handles.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
+#include "ui/skin.h"
 
 namespace {
-constexpr char kInstanceMutexName[] = "KalvexNow";
 
 // Ends the sampler however the program ends.
 struct CpuSamplerSession {
@@ -29,10 +31,12 @@ int RunProgram(int showCommand) {
     tk::Application::Instance().SetIdentity(
         {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
          .classPrefix = "KalvexNow"});
-    // Process-wide state first: the settings path, then the sampler. Without
-    // them the program cannot run; the error is shown and the process ends.
+    // Process-wide state first: the skins, the settings path, then the
+    // sampler. Without them the program cannot run; the error is shown and the
+    // process ends.
     std::unique_ptr<CpuSamplerSession> sampler;
     try {
+        ui::LoadSkinList(WindowsSettingsFolderSystem().ExecutableFolder(), tk::LoadText(lang::LanguageCode));
         InitSettingsFileName();
         sampler = std::make_unique<CpuSamplerSession>();
     } catch (...) {
@@ -40,8 +44,9 @@ int RunProgram(int showCommand) {
         return 1;
     }
 
-    // Never tested: a second copy starts and runs normally.
-    tk::KernelHandle instanceMutex(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+    // A second copy starts and runs normally; the mutex only makes copies take
+    // turns with the settings file.
+    tk::KernelHandle instanceMutex(CreateMutexA(nullptr, FALSE, InstanceMutexName));
 
     auto& app = tk::Application::Instance();
     app.Initialize();

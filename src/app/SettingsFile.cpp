@@ -1,9 +1,15 @@
 #include "app/SettingsFile.h"
 
-#include <windows.h>
-
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "app/CountdownSpan.h"
+#include "app/SettingsFileSystem.h"
+#include "rtl/AsciiText.h"
 #include "rtl/Error.h"
 #include "rtl/IntConv.h"
 #include "rtl/SettingsFloat.h"
@@ -11,13 +17,14 @@
 namespace {
 
 constexpr char kSection[] = "OPTIONS";
-constexpr DWORD kValueBufferSize = 2048;
 constexpr char kTrueText[] = "1";
 constexpr char kFalseText[] = "0";
+constexpr char kTemporarySuffix[] = ".tmp";
+constexpr std::size_t kKeyCount = 8;
 
 class SettingsReader {
 public:
-    SettingsReader(IProfileStore& store, const std::string& file) : store_(store), file_(file) {}
+    SettingsReader(ISettingsFileSystem& fileSystem, const std::string& file) : fs_(fileSystem), file_(file) {}
 
     int Integer(const char* key, int defaultValue) {
         std::int32_t value = 0;
@@ -38,48 +45,134 @@ public:
 
 private:
     std::string Text(const char* key, const std::string& defaultValue) {
-        return store_.Read(kSection, key, defaultValue, file_);
+        return fs_.ReadValue(kSection, key, defaultValue, file_);
     }
 
-    IProfileStore& store_;
+    ISettingsFileSystem& fs_;
     const std::string& file_;
 };
 
-class SettingsWriter {
-public:
-    SettingsWriter(IProfileStore& store, const std::string& file) : store_(store), file_(file) {}
+using KeyTexts = std::array<std::pair<const char*, std::string>, kKeyCount>;
 
-    void Boolean(const char* key, bool value) { Text(key, value ? kTrueText : kFalseText); }
-    void Integer(const char* key, int value) { Text(key, std::to_string(value)); }
-    void DateTime(const char* key, rtl::TDateTime value) { Text(key, rtl::FormatSettingsFloat(value)); }
+std::string BooleanText(bool value) { return value ? kTrueText : kFalseText; }
+
+// The eight keys in the order of writing, each with its text.
+KeyTexts SettingsTexts(const StoredSettings& s) {
+    return {{
+        {"RadioButtonDate", BooleanText(s.RadioButtonDate)},
+        {"RadioButtonCounter", BooleanText(s.RadioButtonCounter)},
+        {"DaysComboBox", std::to_string(s.DaysComboBox)},
+        {"ComboBoxCPULoad", std::to_string(s.ComboBoxCPULoad)},
+        {"ComboBoxCPULoadTime", std::to_string(s.ComboBoxCPULoadTime)},
+        {"DateTimePickerReverseTime", rtl::FormatSettingsFloat(s.DateTimePickerReverseTime)},
+        {"ActionComboBox", std::to_string(s.ActionComboBox)},
+        {"SkinComboBox", std::to_string(s.SkinComboBox)},
+    }};
+}
+
+// Section and key names are the same in any case; the profile functions may
+// drop blanks around names and values.
+bool IsWrittenKey(const std::string& line, const KeyTexts& texts) {
+    const std::string_view key = rtl::TrimBlanks(std::string_view(line).substr(0, line.find('=')));
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const auto& written) { return rtl::SameTextIgnoringCase(key, written.first); });
+}
+
+// What a save must carry over as it is: every line but the keys it writes.
+std::vector<ProfileSection> ForeignContent(std::vector<ProfileSection> sections, const KeyTexts& texts) {
+    for (ProfileSection& section : sections) {
+        if (!rtl::SameTextIgnoringCase(section.name, kSection)) continue;
+        std::erase_if(section.lines, [&](const std::string& line) { return IsWrittenKey(line, texts); });
+    }
+    // A save adds the section when the file had none.
+    std::erase_if(sections, [](const ProfileSection& s) {
+        return rtl::SameTextIgnoringCase(s.name, kSection) && s.lines.empty();
+    });
+    return sections;
+}
+
+// Holds the program's lock for a scope, when it could be had.
+class LockHold {
+public:
+    explicit LockHold(ISettingsFileSystem& fileSystem) : fs_(fileSystem), held_(fileSystem.Lock()) {}
+    ~LockHold() {
+        if (held_) fs_.Unlock();
+    }
+    LockHold(const LockHold&) = delete;
+    LockHold& operator=(const LockHold&) = delete;
+    bool Held() const { return held_; }
 
 private:
-    void Text(const char* key, const std::string& value) {
-        if (!store_.Write(kSection, key, value, file_)) throw rtl::Error("Unable to write to " + file_);
-    }
-
-    IProfileStore& store_;
-    const std::string& file_;
+    ISettingsFileSystem& fs_;
+    bool held_;
 };
+
+// The copy a save writes; removed unless it took the place of the file.
+class TemporaryFile {
+public:
+    TemporaryFile(ISettingsFileSystem& fileSystem, std::string name)
+        : fs_(fileSystem), name_(std::move(name)) {}
+    ~TemporaryFile() {
+        if (!kept_) fs_.Delete(name_);
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& Name() const { return name_; }
+    void Keep() { kept_ = true; }
+
+private:
+    ISettingsFileSystem& fs_;
+    std::string name_;
+    bool kept_ = false;
+};
+
+bool IsDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (const char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// "<file>.<process id>.tmp": a wildcard search may find more, so the name is checked in full.
+bool IsTemporaryFileOf(std::string_view candidate, std::string_view file) {
+    const std::string_view suffix = kTemporarySuffix;
+    if (candidate.size() < file.size() + 1 + suffix.size()) return false;
+    if (candidate.substr(0, file.size()) != file || candidate[file.size()] != '.') return false;
+    if (candidate.substr(candidate.size() - suffix.size()) != suffix) return false;
+    return IsDigits(candidate.substr(file.size() + 1, candidate.size() - file.size() - 1 - suffix.size()));
+}
+
+// What a save killed half-way left behind is never read; it only takes room.
+void RemoveTemporaryFiles(ISettingsFileSystem& fs, const std::string& file) {
+    for (const std::string& found : fs.FindFiles(file + ".*" + kTemporarySuffix))
+        if (IsTemporaryFileOf(found, file)) fs.Delete(found);
+}
+
+[[noreturn]] void FailToWrite(const std::string& file) { throw rtl::Error("Unable to write to " + file); }
+
+// The copy holds every key as written and every other line of the file as it
+// was: a full disk may cut it short anywhere while the profile functions still
+// report success.
+bool ReadsBackAsWritten(ISettingsFileSystem& fs, const std::string& copy, const KeyTexts& texts,
+                        const std::vector<ProfileSection>& foreign) {
+    for (const auto& [key, text] : texts)
+        if (rtl::TrimBlanks(fs.ReadValue(kSection, key, "", copy)) != rtl::TrimBlanks(text)) return false;
+    return ForeignContent(fs.ReadSections(copy), texts) == foreign;
+}
 
 } // namespace
 
-std::string PrivateProfileStore::Read(const std::string& section, const std::string& key,
-                                      const std::string& defaultValue, const std::string& file) {
-    char buffer[kValueBufferSize] = {};
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
-                                                  kValueBufferSize, file.c_str());
-    return std::string(buffer, length);
+std::string TemporarySettingsFileName(const std::string& file, unsigned long processId) {
+    return file + "." + std::to_string(processId) + kTemporarySuffix;
 }
 
-bool PrivateProfileStore::Write(const std::string& section, const std::string& key, const std::string& value,
-                                const std::string& file) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
-}
+StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& file, int skinCount) {
+    const LockHold lock(fileSystem);
+    // Without the lock another copy may be half-way through its save.
+    if (lock.Held()) RemoveTemporaryFiles(fileSystem, file);
 
-StoredSettings ReadSettings(IProfileStore& store, const std::string& file, int skinCount) {
     const StoredSettings defaults;
-    SettingsReader read(store, file);
+    SettingsReader read(fileSystem, file);
     StoredSettings s;
     s.RadioButtonDate = read.Boolean("RadioButtonDate", defaults.RadioButtonDate);
     s.RadioButtonCounter = read.Boolean("RadioButtonCounter", defaults.RadioButtonCounter);
@@ -92,30 +185,23 @@ StoredSettings ReadSettings(IProfileStore& store, const std::string& file, int s
     s.ComboBoxCPULoadTime =
         read.Index("ComboBoxCPULoadTime", defaults.ComboBoxCPULoadTime, lists::kWindowItemCount, 0);
     s.DateTimePickerReverseTime =
-        read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime);
+        ClampToPickerRange(read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime));
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
     return s;
 }
 
-StoredSettings ReadSettings(const std::string& file, int skinCount) {
-    PrivateProfileStore store;
-    return ReadSettings(store, file, skinCount);
-}
-
-void WriteSettings(IProfileStore& store, const std::string& file, const StoredSettings& settings) {
-    SettingsWriter write(store, file);
-    write.Boolean("RadioButtonDate", settings.RadioButtonDate);
-    write.Boolean("RadioButtonCounter", settings.RadioButtonCounter);
-    write.Integer("DaysComboBox", settings.DaysComboBox);
-    write.Integer("ComboBoxCPULoad", settings.ComboBoxCPULoad);
-    write.Integer("ComboBoxCPULoadTime", settings.ComboBoxCPULoadTime);
-    write.DateTime("DateTimePickerReverseTime", settings.DateTimePickerReverseTime);
-    write.Integer("ActionComboBox", settings.ActionComboBox);
-    write.Integer("SkinComboBox", settings.SkinComboBox);
-}
-
-void WriteSettings(const std::string& file, const StoredSettings& settings) {
-    PrivateProfileStore store;
-    WriteSettings(store, file, settings);
+void WriteSettings(ISettingsFileSystem& fileSystem, const std::string& file, const StoredSettings& settings) {
+    // Two copies closing together take turns; a copy stuck with the lock does not stop the save.
+    const LockHold lock(fileSystem);
+    TemporaryFile copy(fileSystem, TemporarySettingsFileName(file, fileSystem.ProcessId()));
+    if (!fileSystem.CreateCopy(file, copy.Name())) FailToWrite(file);
+    const KeyTexts texts = SettingsTexts(settings);
+    const std::vector<ProfileSection> foreign = ForeignContent(fileSystem.ReadSections(file), texts);
+    for (const auto& [key, text] : texts)
+        if (!fileSystem.WriteValue(kSection, key, text, copy.Name())) FailToWrite(file);
+    if (!fileSystem.Flush(copy.Name())) FailToWrite(file);
+    if (!ReadsBackAsWritten(fileSystem, copy.Name(), texts, foreign)) FailToWrite(file);
+    if (!fileSystem.Replace(copy.Name(), file)) FailToWrite(file);
+    copy.Keep();
 }

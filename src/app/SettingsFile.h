@@ -4,6 +4,8 @@
 #include "app/ListRanges.h"
 #include "rtl/DateTime.h"
 
+class ISettingsFileSystem;
+
 // 21 June 2003 01:00:00: of it only the time of day counts, a countdown of one hour.
 inline constexpr rtl::TDateTime DefaultReverseTime = 37793.0416666667;
 
@@ -21,34 +23,23 @@ struct StoredSettings {
     bool operator==(const StoredSettings&) const = default;
 };
 
-// The profile functions, one key at a time; tests replace them to refuse a write.
-class IProfileStore {
-public:
-    virtual ~IProfileStore() = default;
-    // The key's value, or `defaultValue` when the file or the key is missing.
-    virtual std::string Read(const std::string& section, const std::string& key,
-                             const std::string& defaultValue, const std::string& file) = 0;
-    // False when the platform refuses the write.
-    virtual bool Write(const std::string& section, const std::string& key, const std::string& value,
-                       const std::string& file) = 0;
-};
-
-class PrivateProfileStore : public IProfileStore {
-public:
-    std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue,
-                     const std::string& file) override;
-    bool Write(const std::string& section, const std::string& key, const std::string& value,
-               const std::string& file) override;
-};
-
 // Missing keys and values that are no number give the defaults above; indices
 // outside their lists give the list's default (ComboBoxCPULoadTime, ActionComboBox
-// and SkinComboBox fall back to item 0). A missing file gives all defaults.
-StoredSettings ReadSettings(IProfileStore& store, const std::string& file, int skinCount);
+// and SkinComboBox fall back to item 0); a countdown value outside the range
+// of the picker is clamped into it (see CountdownSpan.h). A missing file gives
+// all defaults. Reads under the program's lock, and first removes the
+// temporary files that a save killed half-way left behind.
+StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& file, int skinCount);
 StoredSettings ReadSettings(const std::string& file, int skinCount);
 
-// Writes all eight keys in order; other sections and keys stay as they are.
-// A refused write raises rtl::Error("Unable to write to <file>"); the keys
-// before it are already written.
-void WriteSettings(IProfileStore& store, const std::string& file, const StoredSettings& settings);
+// Writes all eight keys in order into a copy of the file beside it (so other
+// sections and keys stay as they are), makes sure the copy reached the disk
+// and reads the keys back, and only then puts the copy in the place of the
+// file in one step. Holds the program's lock meanwhile, or goes on without it
+// when another copy keeps it too long. Any failure leaves the file as it was,
+// removes the copy and raises rtl::Error("Unable to write to <file>").
+void WriteSettings(ISettingsFileSystem& fileSystem, const std::string& file, const StoredSettings& settings);
 void WriteSettings(const std::string& file, const StoredSettings& settings);
+
+// Where a save by process `processId` writes before it replaces `file`.
+std::string TemporarySettingsFileName(const std::string& file, unsigned long processId);

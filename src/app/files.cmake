@@ -1,5 +1,9 @@
 kn_win_sources(Program.cpp Platform.cpp)
-kn_win_sources(global.cpp SettingsFile.cpp)
+kn_win_sources(global.cpp WindowsSettingsFileSystem.cpp)
+kn_pure_sources(SettingsFile.cpp CountdownSpan.cpp)
 kn_win_sources(PowerActions.cpp)
-kn_win_sources(MainForm.cpp MainFormDescription.cpp MainFormTick.cpp MainFormIdle.cpp MainFormPower.cpp MainFormHooks.cpp ActionCaptions.cpp)
+kn_win_sources(MainForm.cpp MainFormDescription.cpp MainFormTick.cpp MainFormIdle.cpp MainFormPower.cpp MainFormClockSync.cpp
+  MainFormSkin.cpp ActionCaptions.cpp)
+kn_win_sources(MainFormWinamp.cpp MainFormCommandLine.cpp)
 kn_pure_sources(CpuLoadWindow.cpp TimerTrigger.cpp TickPlan.cpp)
+kn_pure_sources(CommandLineSplit.cpp CommandLine.cpp CommandLineHelp.cpp)

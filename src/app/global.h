@@ -31,6 +31,10 @@ public:
 std::string SettingsFolder(ISettingsFolderSystem& system);
 std::string SettingsFolder();
 
+// The mutex every copy of the program creates; the settings module holds it
+// while it reads or replaces the settings file.
+inline constexpr char InstanceMutexName[] = "KalvexNow";
+
 // Computes SettingsFileName once, at process start; raises what SettingsFolder raises.
 void InitSettingsFileName();
 // The settings file's full path; empty until InitSettingsFileName has run.

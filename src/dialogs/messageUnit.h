@@ -9,7 +9,8 @@
 #include "ui/XiButton.h"
 
 // One line of text in a framed panel above a centred Ok button; the dialog
-// takes the width of its text when shown.
+// takes the width of its text when shown, and the height of a text of
+// several lines.
 class TMyMessageDlg : public tk::Form {
 public:
     TMyMessageDlg();

@@ -1,5 +1,6 @@
 #include "rtl/DateTimeText.h"
 
+#include "rtl/AsciiText.h"
 #include "rtl/Error.h"
 
 #include <algorithm>
@@ -33,21 +34,6 @@ void AppendNumber(std::string& out, int value, int minDigits) {
     if (static_cast<int>(digits.size()) < minDigits)
         out.append(static_cast<std::size_t>(minDigits) - digits.size(), '0');
     out += digits;
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
 // Runs of one letter in a pattern, with quoted text and other characters as literals.
@@ -124,11 +110,11 @@ Meridiem TakeDesignator(std::string_view& s, const TFormatSettings& fs) {
     for (const auto& [designator, meridiem] : candidates) {
         const std::size_t n = designator.size();
         if (n == 0 || n > s.size() || n <= bestLength) continue;
-        if (EqualNoCase(s.substr(0, n), designator)) {
+        if (SameTextIgnoringCase(s.substr(0, n), designator)) {
             bestLength = n;
             atFront = true;
             best = meridiem;
-        } else if (EqualNoCase(s.substr(s.size() - n), designator)) {
+        } else if (SameTextIgnoringCase(s.substr(s.size() - n), designator)) {
             bestLength = n;
             atFront = false;
             best = meridiem;
@@ -139,13 +125,13 @@ Meridiem TakeDesignator(std::string_view& s, const TFormatSettings& fs) {
             s.remove_prefix(bestLength);
         else
             s.remove_suffix(bestLength);
-        s = Trim(s);
+        s = TrimBlanks(s);
     }
     return best;
 }
 
 std::optional<TDateTime> ParseTime(std::string_view text, const TFormatSettings& fs) {
-    std::string_view s = Trim(text);
+    std::string_view s = TrimBlanks(text);
     const Meridiem meridiem = TakeDesignator(s, fs);
     const auto fields = Split(s, fs.TimeSeparator);
     if (fields.size() < 2 || fields.size() > 3) return std::nullopt;
@@ -192,11 +178,11 @@ int WindowedYear(int twoDigitYear, int currentYear) {
 }
 
 std::optional<TDateTime> ParseDate(std::string_view text, const TFormatSettings& fs, TDateTime today) {
-    auto fields = Split(Trim(text), fs.DateSeparator);
+    auto fields = Split(TrimBlanks(text), fs.DateSeparator);
     // "24.12." is how many write a day without a year; some patterns end in the separator too.
-    if (fields.size() > 2 && Trim(fields.back()).empty()) fields.pop_back();
+    if (fields.size() > 2 && TrimBlanks(fields.back()).empty()) fields.pop_back();
     for (auto& field : fields)
-        field = Trim(field); // patterns such as "yyyy. M. d." put blanks between the parts
+        field = TrimBlanks(field); // patterns such as "yyyy. M. d." put blanks between the parts
     if (fields.size() < 2 || fields.size() > 3) return std::nullopt;
     const bool hasYear = fields.size() == 3;
 

@@ -11,6 +11,7 @@ constexpr int FractionDigits = 14; // 15 significant digits
 constexpr int ExponentDigits = 4;
 constexpr std::size_t FormattedLength = 23;
 constexpr std::size_t BufferSize = 64;
+constexpr double LargestWritable = 1.79769313486231e308;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -23,6 +24,9 @@ std::size_t SkipDigits(std::string_view s, std::size_t i) {
 
 std::string FormatSettingsFloat(double value) {
     if (!std::isfinite(value)) value = 0.0;
+    // Rounded to 15 digits, the largest doubles would be written as a number
+    // beyond the range of a double, which reads back as 0.
+    if (std::fabs(value) > LargestWritable) value = std::copysign(LargestWritable, value);
     // to_chars rounds correctly and never consults the locale; it gives "d.ddddddddddddddE+xx".
     char buffer[BufferSize];
     const auto [end, ec] = std::to_chars(buffer, buffer + BufferSize, std::fabs(value),

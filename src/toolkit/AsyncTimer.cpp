@@ -10,7 +10,7 @@
 #include "rtl/Error.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Event.h"
-#include "toolkit/HandOver.h"
+#include "toolkit/PostedCall.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ private:
     // its timer tells Deliver() not to touch it afterwards.
     bool* destroyedDuringTick_ = nullptr;
     tk::KernelHandle wake_ = tk::CreateEventHandle(tk::EventReset::Automatic);
-    tk::HandOver handOver_{[this](WPARAM run) { Deliver(static_cast<unsigned>(run)); }};
+    tk::PostedCall tick_{[this](WPARAM run) { Deliver(static_cast<unsigned>(run)); }};
     tk::KernelHandle thread_;
 };
 
@@ -124,7 +124,7 @@ void TTimerThread::Execute() {
             continue; // restarted, parked or ending: begin again
         if (terminated_.load() || !IsCurrentRun(run)) continue;
         delivering_.store(true);
-        if (!handOver_.Post(run)) {
+        if (!tick_.Post(run)) {
             delivering_.store(false); // the window thread takes no messages: skip this tick
             continue;
         }

@@ -41,13 +41,27 @@ void Label::FontChanged() {
     Invalidate();
 }
 
+namespace {
+// A caption with line breaks is drawn as that many lines.
+bool IsMultiLine(const std::string& caption) { return caption.find('\n') != std::string::npos; }
+UINT TextFlags(const std::string& caption) {
+    return IsMultiLine(caption) ? DT_EXPANDTABS : DT_EXPANDTABS | DT_SINGLELINE;
+}
+} // namespace
+
 void Label::AdjustSize() {
     if (!autoSize_) return;
     SIZE size{};
     {
         Canvas canvas(MeasuringDC());
         canvas.SetFont(Font());
-        size = canvas.TextExtent(StripAccelerator(Caption()));
+        if (IsMultiLine(Caption())) {
+            RECT r{};
+            canvas.DrawText(Caption(), r, TextFlags(Caption()) | DT_CALCRECT);
+            size = {r.right - r.left, r.bottom - r.top};
+        } else {
+            size = canvas.TextExtent(StripAccelerator(Caption()));
+        }
     }
     SetBounds({Left(), Top(), size.cx, size.cy});
 }
@@ -61,7 +75,7 @@ void Label::Paint(Canvas& canvas) {
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.SetFont(Font());
     if (!Enabled()) canvas.SetFontColor(clGrayText);
-    UINT flags = DT_EXPANDTABS | DT_SINGLELINE;
+    UINT flags = TextFlags(Caption());
     if (alignment_ == TextAlignment::Center) flags |= DT_CENTER;
     if (alignment_ == TextAlignment::Right) flags |= DT_RIGHT;
     canvas.DrawText(Caption(), r, flags);

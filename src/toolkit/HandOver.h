@@ -3,40 +3,46 @@
 
 #include <functional>
 
+#include "toolkit/Event.h"
 #include "toolkit/Handles.h"
+#include "toolkit/PostedCall.h"
 
 namespace tk {
 
-// Runs calls on the window thread on behalf of a worker thread. Each call
-// travels as a posted message to a hidden message-only window, so every
+// Runs a call on the window thread on behalf of a worker thread and lets the
+// worker wait until it has run. The call travels as a PostedCall, so every
 // message loop of the window thread runs it: ours, the nested loops of modal
-// dialogs and the system's own (message boxes). Posting does not wait: a
-// worker that must know when a call has run arranges that with the call.
+// dialogs and the system's own (message boxes).
 //
-// Create and destroy a HandOver on the window thread; Post() may come from
-// any thread while it exists. Calls still queued when it is destroyed are
-// dropped. The call may destroy its own HandOver.
+// Create and destroy a HandOver on the window thread; Run() belongs to one
+// worker thread at a time. The call may destroy its own HandOver.
 class HandOver {
 public:
-    // The call receives the tag its Post() was given.
-    explicit HandOver(std::function<void(WPARAM tag)> call);
+    explicit HandOver(std::function<void()> call);
     ~HandOver();
 
     HandOver(const HandOver&) = delete;
     HandOver& operator=(const HandOver&) = delete;
 
-    // Queues one call; false when the window thread's queue is full or gone.
-    bool Post(WPARAM tag) noexcept;
+    // Worker side: posts the call and blocks until it has run (true), or
+    // returns false without it having run when the hand-over is cancelled or
+    // the window thread can no longer take messages.
+    bool Run();
+
+    // Window side: releases a worker blocked in Run() and makes every later
+    // Run() return false at once. A call already queued is dropped. Permanent.
+    void Cancel() noexcept;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-    void Dispatch(WPARAM tag) noexcept;
+    void Dispatch() noexcept;
 
-    std::function<void(WPARAM)> call_;
+    std::function<void()> call_;
+    KernelHandle done_;      // auto-reset: one call has run
+    KernelHandle cancelled_; // manual-reset: the worker must not wait any more
     // Points at the running Dispatch()'s flag, so that a call that destroys
     // this object tells Dispatch() not to touch it afterwards.
     bool* destroyedDuringCall_ = nullptr;
-    WindowHandle window_;
+    PostedCall post_{[this](WPARAM) { Dispatch(); }}; // last: ends first, so no call arrives half torn down
 };
 
 } // namespace tk

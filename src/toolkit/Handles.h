@@ -2,6 +2,7 @@
 // Owners of every system handle the program holds. One template does the
 // owning; a traits class per kind says what "none" is and how to close it.
 // Nothing outside this header closes, releases or deletes a handle itself.
+#include <winsock2.h>
 #include <windows.h>
 
 #include <utility>
@@ -81,6 +82,14 @@ using RegistryKeyTraits = NullNoneTraits<HKEY, &RegCloseKey>;
 using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 using ModuleHandle = UniqueHandle<NullNoneTraits<HMODULE, &FreeLibrary>>; // from LoadLibrary
 using WindowHandle = UniqueHandle<NullNoneTraits<HWND, &DestroyWindow>>;  // ours to destroy
+
+// A Winsock socket.
+struct SocketTraits {
+    using Type = SOCKET;
+    static Type Invalid() noexcept { return INVALID_SOCKET; }
+    static void Close(Type s) noexcept { closesocket(s); }
+};
+using SocketHandle = UniqueHandle<SocketTraits>;
 
 // A memory device context compatible with `compatibleWith` (the screen by default).
 class MemoryDC : public UniqueHandle<NullNoneTraits<HDC, &DeleteDC>> {

@@ -36,8 +36,12 @@ enum TextId : unsigned {
     AboutProgramName = 65122,
     AboutVersion = 65123,
     AboutAuthor = 65124,
+    AboutAuthorName = 65125,
     AboutThanks = 65126,
+    AboutThanksFirst = 65127,
     AboutThanksText = 65128,
+    AboutWebAddress = 65129,
+    AboutEMailAddress = 65130,
 
     // Message dialog
     MessageCaption = 65131,
@@ -61,6 +65,12 @@ enum TextId : unsigned {
     WinampOf = 65180,
     WinampSecOf = 65181,
     WinampSec = 65182,
+    WinampNoAnswer = 65200, // the player did not answer in time
+
+    // Command-line options, answered to -?, /? and -help
+    OptionsTitle = 65201,
+    OptionsAction = 65202, // one meaning per option, in the order of the table
+    OptionsHelp = 65207,
 
     LanguageCode = 65170,
 
@@ -73,6 +83,7 @@ enum TextId : unsigned {
     SyncSecondsSlow = 65176,
     SyncClockMatch = 65177,
     SyncFailed = 65178,
+    SyncClockNotSet = 65183,
 };
 
 } // namespace lang

@@ -1,17 +1,139 @@
 #include "ui/skin.h"
 
+#include <utility>
+
+#include "rtl/Error.h"
+#include "toolkit/Color.h"
+#include "toolkit/Handles.h"
+#include "toolkit/SystemError.h"
+
 namespace ui {
 
-void BlendBackground(tk::Bitmap& picture, int width, int height, const std::vector<RECT>& /*level1Rects*/,
-                     const std::vector<RECT>& /*level2Rects*/) {
-    picture.SetSize(width, height);
-    if (picture.Empty()) return;
-    tk::Canvas& canvas = picture.GetCanvas();
-    canvas.SetBrushStyle(tk::BrushStyle::Solid);
-    canvas.SetBrushColor(tk::clBtnFace);
-    canvas.FillRect(RECT{0, 0, width, height});
+namespace {
+
+constexpr char kSkinFolder[] = "skins\\";
+constexpr char kSkinPattern[] = "*.ini";
+constexpr char kTileFolder[] = "skins\\backfones\\";
+constexpr std::uint8_t kWhite = 0xFF;
+// GetPrivateProfileStringA reports a cut value as the buffer's size less one.
+constexpr DWORD kFirstValueBuffer = 256;
+constexpr DWORD kTruncationMargin = 1;
+
+struct SkinState {
+    std::vector<TSkin> skins;
+    TActiveSkin active;
+    skin::Tile tile{};
+};
+
+SkinState& State() {
+    static SkinState state;
+    return state;
 }
 
-xibutton::TColorScheme ButtonSchemeFor() { return xibutton::TColorScheme::csSystem; }
+class ProfileSkinFile : public skin::ISkinFile {
+public:
+    explicit ProfileSkinFile(std::string path) : path_(std::move(path)) {}
+
+    std::string Read(const char* section, const char* key, const char* defaultValue) override {
+        std::string value(kFirstValueBuffer, '\0');
+        for (;;) {
+            const DWORD size = static_cast<DWORD>(value.size());
+            const DWORD length =
+                GetPrivateProfileStringA(section, key, defaultValue, value.data(), size, path_.c_str());
+            if (length + kTruncationMargin < size) {
+                value.resize(length);
+                return value;
+            }
+            value.resize(value.size() * 2);
+        }
+    }
+
+private:
+    std::string path_;
+};
+
+[[noreturn]] void RaiseOpenError(const std::string& path, DWORD error) {
+    throw rtl::Error("Cannot open file \"" + path + "\". " + SystemErrorMessage(error));
+}
+
+// Reads the tile file; a file of any other length leaves the tile as it is.
+void LoadTile(const std::string& path, skin::Tile& tile) {
+    tk::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) RaiseOpenError(path, GetLastError());
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || !skin::IsTileSize(static_cast<std::uint64_t>(size.QuadPart)))
+        return;
+    // Read aside first, so that a failing read cannot leave half a tile.
+    skin::Tile read{};
+    DWORD got = 0;
+    const bool readOk = ReadFile(file.Get(), read.data(), static_cast<DWORD>(read.size()), &got, nullptr);
+    // A file cut short since its size was taken reads as an early end.
+    if (!readOk || got != read.size())
+        throw rtl::Error("Cannot read file \"" + path + "\". " +
+                         SystemErrorMessage(readOk ? ERROR_HANDLE_EOF : GetLastError()));
+    tile = read;
+}
+
+std::vector<skin::LevelRect> LevelRects(const std::vector<RECT>& rects) {
+    std::vector<skin::LevelRect> out;
+    out.reserve(rects.size());
+    for (const RECT& r : rects) out.push_back({r.left, r.top, r.right - r.left, r.bottom - r.top});
+    return out;
+}
+
+} // namespace
+
+void LoadSkinList(const std::string& programFolder, const std::string& languageCode) {
+    SkinState& state = State();
+    state.tile.fill(kWhite);
+    state.skins.clear();
+    state.active = TActiveSkin{};
+
+    const std::string skinFolder = programFolder + kSkinFolder;
+    const std::string tileFolder = programFolder + kTileFolder;
+    WIN32_FIND_DATAA found{};
+    const tk::FindHandle listing(FindFirstFileA((skinFolder + kSkinPattern).c_str(), &found));
+    if (!listing) return;
+    do {
+        if (!skin::TakesSkinFile(found.dwFileAttributes)) continue;
+        ProfileSkinFile file(skinFolder + found.cFileName);
+        state.skins.push_back(skin::ReadSkin(file, languageCode, tileFolder));
+    } while (FindNextFileA(listing.Get(), &found));
+}
+
+void SelectSkin(int index) {
+    SkinState& state = State();
+    if (index < 0 || index >= static_cast<int>(state.skins.size())) return;
+    const TSkin& chosen = state.skins[static_cast<std::size_t>(index)];
+    state.active = {chosen.Level1, chosen.Level2, chosen.Level3, chosen.ButtonStyle, chosen.BarStyle};
+    LoadTile(chosen.ImagePath, state.tile);
+}
+
+const std::vector<TSkin>& Skins() { return State().skins; }
+const TActiveSkin& ActiveSkin() { return State().active; }
+const skin::Tile& BackgroundTile() { return State().tile; }
+
+void BlendBackground(tk::Bitmap& picture, int width, int height, const std::vector<RECT>& level1Rects,
+                     const std::vector<RECT>& level2Rects) {
+    picture.SetSize(width, height);
+    if (picture.Empty()) return;
+    const SkinState& state = State();
+    const std::vector<skin::LevelRect> ones = LevelRects(level1Rects);
+    const std::vector<skin::LevelRect> twos = LevelRects(level2Rects);
+    skin::BlendInput input;
+    input.tile = &state.tile;
+    input.faceColor = GetSysColor(COLOR_BTNFACE);
+    input.level1 = state.active.Level1;
+    input.level2 = state.active.Level2;
+    input.level3 = state.active.Level3;
+    input.level1Rects = ones;
+    input.level2Rects = twos;
+    // Rows of the DIB section follow each other without gaps.
+    skin::BlendPixels(input, picture.ScanLine(0), width, height, width);
+}
+
+xibutton::TColorScheme ButtonSchemeFor() { return skin::ButtonSchemeFor(State().active.ButtonStyle); }
+xibar::TColorScheme BarSchemeFor() { return skin::BarSchemeFor(State().active.BarStyle); }
 
 } // namespace ui

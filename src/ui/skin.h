@@ -1,24 +1,46 @@
 #pragma once
-// The skin operations the windows call when they paint their backgrounds and
-// colour their buttons.
+// Skins: the list of skin files beside the program, the active skin, the
+// background tile, and the blend every window paints its background with.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "toolkit/Bitmap.h"
+#include "ui/SkinCore.h"
 #include "ui/XiButtonSchemes.h"
+#include "ui/XiProgressBarSchemes.h"
 
 namespace ui {
 
-// Computes a window's background picture at the window's outer size; pixels
-// inside a level-1 rectangle use the first blend level, inside a level-2
-// rectangle the second, all others the third. Until skins exist the picture
-// is plain button face, which is what a skinless window shows anyway.
+using skin::TActiveSkin;
+using skin::TSkin;
+
+// Once, before any window exists: the white start tile and the built-in
+// levels, then every plain file programFolder\skins\*.ini in the order the
+// system lists them. programFolder ends with a backslash; languageCode picks
+// the name key ("ENG": SKIN_ENG).
+void LoadSkinList(const std::string& programFolder, const std::string& languageCode);
+
+// Makes Skins()[index] active; an index outside the list changes nothing. The
+// values are taken first; then the tile file is read when it is exactly one
+// tile long. Raises rtl::Error("Cannot open file "<path>". <reason>") when the
+// tile file cannot be opened; the previous tile then stays.
+void SelectSkin(int index);
+
+const std::vector<TSkin>& Skins();
+const TActiveSkin& ActiveSkin();
+const skin::Tile& BackgroundTile();
+
+// Computes a window's background picture at the window's outer size from the
+// tile, the button-face colour and the active levels: level 1 inside the
+// level-1 rectangles, level 2 inside the level-2 rectangles, level 3 elsewhere
+// (rectangles in client coordinates).
 void BlendBackground(tk::Bitmap& picture, int width, int height, const std::vector<RECT>& level1Rects,
                      const std::vector<RECT>& level2Rects);
 
-// The gradient buttons' scheme for the active skin; the system colours until
-// skins exist.
+// The gradient buttons' and bars' schemes for the active skin.
 xibutton::TColorScheme ButtonSchemeFor();
+xibar::TColorScheme BarSchemeFor();
 
 } // namespace ui

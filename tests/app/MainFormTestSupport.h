@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -12,6 +14,9 @@
 
 #include "RecordingPowerSystem.h"
 #include "app/MainForm.h"
+#include "clocksync/LocalClock.h"
+#include "dialogs/messageUnit.h"
+#include "monitors/WinampWindow.h"
 #include "rtl/DateTime.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
@@ -22,9 +27,18 @@ protected:
     std::vector<double> loads{0.0};
     bool failSample = false;
     std::vector<std::string> errors;
+    std::vector<std::string> messages; // what the message dialog would have shown
+    bool realMessageDialog = false;    // show the real dialog instead
+    std::string commandLine = "KalvexNow.exe";
     std::string settingsFile;
     std::shared_ptr<RecordingPowerSystem> power = std::make_shared<RecordingPowerSystem>();
     std::unique_ptr<TMainForm> form;
+    // Sync stays on the loopback interface and records the clock it would set;
+    // only tests that count on Wine's refusal make the real call.
+    std::string serverListFile;
+    std::vector<rtl::TDateTime> clockSetTo;
+    bool useRealClockSetter = false;
+    std::function<void()> onNow; // runs whenever the window reads the clock
 
     void SetUp() override {
         char dir[MAX_PATH];
@@ -32,6 +46,8 @@ protected:
         settingsFile = std::string(dir) + "kn_mainform_" + std::to_string(GetCurrentProcessId()) + "_" +
                        ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
         DeleteFileA(settingsFile.c_str());
+        serverListFile = settingsFile + ".servers.txt";
+        WriteServerList("*127.0.0.1\r\n");
         tk::SetErrorBoxHook([this](const std::string& text) { errors.push_back(text); });
     }
 
@@ -40,11 +56,15 @@ protected:
         DropPostedMessages();
         tk::SetErrorBoxHook({});
         DeleteFileA(settingsFile.c_str());
+        DeleteFileA(serverListFile.c_str());
     }
 
     MainFormServices Services(bool nt = true) {
         MainFormServices s;
-        s.now = [this] { return now; };
+        s.now = [this] {
+            if (onNow) onNow();
+            return now;
+        };
         s.cpu.takeSample = [this] {
             if (failSample) throw std::runtime_error("Unable to locate the \"Processor\" performance object");
         };
@@ -53,6 +73,18 @@ protected:
         s.isNTPlatform = nt;
         s.settingsFileName = settingsFile;
         s.power = power;
+        s.setLocalClock = [this](rtl::TDateTime value) {
+            if (useRealClockSetter) return clocksync::SetLocalClock(value, true);
+            clockSetTo.push_back(value);
+            return clocksync::ClockSetResult{true, ""};
+        };
+        s.serverListFile = serverListFile;
+        s.winamp = std::make_shared<monitors::WinampWindowLink>();
+        s.commandLine = commandLine;
+        if (realMessageDialog)
+            s.showMessage = ::ShowMessageDlg;
+        else
+            s.showMessage = [this](const std::string& text) { messages.push_back(text); };
         return s;
     }
 
@@ -61,6 +93,13 @@ protected:
         tk::Application::Instance().SetMainForm(form.get());
         form->SystemTimePingTimer.SetEnabled(false);
         DropPostedMessages();
+    }
+
+    void WriteServerList(const std::string& text) {
+        if (FILE* f = std::fopen(serverListFile.c_str(), "wb")) {
+            std::fwrite(text.data(), 1, text.size(), f);
+            std::fclose(f);
+        }
     }
 
     void WriteSetting(const char* key, const char* value) {

@@ -1,5 +1,8 @@
+#include "app/CountdownSpan.h"
 #include "app/SettingsFile.h"
 #include "app/global.h"
+
+#include "SettingsTestFiles.h"
 
 #include <windows.h>
 
@@ -30,80 +33,9 @@ void PrintTo(const StoredSettings& s, std::ostream* out) {
 
 namespace {
 
+using namespace settings_test;
+
 constexpr int kSkinCount = 3;
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    const tk::FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
-    if (find) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + "\\");
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(find.Get(), &found));
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-// A fresh folder under the temporary folder, removed with everything in it.
-class TempFolder {
-public:
-    TempFolder() {
-        static int serial = 0;
-        char temp[MAX_PATH + 1] = {};
-        GetTempPathA(sizeof temp, temp);
-        path_ = std::string(temp) + "kn-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++serial) + "\\";
-        EXPECT_TRUE(CreateDirectoryA(path_.c_str(), nullptr)) << path_;
-    }
-    ~TempFolder() { RemoveTree(path_); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // With its trailing backslash.
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool FolderExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// Test set-up writes files directly; the code under test never does.
-void WriteFileText(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::string ReadFileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::vector<std::string> FileLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::istringstream text(ReadFileText(path));
-    for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 // ---------------------------------------------------------------------------
 // Values
@@ -284,6 +216,12 @@ TEST(SettingsFile, ReadsTheSpanAsAPlainOrScientificNumber) {
         {"DateTimePickerReverseTime=2.5E-0001", 0.25},
         {"DateTimePickerReverseTime= 3.77930416666667E+0004", DefaultReverseTime},
         {"OtherKey=1", DefaultReverseTime},
+        // Outside the picker's range the date moves in and the time of day stays.
+        {"DateTimePickerReverseTime=-6.93593062500000E+0005",
+         rtl::CombineDateTime(FirstPickerDate(), rtl::EncodeTime(1, 30, 0, 0))},
+        {"DateTimePickerReverseTime=2.95846599999999E+0006",
+         rtl::CombineDateTime(LastPickerDate(), rtl::TimeOf(2958465.99999999))},
+        {"DateTimePickerReverseTime=1E300", LastPickerDate()},
     };
     TempFolder folder;
     const std::string file = folder.Path() + "settings.ini";
@@ -318,65 +256,38 @@ TEST(SettingsFile, LeavesOtherSectionsAndKeysAlone) {
 }
 
 // ---------------------------------------------------------------------------
-// Order and refused writes, through a store that records and can refuse.
-
-class RecordingStore : public PrivateProfileStore {
-public:
-    explicit RecordingStore(int refuseWriteNumber = 0) : refuse_(refuseWriteNumber) {}
-
-    std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue,
-                     const std::string& file) override {
-        reads.push_back(section + "/" + key);
-        return PrivateProfileStore::Read(section, key, defaultValue, file);
-    }
-    bool Write(const std::string& section, const std::string& key, const std::string& value,
-               const std::string& file) override {
-        writes.push_back(section + "/" + key);
-        if (static_cast<int>(writes.size()) == refuse_) return false;
-        return PrivateProfileStore::Write(section, key, value, file);
-    }
-
-    std::vector<std::string> reads;
-    std::vector<std::string> writes;
-
-private:
-    int refuse_;
-};
+// Order of the keys
 
 const std::vector<std::string> kKeysInOrder = {
-    "OPTIONS/RadioButtonDate", "OPTIONS/RadioButtonCounter",  "OPTIONS/DaysComboBox",
-    "OPTIONS/ComboBoxCPULoad", "OPTIONS/ComboBoxCPULoadTime", "OPTIONS/DateTimePickerReverseTime",
-    "OPTIONS/ActionComboBox",  "OPTIONS/SkinComboBox",
+    "RadioButtonDate",     "RadioButtonCounter",        "DaysComboBox",   "ComboBoxCPULoad",
+    "ComboBoxCPULoadTime", "DateTimePickerReverseTime", "ActionComboBox", "SkinComboBox",
 };
+
+std::vector<std::string> StepsFor(const std::string& step) {
+    std::vector<std::string> steps;
+    for (const std::string& key : kKeysInOrder) steps.push_back(step + " " + key);
+    return steps;
+}
+
+std::vector<std::string> StepsStartingWith(const std::vector<std::string>& steps, const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const std::string& step : steps)
+        if (step.rfind(prefix, 0) == 0) found.push_back(step);
+    return found;
+}
 
 TEST(SettingsFile, ReadsAndWritesEachKeyOnceInTableOrder) {
     TempFolder folder;
     const std::string file = folder.Path() + "settings.ini";
-    RecordingStore store;
-    WriteSettings(store, file, StoredSettings{});
-    ReadSettings(store, file, kSkinCount);
-    EXPECT_EQ(store.writes, kKeysInOrder);
-    EXPECT_EQ(store.reads, kKeysInOrder);
-}
-
-TEST(SettingsFile, RefusedWriteRaisesAndKeepsTheKeysBeforeIt) {
-    TempFolder folder;
-    const std::string file = folder.Path() + "settings.ini";
-    StoredSettings written;
-    written.RadioButtonDate = true;
-    written.DaysComboBox = 12;
-    written.ComboBoxCPULoad = 55;
-    RecordingStore store(4);
-    try {
-        WriteSettings(store, file, written);
-        ADD_FAILURE() << "a refused write went unreported";
-    } catch (const rtl::Error& e) {
-        EXPECT_EQ(e.text(), "Unable to write to " + file);
-    }
-    EXPECT_EQ(store.writes, std::vector<std::string>(kKeysInOrder.begin(), kKeysInOrder.begin() + 4));
-    const std::vector<std::string> expected = {"[OPTIONS]", "RadioButtonDate=1", "RadioButtonCounter=1",
-                                               "DaysComboBox=12"};
-    EXPECT_EQ(FileLines(file), expected);
+    StepFileSystem fileSystem;
+    WriteSettings(fileSystem, file, StoredSettings{});
+    EXPECT_EQ(StepsStartingWith(fileSystem.steps, "write "), StepsFor("write"));
+    std::vector<std::string> readBack = StepsFor("read-back");
+    readBack.push_back("read-back sections");
+    EXPECT_EQ(StepsStartingWith(fileSystem.steps, "read-back "), readBack);
+    fileSystem.steps.clear();
+    ReadSettings(fileSystem, file, kSkinCount);
+    EXPECT_EQ(StepsStartingWith(fileSystem.steps, "read "), StepsFor("read"));
 }
 
 TEST(SettingsFile, WriteIntoAMissingFolderRaises) {

@@ -93,6 +93,28 @@ TEST_F(MessageDlgTest, ATinyTextStillShowsTheWholeButtonInsideTheFrameMargins) {
     dialog.Hide();
 }
 
+// The option table has a line per option: the panel grows by the lines
+// beyond the first and the button moves down with it.
+TEST_F(MessageDlgTest, ATextOfSeveralLinesMakesTheDialogTaller) {
+    const std::string lines[] = {"Options:", "-cpu=30,45   a rather longer line than the others", "-winamp"};
+    TMyMessageDlg dialog;
+    dialog.MessageLabel->SetCaption(lines[0] + "\n" + lines[1] + "\n" + lines[2]);
+    dialog.Show();
+
+    TMyMessageDlg oneLine;
+    oneLine.MessageLabel->SetCaption(lines[1]);
+    const int lineHeight = oneLine.MessageLabel->Height();
+    const int extra = 2 * lineHeight;
+    EXPECT_EQ(dialog.MessageLabel->Height(), 3 * lineHeight);
+    EXPECT_EQ(dialog.ClientWidth(), TextWidth(lines[1], dialog.MessageLabel->Font()) + 52)
+        << "the widest line";
+    EXPECT_EQ(dialog.ClientHeight(), 97 + extra);
+    EXPECT_EQ(dialog.Bevel1->Height(), 49 + extra);
+    EXPECT_EQ(dialog.OkBtn->Top(), 64 + extra);
+    EXPECT_EQ(dialog.Image1->Height(), 97 + extra);
+    dialog.Hide();
+}
+
 TEST_F(MessageDlgTest, OkGivesOkAndEscOrTheCloseBoxGiveCancel) {
     struct Case {
         const char* way;

@@ -30,6 +30,11 @@ TEST(SettingsFloat, FormatsTwentyThreeCharacters) {
         {1e300, " 1.00000000000000E+0300"},
         {-2.5e-300, "-2.50000000000000E-0300"},
         {std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-0324"},
+        // 1.79769313486232E+0308 would lie beyond the largest double and read back as 0.
+        {std::numeric_limits<double>::max(), " 1.79769313486231E+0308"},
+        {-std::numeric_limits<double>::max(), "-1.79769313486231E+0308"},
+        {1.797693134862315e308, " 1.79769313486231E+0308"},
+        {1.79769313486231e308, " 1.79769313486231E+0308"},
         {std::nan(""), " 0.00000000000000E+0000"},
         {-std::numeric_limits<double>::infinity(), " 0.00000000000000E+0000"},
     };

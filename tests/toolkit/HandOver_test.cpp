@@ -4,26 +4,24 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <future>
 #include <memory>
-#include <string>
 #include <thread>
-#include <vector>
 
-#include "rtl/Error.h"
 #include "toolkit/Application.h"
-#include "toolkit/ErrorReport.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-constexpr auto kPatience = 5s;
+constexpr auto kPatience = 5s;        // a worker that is not back by then hangs
+constexpr auto kStillBlocked = 100ms; // long enough for a worker to get into its wait
 
-// Pumps the window thread's messages until `done` holds or patience runs out.
-template <typename Done>
-bool PumpUntil(Done done) {
+// Pumps the window thread's messages until the worker's answer is in.
+bool PumpUntil(std::future<bool>& answer) {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (!done()) {
+    while (answer.wait_for(0s) != std::future_status::ready) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         tk::Application::Instance().ProcessMessages();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
@@ -31,60 +29,67 @@ bool PumpUntil(Done done) {
     return true;
 }
 
-TEST(HandOver, RunsEachPostedCallOnTheWindowThreadInOrderWithItsTag) {
+TEST(HandOver, RunsTheCallOnTheWindowThreadAndWaitsForIt) {
     const DWORD windowThread = GetCurrentThreadId();
-    std::vector<WPARAM> tags;
-    std::vector<DWORD> threads;
-    tk::HandOver handOver([&](WPARAM tag) {
-        tags.push_back(tag);
-        threads.push_back(GetCurrentThreadId());
-    });
-    bool posted = false;
-    std::thread worker([&] { posted = handOver.Post(7) && handOver.Post(8) && handOver.Post(9); });
-    worker.join(); // posting does not wait for the calls
-    EXPECT_TRUE(posted);
-    EXPECT_TRUE(tags.empty());
-    ASSERT_TRUE(PumpUntil([&] { return tags.size() == 3; }));
-    EXPECT_EQ(tags, (std::vector<WPARAM>{7, 8, 9}));
-    for (DWORD t : threads) EXPECT_EQ(t, windowThread);
-}
-
-TEST(HandOver, CallsStillQueuedWhenItEndsAreDropped) {
+    DWORD ranOn = 0;
     int calls = 0;
-    auto handOver = std::make_unique<tk::HandOver>([&](WPARAM) { ++calls; });
-    ASSERT_TRUE(handOver->Post(1));
-    handOver.reset();
-    tk::Application::Instance().ProcessMessages();
-    EXPECT_EQ(calls, 0);
-}
-
-TEST(HandOver, ACallMayEndItsOwnHandOverAndTheRestOfTheQueueWithIt) {
-    int calls = 0;
-    std::unique_ptr<tk::HandOver> handOver;
-    handOver = std::make_unique<tk::HandOver>([&](WPARAM) {
+    tk::HandOver handOver([&] {
+        ranOn = GetCurrentThreadId();
         ++calls;
-        handOver.reset();
     });
-    ASSERT_TRUE(handOver->Post(1));
-    ASSERT_TRUE(handOver->Post(2));
-    ASSERT_TRUE(PumpUntil([&] { return handOver == nullptr; }));
-    tk::Application::Instance().ProcessMessages();
+    auto answer = std::async(std::launch::async, [&] { return handOver.Run(); });
+    ASSERT_TRUE(PumpUntil(answer));
+    EXPECT_TRUE(answer.get());
     EXPECT_EQ(calls, 1);
+    EXPECT_EQ(ranOn, windowThread);
 }
 
-TEST(HandOver, AFailingCallIsReportedAndTheNextOneRuns) {
-    std::vector<std::string> errors;
-    tk::SetErrorBoxHook([&](const std::string& text) { errors.push_back(text); });
+TEST(HandOver, CancelReleasesAWaitingWorkerAndDropsItsCall) {
     int calls = 0;
-    tk::HandOver handOver([&](WPARAM tag) {
+    tk::HandOver handOver([&] { ++calls; });
+    auto answer = std::async(std::launch::async, [&] { return handOver.Run(); });
+    // No messages are pumped: the worker waits for a call that never runs.
+    EXPECT_EQ(answer.wait_for(kStillBlocked), std::future_status::timeout);
+    handOver.Cancel();
+    ASSERT_EQ(answer.wait_for(kPatience), std::future_status::ready);
+    EXPECT_FALSE(answer.get());
+    tk::Application::Instance().ProcessMessages(); // the call still queued
+    EXPECT_EQ(calls, 0);
+    EXPECT_FALSE(handOver.Run()) << "a cancelled hand-over refuses at once";
+}
+
+// What a timer is to its hand-over: it owns it and the worker that calls
+// Run(), and on destruction cancels, then waits for the worker to end.
+struct Owner {
+    explicit Owner(std::function<void()> call) : handOver(std::move(call)) {
+        worker = std::thread([this] { answer = handOver.Run(); });
+    }
+    ~Owner() {
+        handOver.Cancel();
+        worker.join();
+    }
+    tk::HandOver handOver;
+    std::atomic<bool> answer{true};
+    std::thread worker; // last: started once the rest is in place
+};
+
+TEST(HandOver, ACallMayDestroyTheOwnerOfItsHandOver) {
+    int calls = 0;
+    bool workerWaited = false;
+    std::unique_ptr<Owner> owner;
+    owner = std::make_unique<Owner>([&] {
         ++calls;
-        if (tag == 1) throw rtl::Error("first call failed");
+        workerWaited = owner->answer; // Run() has not returned yet
+        owner.reset();                // cancels, joins the worker, ends the hand-over
     });
-    handOver.Post(1);
-    handOver.Post(2);
-    EXPECT_TRUE(PumpUntil([&] { return calls == 2; }));
-    tk::SetErrorBoxHook({});
-    EXPECT_EQ(errors, (std::vector<std::string>{"first call failed"}));
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (owner && std::chrono::steady_clock::now() < deadline) {
+        tk::Application::Instance().ProcessMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    EXPECT_EQ(owner, nullptr) << "the call never ran";
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(workerWaited);
 }
 
 } // namespace

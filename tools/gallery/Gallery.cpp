@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "../BitmapFile.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Form.h"
@@ -57,26 +58,7 @@ public:
         RestoreDC(dc, saved);
     }
 
-    bool Save(const char* path) {
-        BITMAPFILEHEADER file{};
-        BITMAPINFOHEADER info{};
-        info.biSize = sizeof(info);
-        info.biWidth = kWidth;
-        info.biHeight = -kHeight;
-        info.biPlanes = 1;
-        info.biBitCount = 32;
-        info.biCompression = BI_RGB;
-        const DWORD bytes = DWORD(kWidth) * kHeight * 4;
-        file.bfType = 0x4D42; // "BM"
-        file.bfOffBits = sizeof(file) + sizeof(info);
-        file.bfSize = file.bfOffBits + bytes;
-        FILE* out = std::fopen(path, "wb");
-        if (!out) return false;
-        std::fwrite(&file, sizeof(file), 1, out);
-        std::fwrite(&info, sizeof(info), 1, out);
-        std::fwrite(picture_.ScanLine(0), 1, bytes, out);
-        return std::fclose(out) == 0;
-    }
+    bool Save(const char* path) { return tools::SaveBitmapFile(picture_, path); }
 
 private:
     tk::Bitmap picture_;

@@ -1,0 +1,28 @@
+#include "clocksync/ClockSyncReport.h"
+
+#include <cmath>
+
+#include "rtl/Rounding.h"
+
+namespace clocksync {
+
+std::string AttemptText(int attempt, const SyncWording& wording) {
+    return wording.attempt + std::to_string(attempt) + wording.ofTen;
+}
+
+std::string DifferenceSentence(rtl::TDateTime now, rtl::TDateTime serverTime, const SyncWording& wording) {
+    const int order = rtl::CompareDateTime(now, serverTime);
+    if (order == 0) return wording.clockRight;
+    const double seconds = std::fabs(now - serverTime) * rtl::SecondsPerDay;
+    return wording.clockWas + rtl::FormatFixed3(seconds, wording.decimalSeparator) +
+           (order < 0 ? wording.secondsSlow : wording.secondsFast);
+}
+
+std::string SyncReport(rtl::TDateTime now, rtl::TDateTime serverTime, const ClockSetResult& set,
+                       const SyncWording& wording) {
+    const std::string difference = DifferenceSentence(now, serverTime, wording);
+    if (set.accepted) return wording.clockMatch + difference;
+    return wording.clockNotSet + set.reason + " " + difference;
+}
+
+} // namespace clocksync

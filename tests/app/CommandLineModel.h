@@ -1,0 +1,92 @@
+#pragma once
+// The main window as the command line sees it, reduced to its values, for
+// tests and the fuzz target. Every call is logged by name.
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "rtl/DateTime.h"
+
+struct CommandLineModel : cmdline::CommandLineTarget {
+    // The window as the settings file leaves it at start-up.
+    rtl::TDateTime now = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+    rtl::TFormatSettings formats;
+    rtl::TDateTime earliest = rtl::DateOf(now);
+    int action = 0;
+    bool winamp = false;
+    int loadLevel = 10;
+    int loadWindowItem = 4;
+    bool cpu = false;
+    int days = 0;
+    rtl::TDateTime span = rtl::EncodeTime(1, 0, 0, 0);
+    bool countdownMode = true;
+    rtl::TDateTime targetDate = now; // date and time, like the date picker
+    rtl::TDateTime targetTime = now;
+    bool timer = false;
+    int optionsShown = 0;
+    std::vector<std::string> calls;
+
+    rtl::TDateTime Now() const override { return now; }
+    const rtl::TFormatSettings& Formats() const override { return formats; }
+    void SelectAction(int a) override {
+        Log("SelectAction");
+        action = a;
+    }
+    void ToggleWinamp() override {
+        Log("ToggleWinamp");
+        winamp = !winamp;
+    }
+    void SelectLoadLevel(int percent) override {
+        Log("SelectLoadLevel");
+        loadLevel = percent;
+    }
+    void SelectLoadWindowItem(int item) override {
+        Log("SelectLoadWindowItem");
+        loadWindowItem = item;
+    }
+    void ToggleCpu() override {
+        Log("ToggleCpu");
+        cpu = !cpu;
+    }
+    void SelectDays(int d) override {
+        Log("SelectDays");
+        days = d;
+    }
+    void SetCountdownSpan(rtl::TDateTime timeOfDay) override {
+        Log("SetCountdownSpan");
+        span = timeOfDay;
+    }
+    void SelectCountdownMode() override {
+        Log("SelectCountdownMode");
+        countdownMode = true;
+    }
+    rtl::TDateTime EarliestDate() const override { return earliest; }
+    void SetTargetDate(rtl::TDateTime date) override {
+        Log("SetTargetDate");
+        targetDate = rtl::CombineDateTime(date, targetDate);
+    }
+    void SetTargetTime(rtl::TDateTime timeOfDay) override {
+        Log("SetTargetTime");
+        targetTime = timeOfDay;
+    }
+    rtl::TDateTime DateModeTarget() override {
+        targetDate = rtl::CombineDateTime(targetDate, targetTime);
+        return targetDate;
+    }
+    void SelectDateMode() override {
+        Log("SelectDateMode");
+        countdownMode = false;
+    }
+    void Tick() override { Log("Tick"); }
+    void ToggleTimer() override {
+        Log("ToggleTimer");
+        timer = !timer;
+    }
+    void ShowOptions() override {
+        Log("ShowOptions");
+        ++optionsShown;
+    }
+
+private:
+    void Log(const char* call) { calls.emplace_back(call); }
+};

@@ -1,0 +1,123 @@
+// Shows the windows in every skin found beside a program folder: the main
+// window and the About box of each skin side by side, in one picture.
+//   skin_gallery.exe <program folder> <output.bmp>
+#include <windows.h>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "../BitmapFile.h"
+#include "../StillMainForm.h"
+#include "dialogs/aboutUnit.h"
+#include "resource.h"
+#include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
+#include "ui/skin.h"
+
+namespace {
+
+constexpr int kMargin = 10;
+constexpr int kCaptionHeight = 20;
+constexpr int kColumns = 4; // two skins a row: main window, About box
+
+// What a window shows on the screen now, frame included.
+tk::Bitmap Capture(HWND window) {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    tk::Application::Instance().ProcessMessages();
+    GdiFlush();
+    Sleep(100); // the display catches up
+    RECT r{};
+    GetWindowRect(window, &r);
+    tk::Bitmap shot(r.right - r.left, r.bottom - r.top);
+    const tk::WindowDC screen(nullptr);
+    BitBlt(shot.DC(), 0, 0, shot.Width(), shot.Height(), screen.Get(), r.left, r.top, SRCCOPY);
+    return shot;
+}
+
+struct Shot {
+    std::string title;
+    tk::Bitmap picture;
+};
+
+tk::Bitmap Sheet(std::vector<Shot>& shots) {
+    int cellWidth = 0, cellHeight = 0;
+    for (const Shot& s : shots) {
+        cellWidth = std::max(cellWidth, s.picture.Width());
+        cellHeight = std::max(cellHeight, s.picture.Height());
+    }
+    const int rows = (int(shots.size()) + kColumns - 1) / kColumns;
+    const int width = kMargin + kColumns * (cellWidth + kMargin);
+    const int height = kMargin + rows * (cellHeight + kCaptionHeight + kMargin);
+    tk::Bitmap sheet(width, height);
+    tk::Canvas& canvas = sheet.GetCanvas();
+    canvas.SetBrushColor(tk::clWhite);
+    canvas.FillRect(RECT{0, 0, width, height});
+    tk::FontSpec font;
+    font.bold = true;
+    font.color = tk::clBlack;
+    for (std::size_t i = 0; i < shots.size(); ++i) {
+        const int x = kMargin + int(i % kColumns) * (cellWidth + kMargin);
+        const int y = kMargin + int(i / kColumns) * (cellHeight + kCaptionHeight + kMargin);
+        canvas.SetFont(font);
+        canvas.SetBrushStyle(tk::BrushStyle::Clear);
+        canvas.TextOut(x, y, shots[i].title);
+        canvas.Draw(x, y + kCaptionHeight, shots[i].picture);
+    }
+    return sheet;
+}
+
+int Run(const std::string& programFolder, const char* output) {
+    tk::Application::Instance().Initialize();
+    tk::Application::Instance().SetIdentity(
+        {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
+         .classPrefix = "SkinGallery"});
+    ui::LoadSkinList(programFolder, tk::LoadText(lang::LanguageCode));
+    const std::string settings = tools::ThrowawaySettingsFile("kn-skin-gallery-");
+    auto form = tools::StillMainForm(settings);
+    form->Show();
+    std::vector<Shot> shots;
+    const int count = static_cast<int>(ui::Skins().size());
+    for (int i = 0; i < count; ++i) {
+        // As the user chooses it in the list.
+        form->SkinComboBox->SetItemIndex(i);
+        form->SkinComboBoxSelect();
+        const std::string name = ui::Skins()[std::size_t(i)].Name;
+        shots.push_back({name, Capture(form->Handle())});
+        TAboutBox box;
+        shots.push_back({name + ": About box", Capture(box.Handle())});
+    }
+    form.reset();
+    tk::Application::Instance().SetMainForm(nullptr);
+    DeleteFileA(settings.c_str());
+    tk::Bitmap sheet = Sheet(shots);
+    if (!tools::SaveBitmapFile(sheet, output)) {
+        std::fprintf(stderr, "Cannot write %s\n", output);
+        return 1;
+    }
+    std::printf("%d skins\n", count);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs("Usage: skin_gallery <program folder> <output.bmp>\n", stderr);
+        return 2;
+    }
+    try {
+        std::string folder = argv[1];
+        if (!folder.empty() && folder.back() != '\\') folder += '\\';
+        return Run(folder, argv[2]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
