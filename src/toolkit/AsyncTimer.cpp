@@ -25,11 +25,12 @@ int WorkerPriority(TThreadPriority priority) { return kWorkerPriorities[static_c
 
 } // namespace
 
-// The worker: one kernel wait per interval, then the tick is posted to the
-// window thread and the worker sleeps until the window thread has run it.
-// Whether it runs, which run it serves and whether a tick is on its way are
-// atomic flags, read where the worker wakes anyway: a tick costs a wait, a
-// post and a wake-up, and a parked worker costs nothing.
+// The worker sleeps in one kernel wait per tick and posts the tick to the
+// window thread. The next interval is timed by a waitable timer that the
+// window thread sets once the handler has run, so the worker wakes only when
+// a tick is due or its state changed. Whether it runs, which run it serves
+// and whether a tick is on its way are atomic flags: a tick costs a wait, a
+// post and a timer setting, and a parked worker costs nothing.
 class TTimerThread {
 public:
     explicit TTimerThread(TAsyncTimer& owner);
@@ -51,8 +52,12 @@ public:
 private:
     static unsigned __stdcall Entry(void* self) noexcept;
     void Execute();
-    // Window thread: runs a posted tick, then lets the worker time the next.
+    // Ticks one after another until a restart, a park or the end wakes it.
+    void Tick();
+    // Window thread: runs a posted tick, then times the next interval.
     void Deliver(unsigned run) noexcept;
+    // The next tick is due one interval from now.
+    void TimeNextTick() noexcept;
 
     TAsyncTimer& owner_;
     std::atomic<std::uint16_t> interval_{TAsyncTimer::kDefaultInterval};
@@ -64,6 +69,7 @@ private:
     // its timer tells Deliver() not to touch it afterwards.
     bool* destroyedDuringTick_ = nullptr;
     tk::KernelHandle wake_ = tk::CreateEventHandle(tk::EventReset::Automatic);
+    tk::KernelHandle due_ = tk::CreateWaitableTimerHandle();
     tk::PostedCall tick_{[this](WPARAM run) { Deliver(static_cast<unsigned>(run)); }};
     tk::KernelHandle thread_;
 };
@@ -119,19 +125,36 @@ void TTimerThread::Execute() {
             WaitForSingleObject(wake_.Get(), INFINITE);
             continue;
         }
+        // A new run, or a wait that was woken: a tick that fell due meanwhile
+        // belongs to the old run. The next is a full interval from now, unless
+        // a tick is on its way, whose delivery times the next one.
+        WaitForSingleObject(due_.Get(), 0);
+        if (!delivering_.load()) TimeNextTick();
+        Tick();
+    }
+}
+
+void TTimerThread::Tick() {
+    enum : DWORD { kWoken = WAIT_OBJECT_0, kDue };
+    const HANDLE waits[] = {wake_.Get(), due_.Get()};
+    for (;;) {
         const unsigned run = run_.load();
-        if (WaitForSingleObject(wake_.Get(), interval_.load()) != WAIT_TIMEOUT)
-            continue; // restarted, parked or ending: begin again
-        if (terminated_.load() || !IsCurrentRun(run)) continue;
+        // A wake-up outranks a tick that fell due at the same moment.
+        if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != kDue) return;
+        if (terminated_.load() || !IsCurrentRun(run)) return;
         delivering_.store(true);
         if (!tick_.Post(run)) {
             delivering_.store(false); // the window thread takes no messages: skip this tick
-            continue;
+            TimeNextTick();
         }
-        // One tick in flight at most, and the next interval starts once the
-        // handler has run. Other wake-ups (a restart) only end this wait.
-        while (delivering_.load() && !terminated_.load()) WaitForSingleObject(wake_.Get(), INFINITE);
     }
+}
+
+void TTimerThread::TimeNextTick() noexcept {
+    constexpr LONGLONG kUnitsPerMs = 10'000; // the timer counts 100 ns units
+    LARGE_INTEGER due;
+    due.QuadPart = -kUnitsPerMs * interval_.load(); // negative: relative to now
+    SetWaitableTimer(due_.Get(), &due, 0, nullptr, nullptr, FALSE);
 }
 
 void TTimerThread::Deliver(unsigned run) noexcept {
@@ -141,7 +164,9 @@ void TTimerThread::Deliver(unsigned run) noexcept {
     if (destroyed) return; // the worker has been released and has ended
     destroyedDuringTick_ = nullptr;
     delivering_.store(false);
-    SetEvent(wake_.Get());
+    // Parked, the worker times nothing; restarted, it times its own first tick
+    // too, and the later setting wins.
+    if (running_.load()) TimeNextTick();
 }
 
 TAsyncTimer::TAsyncTimer() : WorkerThread(std::make_unique<TTimerThread>(*this)) {}

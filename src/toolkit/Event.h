@@ -15,4 +15,11 @@ inline KernelHandle CreateEventHandle(EventReset reset) {
     return event;
 }
 
+// A new unnamed timer that releases one waiting thread each time it is due.
+inline KernelHandle CreateWaitableTimerHandle() {
+    KernelHandle timer(CreateWaitableTimerA(nullptr, FALSE, nullptr));
+    if (!timer) throw rtl::Error("Cannot create a waitable timer");
+    return timer;
+}
+
 } // namespace tk

@@ -110,7 +110,7 @@ LRESULT WinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_MOUSEMOVE:
-        if (!mouseInside_) {
+        if (tracksHover_ && !mouseInside_) {
             TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, Handle(), 0};
             TrackMouseEvent(&tme);
             mouseInside_ = true;

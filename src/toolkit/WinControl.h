@@ -53,6 +53,9 @@ protected:
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Only controls that look different under the pointer ask for these:
+    // watching for the pointer to leave can cost a poll while it rests inside.
+    void TrackMouseHover() { tracksHover_ = true; }
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
 
@@ -70,6 +73,7 @@ private:
     WindowHandle hwnd_;
     WNDPROC nativeProc_ = nullptr;
     bool tabStop_ = false;
+    bool tracksHover_ = false;
     bool mouseInside_ = false;
     friend class Form;
 };

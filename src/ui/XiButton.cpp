@@ -25,6 +25,7 @@ TXiButton::TXiButton(tk::WinControl* parent, std::string name, int left, int top
 TXiButton::TXiButton(tk::WinControl* parent, std::string name, tk::Bounds bounds)
     : CustomControl(parent, std::move(name), bounds, true) {
     SetTabStop(true);
+    TrackMouseHover();
     SetColorScheme(TColorScheme::csNeoDesert);
     // The new button's own touch: the other states fade to white.
     for (int index : {OverColorGrad, DownColorGrad, DisabledColorGrad}) SetByIndex(index, tk::clWhite);

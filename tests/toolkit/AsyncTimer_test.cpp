@@ -197,6 +197,23 @@ TEST_F(AsyncTimerTest, TickQueuedBeforeASwitchIsDropped) {
     ExpectAbout(MsBetween(reenabled, log_.times[0]), 100);
 }
 
+// Parked after a tick, the timer's next interval runs out while nobody waits
+// for it; enabling again must still wait a full interval.
+TEST_F(AsyncTimerTest, IntervalThatRanOutWhileParkedBringsNoTick) {
+    TAsyncTimer timer;
+    timer.SetInterval(100);
+    log_.Attach(timer);
+    timer.SetEnabled(true);
+    ASSERT_TRUE(log_.WaitFor(1));
+    PumpFor(30);
+    timer.SetEnabled(false);
+    PumpFor(250);
+    timer.SetEnabled(true);
+    const auto reenabled = Clock::now();
+    ASSERT_TRUE(log_.WaitFor(2));
+    ExpectAbout(MsBetween(reenabled, log_.times[1]), 100);
+}
+
 TEST_F(AsyncTimerTest, HandlerCanDisableAndLaterResumeItsTimer) {
     TAsyncTimer timer;
     timer.SetInterval(100);

@@ -400,3 +400,29 @@ TEST_F(XiButtonTest, LinkedActionGivesCaptionAndEnabledAndRuns) {
 }
 
 } // namespace
+
+// Watching for the pointer to leave costs a poll while it rests inside, so
+// only controls that change under the pointer ask for it. The button half
+// shows that the query sees tracking when there is some.
+TEST_F(XiButtonTest, OnlyControlsThatShowHoverWatchThePointerLeave) {
+    TXiButton& b = AddButton("Hover", 10, 10);
+    ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+    tk::Application::Instance().ProcessMessages();
+    auto trackedWindow = [] {
+        TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
+        TrackMouseEvent(&query);
+        return (query.dwFlags & TME_LEAVE) ? query.hwndTrack : nullptr;
+    };
+    auto pointAt = [](HWND window, int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(window, &p);
+        SetCursorPos(p.x, p.y);
+        SendMessageA(window, WM_MOUSEMOVE, 0, At(x, y));
+    };
+
+    pointAt(form->Handle(), 200, 90);
+    EXPECT_NE(trackedWindow(), form->Handle());
+    pointAt(b.Handle(), 5, 5);
+    EXPECT_EQ(trackedWindow(), b.Handle());
+    SetCursorPos(0, 0);
+}
