@@ -8,6 +8,8 @@
 #   KN_STRACE_SECONDS  seconds of system-call counting per situation (default
 #                    20; 0 skips it)
 #   KN_IDLE_EXE      the program to measure (default: the build's KalvexNow.exe)
+#   KN_IDLE_BEFORE_EXE  an earlier build to measure in turn with it, each
+#                    situation one after the other, so both see the same machine
 #
 # Times are the processes' own on-CPU time from /proc (every thread's
 # schedstat, in ns; utime+stime ticks where schedstat is missing), so a busy
@@ -25,6 +27,10 @@ kn_idle_usage_ns() { # pid -> ns on CPU so far, all threads
     total=$(awk -v hz="$hz" '{ printf "%.0f", ($14 + $15) * 1e9 / hz }' /proc/"$1"/stat 2>/dev/null || echo 0)
   fi
   echo "$total"
+}
+
+kn_idle_wakes() { # pid -> times any of its threads was switched in so far
+  awk '/^(non)?voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }' /proc/"$1"/task/*/status 2>/dev/null || echo 0
 }
 
 kn_idle_snapshot() { # pids... -> "pid:ns" words
@@ -108,8 +114,8 @@ kn_idle_peer_show() { [ -n "${KN_PEER_WINDOW:-}" ] && xdotool windowmap "$KN_PEE
 kn_idle_peer_hide() { [ -n "${KN_PEER_WINDOW:-}" ] && xdotool windowunmap "$KN_PEER_WINDOW" 2>/dev/null || true; }
 
 # Starts the program and brings it into a situation: shown, hidden or cpu.
-kn_idle_program_start() {
-  wine "${KN_IDLE_EXE:-$KN_IDLE_WIN/KalvexNow.exe}" </dev/null >/dev/null 2>&1 &
+kn_idle_program_start() { # situation [exe]
+  wine "${2:-${KN_IDLE_EXE:-$KN_IDLE_WIN/KalvexNow.exe}}" </dev/null >/dev/null 2>&1 &
   KN_PROGRAM_PID=$!
   wine "$KN_IDLE_WIN/idle_driver.exe" shown </dev/null || return 1
   case "$1" in
@@ -123,18 +129,28 @@ kn_idle_program_stop() {
   wait "$KN_PROGRAM_PID" 2>/dev/null || true
 }
 
+kn_idle_row() { # label program% server% ours% above program-wakes server-wakes helpers x peer ratio state
+  printf '%-30s %7s %7s %7s %7s | %7s %7s | %7s %7s | %7s %6s  %s\n' "$@"
+}
+
+kn_idle_per_second() { # count seconds
+  awk -v n="$1" -v s="$2" 'BEGIN { printf "%.1f", n / s }'
+}
+
 # One situation: prints one table row.
-kn_idle_measure() { # situation label
-  kn_idle_program_start "$1" || { echo "$2: could not set up"; kn_idle_program_stop; return 0; }
+kn_idle_measure() { # situation label [exe]
+  kn_idle_program_start "$1" "${3:-}" || { echo "$2: could not set up"; kn_idle_program_stop; return 0; }
   case "$1" in shown) kn_idle_peer_show ;; hidden) kn_idle_peer_hide ;; esac
   sleep "$KN_IDLE_WARMUP"
   server=$(kn_idle_server_pid)
   helpers=$(kn_idle_helper_pids "$KN_PROGRAM_PID" "$server")
   p0=$(kn_idle_usage_ns "$KN_PROGRAM_PID"); s0=$(kn_idle_usage_ns "$server")
+  pw0=$(kn_idle_wakes "$KN_PROGRAM_PID"); sw0=$(kn_idle_wakes "$server")
   helpers0=$(kn_idle_snapshot $helpers); x0=$(kn_idle_usage_ns "$KN_XVFB_PID")
   k0=0; [ -n "$KN_PEER_PID" ] && [ "$1" != cpu ] && k0=$(kn_idle_usage_ns "$KN_PEER_PID")
   sleep "$KN_IDLE_SECONDS"
   p1=$(kn_idle_usage_ns "$KN_PROGRAM_PID"); s1=$(kn_idle_usage_ns "$server")
+  pw1=$(kn_idle_wakes "$KN_PROGRAM_PID"); sw1=$(kn_idle_wakes "$server")
   helpersNs=$(kn_idle_grown_ns "$helpers0"); x1=$(kn_idle_usage_ns "$KN_XVFB_PID")
   k1=0; [ -n "$KN_PEER_PID" ] && [ "$1" != cpu ] && k1=$(kn_idle_usage_ns "$KN_PEER_PID")
   state=$(wine "$KN_IDLE_WIN/idle_driver.exe" state </dev/null 2>&1 | tr -d '\r')
@@ -146,10 +162,20 @@ kn_idle_measure() { # situation label
   else
     peer="-"; ratio="-"
   fi
-  printf '%-22s %8s %8s %8s | %8s %8s | %8s %7s  %s\n' "$2" \
-    "$(kn_idle_percent $((p1 - p0)) "$t")" "$(kn_idle_percent $((s1 - s0)) "$t")" \
-    "$(kn_idle_percent "$ours" "$t")" "$(kn_idle_percent "$helpersNs" "$t")" \
-    "$(kn_idle_percent $((x1 - x0)) "$t")" "$peer" "$ratio" "$state"
+  kn_idle_row "$2" "$(kn_idle_percent $((p1 - p0)) "$t")" "$(kn_idle_percent $((s1 - s0)) "$t")" \
+    "$(kn_idle_percent "$ours" "$t")" "$(kn_idle_percent $((ours - KN_IDLE_FLOOR_NS)) "$t")" \
+    "$(kn_idle_per_second $((pw1 - pw0)) "$t")" "$(kn_idle_per_second $((sw1 - sw0)) "$t")" \
+    "$(kn_idle_percent "$helpersNs" "$t")" "$(kn_idle_percent $((x1 - x0)) "$t")" "$peer" "$ratio" "$state"
+}
+
+# Each situation for the program and, when given, the earlier build in turn.
+kn_idle_measure_both() { # situation label
+  if [ -n "${KN_IDLE_BEFORE_EXE:-}" ]; then
+    kn_idle_measure "$1" "$2, before" "$KN_IDLE_BEFORE_EXE"
+    kn_idle_measure "$1" "$2, now"
+  else
+    kn_idle_measure "$1" "$2"
+  fi
 }
 
 # The same row without the program: what the wineserver and Wine's helpers
@@ -159,14 +185,16 @@ kn_idle_baseline() {
   sleep "$KN_IDLE_WARMUP"
   server=$(kn_idle_server_pid)
   helpers0=$(kn_idle_snapshot $(kn_idle_helper_pids "$server"))
-  s0=$(kn_idle_usage_ns "$server"); x0=$(kn_idle_usage_ns "$KN_XVFB_PID")
+  s0=$(kn_idle_usage_ns "$server"); sw0=$(kn_idle_wakes "$server"); x0=$(kn_idle_usage_ns "$KN_XVFB_PID")
   sleep "$KN_IDLE_SECONDS"
-  s1=$(kn_idle_usage_ns "$server"); x1=$(kn_idle_usage_ns "$KN_XVFB_PID")
+  s1=$(kn_idle_usage_ns "$server"); sw1=$(kn_idle_wakes "$server"); x1=$(kn_idle_usage_ns "$KN_XVFB_PID")
   helpersNs=$(kn_idle_grown_ns "$helpers0")
   t=$KN_IDLE_SECONDS
-  printf '%-22s %8s %8s %8s | %8s %8s |\n' "no program (Wine alone)" "-" \
-    "$(kn_idle_percent $((s1 - s0)) "$t")" "$(kn_idle_percent $((s1 - s0)) "$t")" \
-    "$(kn_idle_percent "$helpersNs" "$t")" "$(kn_idle_percent $((x1 - x0)) "$t")"
+  # The rows below count their wineserver's time above this.
+  KN_IDLE_FLOOR_NS=$(( (s1 - s0) ))
+  kn_idle_row "no program (Wine alone)" - "$(kn_idle_percent $((s1 - s0)) "$t")" \
+    "$(kn_idle_percent $((s1 - s0)) "$t")" 0.000 - "$(kn_idle_per_second $((sw1 - sw0)) "$t")" \
+    "$(kn_idle_percent "$helpersNs" "$t")" "$(kn_idle_percent $((x1 - x0)) "$t")" - - ""
 }
 
 # System calls per second of the program and of its wineserver, per situation.
@@ -187,9 +215,9 @@ kn_idle_strace_one() { # pid seconds label
     }' "$out"
 }
 
-kn_idle_strace() { # situation label
+kn_idle_strace() { # situation label [exe]
   command -v strace >/dev/null 2>&1 || return 0
-  kn_idle_program_start "$1" || { kn_idle_program_stop; return 0; }
+  kn_idle_program_start "$1" "${3:-}" || { kn_idle_program_stop; return 0; }
   sleep "$KN_IDLE_WARMUP"
   server=$(kn_idle_server_pid)
   echo "$2 (system calls per second over $KN_STRACE_SECONDS s):"
@@ -237,24 +265,31 @@ kn_idle_bench() { # win64-build-dir
   kn_idle_settings
   kn_idle_peer_start
   echo "Processor use while waiting, % of one core over $KN_IDLE_SECONDS s after $KN_IDLE_WARMUP s;"
-  echo "ours = program + its wineserver; helpers = the prefix's other Wine processes; peer = kshutdown."
+  echo "ours = program + its wineserver; above = ours less the wineserver's time with no program"
+  echo "(its 16 ms housekeeping wake-up); wakes = thread switch-ins per second; helpers = the"
+  echo "prefix's other Wine processes; peer = kshutdown."
   echo "Load on the machine now: $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 min)"
   run=1
   while [ "$run" -le "$runs" ]; do
     echo "run $run of $runs"
-    printf '%-22s %8s %8s %8s | %8s %8s | %8s %7s  %s\n' situation program server ours helpers "X server" peer ratio "state at end"
+    kn_idle_row situation program server ours above wakes "(server)" helpers "X" peer ratio "state at end"
     kn_idle_baseline
-    kn_idle_measure shown "nothing armed, shown"
-    kn_idle_measure hidden "nothing armed, hidden"
-    kn_idle_measure cpu "CPU armed, hidden"
+    kn_idle_measure_both shown "nothing armed, shown"
+    kn_idle_measure_both hidden "nothing armed, hidden"
+    kn_idle_measure_both cpu "CPU armed, hidden"
     run=$((run + 1))
   done
   if [ "$KN_STRACE_SECONDS" -gt 0 ] && command -v strace >/dev/null 2>&1; then
     echo "no program (system calls per second over $KN_STRACE_SECONDS s):"
     kn_idle_strace_one "$(kn_idle_server_pid)" "$KN_STRACE_SECONDS" wineserver
-    kn_idle_strace shown "nothing armed, shown"
-    kn_idle_strace hidden "nothing armed, hidden"
-    kn_idle_strace cpu "CPU armed, hidden"
+    for situation in "shown:nothing armed, shown" "hidden:nothing armed, hidden" "cpu:CPU armed, hidden"; do
+      if [ -n "${KN_IDLE_BEFORE_EXE:-}" ]; then
+        kn_idle_strace "${situation%%:*}" "${situation#*:}, before" "$KN_IDLE_BEFORE_EXE"
+        kn_idle_strace "${situation%%:*}" "${situation#*:}, now"
+      else
+        kn_idle_strace "${situation%%:*}" "${situation#*:}"
+      fi
+    done
     kn_idle_timer_strace
   fi
   kn_idle_peer_stop

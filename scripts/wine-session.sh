@@ -19,8 +19,10 @@ kn_wine_start() {
     sleep 0.1
   done
   wineserver -p
+  fresh=""
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i </dev/null >/dev/null 2>&1
+    fresh=1
   fi
   fonts="$WINEPREFIX/drive_c/windows/Fonts"
   if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/.kn-fonts" ]; then
@@ -28,6 +30,13 @@ kn_wine_start() {
   fi
   # Unmanaged windows: without a window manager DestroyWindow would wait 2 s.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+  # Setting up a new prefix leaves two sets of Wine's services running, which
+  # keep the server busy for minutes: start again with one.
+  if [ -n "$fresh" ]; then
+    wineserver -k
+    wineserver -p
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+  fi
 }
 
 kn_wine_stop() {

@@ -236,15 +236,21 @@ void Form::UpdateHint(WinControl& control) {
     hint_->SetHint(control.Handle(), control.Hint());
 }
 
-void Form::PaintClient(Canvas& canvas, const RECT& area) {
+void Form::PaintClient(Canvas& canvas, const RECT& area, HDC target) {
+    HDC dc = canvas.Handle();
+    // A whole-window background picture is copied only where it is needed.
+    const int savedArea = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     canvas.SetBrushColor(Color());
     canvas.FillRect(area);
-    HDC dc = canvas.Handle();
     for (const auto& c : controls_) {
         auto* g = dynamic_cast<GraphicControl*>(c.get());
         if (!g || !g->Visible()) continue;
         RECT r = g->GetBounds().Rect(), hit;
         if (!IntersectRect(&hit, &r, &area)) continue;
+        // The area is the box around what needs painting: skip what lies
+        // between its parts.
+        if (target && !RectVisible(target, &r)) continue;
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         SetViewportOrgEx(dc, r.left, r.top, nullptr);
@@ -254,6 +260,7 @@ void Form::PaintClient(Canvas& canvas, const RECT& area) {
         }
         RestoreDC(dc, saved);
     }
+    RestoreDC(dc, savedArea);
 }
 
 void Form::PaintArea(HDC dc, const RECT& area) {
@@ -262,7 +269,7 @@ void Form::PaintArea(HDC dc, const RECT& area) {
     if (backBuffer_.Empty()) return;
     {
         Canvas canvas(backBuffer_.DC());
-        PaintClient(canvas, area);
+        PaintClient(canvas, area, dc);
     }
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, backBuffer_.DC(),
            area.left, area.top, SRCCOPY);

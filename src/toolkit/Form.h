@@ -74,8 +74,9 @@ public:
 
     void UpdateHint(WinControl& control);
 
-    // Paints the background and the windowless controls into a canvas.
-    void PaintClient(Canvas& canvas, const RECT& area);
+    // Paints the background and the windowless controls into a canvas, only
+    // within `area`; with `target`, only the controls it would show.
+    void PaintClient(Canvas& canvas, const RECT& area, HDC target = nullptr);
     // Redraws part of the client area at once, without a paint message.
     void RepaintNow(const RECT& area);
 

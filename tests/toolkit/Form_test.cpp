@@ -10,6 +10,8 @@
 
 #include "ToolkitTesting.h"
 #include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -148,3 +150,52 @@ TEST_F(TabOrderTest, WithNothingFocusedTheFirstOrLastControlIsChosen) {
 }
 
 } // namespace
+
+namespace {
+
+// A windowless control that fills itself with one colour and counts its paints.
+class Swatch : public tk::GraphicControl {
+public:
+    Swatch(tk::WinControl* parent, std::string name, tk::Bounds bounds, COLORREF colour)
+        : GraphicControl(parent, std::move(name), bounds), colour_(colour) {}
+    void Paint(tk::Canvas& canvas) override {
+        ++paints;
+        const RECT all{0, 0, Width(), Height()};
+        tk::BrushHandle brush(CreateSolidBrush(colour_));
+        FillRect(canvas.Handle(), &all, brush.Get());
+    }
+    int paints = 0;
+
+private:
+    COLORREF colour_;
+};
+
+class PaintTest : public toolkit_testing::FormTest {};
+
+} // namespace
+
+// Two small changes far apart make one paint whose box spans the window:
+// only what changed is painted again, and the screen shows each in place.
+TEST_F(PaintTest, OnlyTheChangedControlsArePaintedAgain) {
+    constexpr COLORREF kLeft = RGB(200, 0, 0), kMiddle = RGB(0, 200, 0), kRight = RGB(0, 0, 200);
+    auto& left = form->Add<Swatch>("Left", tk::Bounds{10, 10, 20, 20}, kLeft);
+    auto& middle = form->Add<Swatch>("Middle", tk::Bounds{100, 10, 20, 20}, kMiddle);
+    auto& right = form->Add<Swatch>("Right", tk::Bounds{200, 10, 20, 20}, kRight);
+    form->Show();
+    UpdateWindow(form->Handle());
+    tk::Application::Instance().ProcessMessages();
+    ASSERT_GT(middle.paints, 0);
+    const int leftBefore = left.paints, middleBefore = middle.paints, rightBefore = right.paints;
+
+    left.Invalidate();
+    right.Invalidate();
+    UpdateWindow(form->Handle());
+    EXPECT_EQ(left.paints, leftBefore + 1);
+    EXPECT_EQ(right.paints, rightBefore + 1);
+    EXPECT_EQ(middle.paints, middleBefore);
+
+    const tk::WindowDC screen(form->Handle());
+    EXPECT_EQ(GetPixel(screen.Get(), 15, 15), kLeft);
+    EXPECT_EQ(GetPixel(screen.Get(), 105, 15), kMiddle);
+    EXPECT_EQ(GetPixel(screen.Get(), 205, 15), kRight);
+}
