@@ -24,11 +24,12 @@ std::string PercentText(std::int64_t percent) {
     return text;
 }
 
-// The bar repaints at once whenever its position is set; an unchanged load
-// would only repaint the same pixels four times a second.
+// The bar repaints at once whenever its position is set, and takes the
+// label's new text along in the same pass; an unchanged load would only
+// repaint the same pixels four times a second.
 void ShowLoad(TXiProgressBar& bar, tk::Label& label, std::int64_t percent) {
-    if (bar.Position() != percent) bar.SetPosition(static_cast<int>(percent));
     label.SetCaption(PercentText(percent));
+    if (bar.Position() != percent) bar.SetPosition(static_cast<int>(percent));
 }
 
 } // namespace

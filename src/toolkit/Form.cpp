@@ -280,10 +280,22 @@ void Form::RepaintNow(const RECT& area) {
         InvalidateRect(Handle(), &area, FALSE);
         return;
     }
-    // Drawn here and now; a pending paint message need not draw it again.
-    ValidateRect(Handle(), &area);
+    // What else waits to be painted is drawn in the same pass: one surface
+    // and one look at the visible region, and no paint message after it.
+    const RegionHandle region(CreateRectRgnIndirect(&area));
+    const RegionHandle pending(CreateRectRgn(0, 0, 0, 0));
+    if (!region || !pending) {
+        InvalidateRect(Handle(), &area, FALSE);
+        return;
+    }
+    if (GetUpdateRgn(Handle(), pending.Get(), FALSE) > NULLREGION)
+        CombineRgn(region.Get(), region.Get(), pending.Get(), RGN_OR);
+    ValidateRgn(Handle(), region.Get());
     const WindowDC dc(Handle());
-    PaintArea(dc.Get(), area);
+    SelectClipRgn(dc.Get(), region.Get());
+    RECT box;
+    GetRgnBox(region.Get(), &box);
+    PaintArea(dc.Get(), box);
 }
 
 GraphicControl* Form::GraphicAt(POINT p) const {

@@ -77,7 +77,8 @@ public:
     // Paints the background and the windowless controls into a canvas, only
     // within `area`; with `target`, only the controls it would show.
     void PaintClient(Canvas& canvas, const RECT& area, HDC target = nullptr);
-    // Redraws part of the client area at once, without a paint message.
+    // Redraws part of the client area at once, without a paint message,
+    // together with whatever else of it waits to be painted.
     void RepaintNow(const RECT& area);
 
 protected:

@@ -199,3 +199,28 @@ TEST_F(PaintTest, OnlyTheChangedControlsArePaintedAgain) {
     EXPECT_EQ(GetPixel(screen.Get(), 105, 15), kMiddle);
     EXPECT_EQ(GetPixel(screen.Get(), 205, 15), kRight);
 }
+
+// A control that repaints at once takes what else waits to be painted along,
+// in the same pass: no paint message is left to come.
+TEST_F(PaintTest, RepaintingAtOnceTakesThePendingChangesAlong) {
+    constexpr COLORREF kLeft = RGB(200, 0, 0), kMiddle = RGB(0, 200, 0), kRight = RGB(0, 0, 200);
+    auto& left = form->Add<Swatch>("Left", tk::Bounds{10, 10, 20, 20}, kLeft);
+    auto& middle = form->Add<Swatch>("Middle", tk::Bounds{100, 10, 20, 20}, kMiddle);
+    auto& right = form->Add<Swatch>("Right", tk::Bounds{200, 10, 20, 20}, kRight);
+    form->Show();
+    UpdateWindow(form->Handle());
+    tk::Application::Instance().ProcessMessages();
+    const int leftBefore = left.paints, middleBefore = middle.paints, rightBefore = right.paints;
+
+    left.Invalidate();
+    right.Repaint();
+    EXPECT_EQ(left.paints, leftBefore + 1);
+    EXPECT_EQ(right.paints, rightBefore + 1);
+    EXPECT_EQ(middle.paints, middleBefore);
+    EXPECT_FALSE(GetUpdateRect(form->Handle(), nullptr, FALSE));
+
+    const tk::WindowDC screen(form->Handle());
+    EXPECT_EQ(GetPixel(screen.Get(), 15, 15), kLeft);
+    EXPECT_EQ(GetPixel(screen.Get(), 105, 15), kMiddle);
+    EXPECT_EQ(GetPixel(screen.Get(), 205, 15), kRight);
+}
