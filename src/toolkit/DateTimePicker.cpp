@@ -33,7 +33,10 @@ DateTimePicker::DateTimePicker(WinControl* parent, std::string name, Bounds boun
     : WinControl(parent, std::move(name), bounds), kind_(args.kind) {
     SetColor(clWindow);
     SetTabStop(true);
-    const DWORD style = WS_TABSTOP | (args.kind == PickerKind::Time ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
+    // Clipping its children keeps a new value from repainting the time
+    // picker's up-down arrows, which do not change with it.
+    const DWORD style =
+        WS_TABSTOP | WS_CLIPCHILDREN | (args.kind == PickerKind::Time ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT);
     CreateHandle(DATETIMEPICK_CLASSA, style, 0, true);
     if (!args.format.empty())
         SendMessageA(Handle(), DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(args.format.c_str()));

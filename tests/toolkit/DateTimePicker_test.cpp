@@ -181,3 +181,19 @@ TEST_F(PickerKindsTest, AUserChangeKeepsTheFieldsThePickerDoesNotShow) {
 }
 
 } // namespace
+
+// The clock's second changes the time picker's text, never its arrows.
+TEST_F(PickerKindsTest, ANewTimeRepaintsTheTextButNotTheArrows) {
+    tk::DateTimePicker& picker = Add(tk::PickerKind::Time);
+    form->Show();
+    UpdateWindow(form->Handle());
+    tk::Application::Instance().ProcessMessages();
+    HWND arrows = FindWindowExA(picker.Handle(), nullptr, UPDOWN_CLASSA, nullptr);
+    ASSERT_NE(arrows, nullptr);
+    ASSERT_FALSE(GetUpdateRect(arrows, nullptr, FALSE));
+
+    picker.SetDateTime(EncodeDateTime(2026, 12, 8, 10, 0, 1, 0));
+    picker.SetDateTime(EncodeDateTime(2026, 12, 8, 10, 0, 2, 0));
+    EXPECT_TRUE(GetUpdateRect(picker.Handle(), nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(arrows, nullptr, FALSE));
+}
