@@ -170,57 +170,56 @@ private:
     COLORREF colour_;
 };
 
-class PaintTest : public toolkit_testing::FormTest {};
+// Three swatches in a row on a shown form, painted once.
+class PaintTest : public toolkit_testing::FormTest {
+protected:
+    static constexpr COLORREF kLeft = RGB(200, 0, 0), kMiddle = RGB(0, 200, 0), kRight = RGB(0, 0, 200);
+
+    void SetUp() override {
+        FormTest::SetUp();
+        left = &form->Add<Swatch>("Left", tk::Bounds{10, 10, 20, 20}, kLeft);
+        middle = &form->Add<Swatch>("Middle", tk::Bounds{100, 10, 20, 20}, kMiddle);
+        right = &form->Add<Swatch>("Right", tk::Bounds{200, 10, 20, 20}, kRight);
+        form->Show();
+        UpdateWindow(form->Handle());
+        tk::Application::Instance().ProcessMessages();
+        ASSERT_GT(middle->paints, 0);
+        leftBefore = left->paints, middleBefore = middle->paints, rightBefore = right->paints;
+    }
+    // Left and right painted once more, the middle not again, and the screen
+    // shows each in place.
+    void ExpectOnlyTheEndsRepainted() {
+        EXPECT_EQ(left->paints, leftBefore + 1);
+        EXPECT_EQ(right->paints, rightBefore + 1);
+        EXPECT_EQ(middle->paints, middleBefore);
+        const tk::WindowDC screen(form->Handle());
+        EXPECT_EQ(GetPixel(screen.Get(), 15, 15), kLeft);
+        EXPECT_EQ(GetPixel(screen.Get(), 105, 15), kMiddle);
+        EXPECT_EQ(GetPixel(screen.Get(), 205, 15), kRight);
+    }
+
+    Swatch* left = nullptr;
+    Swatch* middle = nullptr;
+    Swatch* right = nullptr;
+    int leftBefore = 0, middleBefore = 0, rightBefore = 0;
+};
 
 } // namespace
 
 // Two small changes far apart make one paint whose box spans the window:
-// only what changed is painted again, and the screen shows each in place.
+// only what changed is painted again.
 TEST_F(PaintTest, OnlyTheChangedControlsArePaintedAgain) {
-    constexpr COLORREF kLeft = RGB(200, 0, 0), kMiddle = RGB(0, 200, 0), kRight = RGB(0, 0, 200);
-    auto& left = form->Add<Swatch>("Left", tk::Bounds{10, 10, 20, 20}, kLeft);
-    auto& middle = form->Add<Swatch>("Middle", tk::Bounds{100, 10, 20, 20}, kMiddle);
-    auto& right = form->Add<Swatch>("Right", tk::Bounds{200, 10, 20, 20}, kRight);
-    form->Show();
+    left->Invalidate();
+    right->Invalidate();
     UpdateWindow(form->Handle());
-    tk::Application::Instance().ProcessMessages();
-    ASSERT_GT(middle.paints, 0);
-    const int leftBefore = left.paints, middleBefore = middle.paints, rightBefore = right.paints;
-
-    left.Invalidate();
-    right.Invalidate();
-    UpdateWindow(form->Handle());
-    EXPECT_EQ(left.paints, leftBefore + 1);
-    EXPECT_EQ(right.paints, rightBefore + 1);
-    EXPECT_EQ(middle.paints, middleBefore);
-
-    const tk::WindowDC screen(form->Handle());
-    EXPECT_EQ(GetPixel(screen.Get(), 15, 15), kLeft);
-    EXPECT_EQ(GetPixel(screen.Get(), 105, 15), kMiddle);
-    EXPECT_EQ(GetPixel(screen.Get(), 205, 15), kRight);
+    ExpectOnlyTheEndsRepainted();
 }
 
 // A control that repaints at once takes what else waits to be painted along,
 // in the same pass: no paint message is left to come.
 TEST_F(PaintTest, RepaintingAtOnceTakesThePendingChangesAlong) {
-    constexpr COLORREF kLeft = RGB(200, 0, 0), kMiddle = RGB(0, 200, 0), kRight = RGB(0, 0, 200);
-    auto& left = form->Add<Swatch>("Left", tk::Bounds{10, 10, 20, 20}, kLeft);
-    auto& middle = form->Add<Swatch>("Middle", tk::Bounds{100, 10, 20, 20}, kMiddle);
-    auto& right = form->Add<Swatch>("Right", tk::Bounds{200, 10, 20, 20}, kRight);
-    form->Show();
-    UpdateWindow(form->Handle());
-    tk::Application::Instance().ProcessMessages();
-    const int leftBefore = left.paints, middleBefore = middle.paints, rightBefore = right.paints;
-
-    left.Invalidate();
-    right.Repaint();
-    EXPECT_EQ(left.paints, leftBefore + 1);
-    EXPECT_EQ(right.paints, rightBefore + 1);
-    EXPECT_EQ(middle.paints, middleBefore);
+    left->Invalidate();
+    right->Repaint();
     EXPECT_FALSE(GetUpdateRect(form->Handle(), nullptr, FALSE));
-
-    const tk::WindowDC screen(form->Handle());
-    EXPECT_EQ(GetPixel(screen.Get(), 15, 15), kLeft);
-    EXPECT_EQ(GetPixel(screen.Get(), 105, 15), kMiddle);
-    EXPECT_EQ(GetPixel(screen.Get(), 205, 15), kRight);
+    ExpectOnlyTheEndsRepainted();
 }
