@@ -13,6 +13,8 @@
 #include <cstring>
 #include <string>
 
+#include "e2e/Polling.h"
+
 namespace {
 
 constexpr DWORD kPatienceMs = 20000;
@@ -64,11 +66,7 @@ HWND CpuBox(HWND main) {
 
 template <typename Condition>
 bool WaitFor(Condition condition) {
-    for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
-        if (condition()) return true;
-        Sleep(kPollMs);
-    }
-    return condition();
+    return e2e::PollUntil(condition, kPatienceMs, kPollMs);
 }
 
 int Fail(const char* why) {

@@ -85,6 +85,7 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     get_property(files GLOBAL PROPERTY KN_WIN_TOOL_${name})
     add_executable(${name} ${files} ${KN_RESOURCES})
     target_link_libraries(${name} PRIVATE kn_win)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
   endforeach()
   # The stand-in media player runs beside the program in end-to-end tests.

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Polling.h"
 #include "toolkit/Handles.h"
 
 namespace e2e {
@@ -37,8 +38,8 @@ inline std::string SettingsFile() {
 
 inline std::string FileText(const std::string& path) {
     std::string text;
-    const tk::KernelHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, 0, nullptr));
+    const tk::KernelHandle f(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         nullptr, OPEN_EXISTING, 0, nullptr));
     if (!f) return text;
     char buf[4096];
     DWORD n = 0;
@@ -48,11 +49,7 @@ inline std::string FileText(const std::string& path) {
 
 template <typename Condition>
 bool WaitFor(Condition condition, DWORD patienceMs = kPatienceMs) {
-    for (DWORD waited = 0; waited < patienceMs; waited += kPollMs) {
-        if (condition()) return true;
-        Sleep(kPollMs);
-    }
-    return condition();
+    return PollUntil(condition, patienceMs, kPollMs);
 }
 
 inline HWND VisibleWindow(const char* caption) {

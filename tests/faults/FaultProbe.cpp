@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "e2e/Polling.h"
+
 namespace {
 
 constexpr DWORD kPatienceMs = 20000;
@@ -58,11 +60,7 @@ std::vector<HWND> MainWindows() {
 
 template <typename Condition>
 bool WaitFor(Condition condition) {
-    for (DWORD waited = 0; waited < kPatienceMs; waited += kPollMs) {
-        if (condition()) return true;
-        Sleep(kPollMs);
-    }
-    return condition();
+    return e2e::PollUntil(condition, kPatienceMs, kPollMs);
 }
 
 HWND ActionComboBox(HWND main) {
