@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "../clocksync/LoopbackTimeServer.h"
-#include "../clocksync/MessagePump.h"
+#include "support/MessagePump.h"
 #include "MainFormTestSupport.h"
 #include "clocksync/IdTime.h"
 #include "clocksync/LocalClock.h"
@@ -20,6 +20,8 @@
 #include "ui/XiButton.h"
 
 namespace {
+
+using test_support::PumpUntil;
 
 constexpr double kSecond = 1.0 / rtl::SecondsPerDay;
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "LoopbackTimeServer.h"
-#include "MessagePump.h"
+#include "support/MessagePump.h"
 #include "SyncWordingForTests.h"
 #include "clocksync/ClockSync.h"
 #include "clocksync/LocalClock.h"
@@ -18,6 +18,9 @@
 using namespace clocksync;
 
 namespace {
+
+using test_support::PumpFor;
+using test_support::PumpUntil;
 
 class RecordingWindow : public IClockSyncWindow {
 public:

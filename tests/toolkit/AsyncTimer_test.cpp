@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "rtl/Error.h"
+#include "support/MessagePump.h"
+#include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Event.h"
 
@@ -33,29 +35,8 @@ long MsBetween(Clock::time_point from, Clock::time_point to) {
 
 long MsSince(Clock::time_point start) { return MsBetween(start, Clock::now()); }
 
-void PumpWaiting() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-// Runs the thread's messages until `done` holds or `limitMs` has passed.
-bool PumpUntil(const std::function<bool()>& done, DWORD limitMs) {
-    const auto start = Clock::now();
-    for (;;) {
-        PumpWaiting();
-        if (done()) return true;
-        const long left = static_cast<long>(limitMs) - MsSince(start);
-        if (left <= 0) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
-    }
-}
-
-void PumpFor(DWORD ms) {
-    PumpUntil([] { return false; }, ms);
-}
+using test_support::PumpFor;
+using test_support::PumpUntil;
 
 // Waits without running messages until the worker has handed a tick over and
 // is blocked waiting for it.
@@ -122,7 +103,7 @@ class AsyncTimerTest : public ::testing::Test {
 protected:
     void TearDown() override {
         tk::SetErrorBoxHook({});
-        PumpWaiting();
+        tk::Application::Instance().ProcessMessages();
     }
     HangGuard guard_;
     TickLog log_;

@@ -9,11 +9,11 @@
 
 #include "toolkit/Application.h"
 
-#include "ToolkitTesting.h"
+#include "support/FormFixture.h"
 
 namespace {
 
-class ComboBoxTest : public toolkit_testing::FormTest {
+class ComboBoxTest : public test_support::FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
@@ -81,7 +81,7 @@ TEST_F(ComboBoxTest, TheStatusTextIsKeptUntilChanged) {
 }
 
 // The status text repaints only where it stands.
-class ComboBoxStatusTest : public toolkit_testing::FormTest {
+class ComboBoxStatusTest : public test_support::FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();

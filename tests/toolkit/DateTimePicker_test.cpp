@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ToolkitTesting.h"
+#include "support/FormFixture.h"
 #include "rtl/DateTime.h"
 #include "rtl/Error.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 using rtl::EncodeDateTime;
 
-class DateTimePickerTest : public toolkit_testing::FormTest {
+class DateTimePickerTest : public test_support::FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
@@ -103,7 +103,7 @@ TEST_F(DateTimePickerTest, AChangeInTheControlReachesTheValueAndFiresOnce) {
 }
 
 // Pickers of both kinds, and what their controls hold.
-class PickerKindsTest : public toolkit_testing::FormTest {
+class PickerKindsTest : public test_support::FormTest {
 protected:
     tk::DateTimePicker& Add(tk::PickerKind kind) {
         return form->Add<tk::DateTimePicker>("Picker", tk::Bounds{8, 8, 120, 21},

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ToolkitTesting.h"
+#include "support/FormFixture.h"
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Handles.h"
@@ -24,7 +24,7 @@ int TakeQuit() {
     return -1;
 }
 
-class ModalLoopTest : public toolkit_testing::FormTest {};
+class ModalLoopTest : public test_support::FormTest {};
 
 TEST_F(ModalLoopTest, AQuitRequestEndsTheModalLoopAndIsLeftForTheOuterOne) {
     tk::FormArgs args;
@@ -85,7 +85,7 @@ public:
     void Paint(tk::Canvas&) override {}
 };
 
-class TabOrderTest : public toolkit_testing::FormTest {
+class TabOrderTest : public test_support::FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
@@ -171,7 +171,7 @@ private:
 };
 
 // Three swatches in a row on a shown form, painted once.
-class PaintTest : public toolkit_testing::FormTest {
+class PaintTest : public test_support::FormTest {
 protected:
     static constexpr COLORREF kLeft = RGB(200, 0, 0), kMiddle = RGB(0, 200, 0), kRight = RGB(0, 0, 200);
 

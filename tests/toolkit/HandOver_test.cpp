@@ -10,23 +10,20 @@
 #include <memory>
 #include <thread>
 
+#include "support/MessagePump.h"
 #include "toolkit/Application.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-constexpr auto kPatience = 5s;        // a worker that is not back by then hangs
+constexpr auto kPatience = 5s; // a worker that is not back by then hangs
+constexpr auto kPatienceMs = static_cast<DWORD>(std::chrono::milliseconds(kPatience).count());
 constexpr auto kStillBlocked = 100ms; // long enough for a worker to get into its wait
 
 // Pumps the window thread's messages until the worker's answer is in.
 bool PumpUntil(std::future<bool>& answer) {
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (answer.wait_for(0s) != std::future_status::ready) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        tk::Application::Instance().ProcessMessages();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
+    return test_support::PumpUntil([&] { return answer.wait_for(0s) == std::future_status::ready; },
+                                   kPatienceMs);
 }
 
 TEST(HandOver, RunsTheCallOnTheWindowThreadAndWaitsForIt) {
@@ -82,12 +79,8 @@ TEST(HandOver, ACallMayDestroyTheOwnerOfItsHandOver) {
         workerWaited = owner->answer; // Run() has not returned yet
         owner.reset();                // cancels, joins the worker, ends the hand-over
     });
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (owner && std::chrono::steady_clock::now() < deadline) {
-        tk::Application::Instance().ProcessMessages();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    EXPECT_EQ(owner, nullptr) << "the call never ran";
+    EXPECT_TRUE(test_support::PumpUntil([&] { return owner == nullptr; }, kPatienceMs))
+        << "the call never ran";
     EXPECT_EQ(calls, 1);
     EXPECT_TRUE(workerWaited);
 }

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ToolkitTesting.h"
+#include "support/FormFixture.h"
 #include "toolkit/WinControl.h"
 
 namespace {
@@ -83,7 +83,7 @@ public:
     int paints = 0;
 };
 
-class FailingPaintTest : public toolkit_testing::FormTest {};
+class FailingPaintTest : public test_support::FormTest {};
 
 // A device context that is never given back stays in use, so every later
 // paint would get a new one; given back, a few are used over and over.

@@ -4,32 +4,19 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "rtl/Error.h"
+#include "support/MessagePump.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 
 namespace {
 
-using namespace std::chrono_literals;
-constexpr auto kPatience = 5s;
-
-// Pumps the window thread's messages until `done` holds or patience runs out.
-template <typename Done>
-bool PumpUntil(Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + kPatience;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        tk::Application::Instance().ProcessMessages();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
+using test_support::PumpUntil;
 
 TEST(PostedCall, RunsEachPostedCallOnTheWindowThreadInOrderWithItsTag) {
     const DWORD windowThread = GetCurrentThreadId();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "support/FormFixture.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "ui/CheckBoxPictures.h"
@@ -72,12 +73,10 @@ bool ColumnIsPlain(const tk::Bitmap& surface, int x) {
     return true;
 }
 
-class BitCheckBoxTest : public testing::Test {
+class BitCheckBoxTest : public test_support::FormTest {
 protected:
-    BitCheckBoxTest() {
-        tk::FormArgs args;
-        args.caption = "Bitmap check box";
-        form = std::make_unique<tk::Form>(args);
+    void SetUp() override {
+        FormTest::SetUp();
         other = &form->Add<TBitCheckBox>("Other", tk::Bounds{8, 40, kW, kH});
         other->SetCaption("&Other");
         box = &form->Add<TBitCheckBox>("CheckBoxTimer", tk::Bounds{8, 8, kW, kH});
@@ -93,7 +92,6 @@ protected:
         other->SetFocus();
     }
 
-    std::unique_ptr<tk::Form> form;
     TBitCheckBox* other = nullptr;
     TBitCheckBox* box = nullptr;
     int clicks = 0;

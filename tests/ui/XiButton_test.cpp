@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FormFixture.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 
@@ -52,21 +53,13 @@ void UsePlainColours(TXiButton& b) {
     b.SetGradient(false);
 }
 
-class XiButtonTest : public testing::Test {
+class XiButtonTest : public test_support::FormTest {
 protected:
     void SetUp() override {
         // The real pointer stays away from the forms: no system mouse move
         // changes a button while a test pumps messages.
         SetCursorPos(0, 0);
-        tk::FormArgs args;
-        args.name = "XiButtonTestForm";
-        args.clientWidth = 240;
-        args.clientHeight = 120;
-        form = std::make_unique<tk::Form>(args);
-    }
-    void TearDown() override {
-        form.reset();
-        tk::Application::Instance().ProcessMessages();
+        FormTest::SetUp();
     }
 
     TXiButton& AddButton(const std::string& name, int left = 10, int top = 10) {
@@ -76,7 +69,6 @@ protected:
     }
     int ClicksOf(const TXiButton& b) const { return int(std::count(clicks.begin(), clicks.end(), &b)); }
 
-    std::unique_ptr<tk::Form> form;
     std::vector<const TXiButton*> clicks;
 };
 

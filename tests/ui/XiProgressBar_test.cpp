@@ -5,6 +5,7 @@
 #include <limits>
 #include <memory>
 
+#include "support/FormFixture.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 
@@ -33,16 +34,17 @@ struct Pixel {
     tk::TColor color;
 };
 
-class XiProgressBarTest : public ::testing::Test {
-protected:
-    XiProgressBarTest() {
-        tk::FormArgs args;
-        args.name = "BarTestForm";
-        args.clientWidth = args.clientHeight = kFormSize;
-        form_ = std::make_unique<tk::Form>(args);
-    }
+tk::FormArgs SquareForm() {
+    tk::FormArgs args = test_support::FormTest::DefaultArgs();
+    args.clientWidth = args.clientHeight = kFormSize;
+    return args;
+}
 
-    TXiProgressBar& AddBar(tk::Bounds bounds) { return form_->Add<TXiProgressBar>("Bar", bounds); }
+class XiProgressBarTest : public test_support::FormTest {
+protected:
+    XiProgressBarTest() : FormTest(SquareForm()) {}
+
+    TXiProgressBar& AddBar(tk::Bounds bounds) { return form->Add<TXiProgressBar>("Bar", bounds); }
 
     // Paints the bar alone into a bitmap of its size.
     static tk::Bitmap Painted(TXiProgressBar& bar) {
@@ -55,12 +57,10 @@ protected:
         for (const Pixel& p : pixels)
             EXPECT_EQ(bitmap.Pixel(p.x, p.y), p.color) << "at (" << p.x << ", " << p.y << ")";
     }
-
-    std::unique_ptr<tk::Form> form_;
 };
 
 TEST_F(XiProgressBarTest, Defaults) {
-    auto& bar = form_->Add<TXiProgressBar>("Bar");
+    auto& bar = form->Add<TXiProgressBar>("Bar");
     EXPECT_EQ(bar.Width(), 200);
     EXPECT_EQ(bar.Height(), 16);
     EXPECT_EQ(bar.Min(), 0);
@@ -277,7 +277,7 @@ TEST_F(XiProgressBarTest, PaintsInPlaceOnItsForm) {
     bar.SetColorScheme(Scheme::csNight);
     bar.SetPosition(50); // the form is not shown: nothing to repaint, nothing to fail
     tk::Bitmap client(kFormSize, kFormSize);
-    form_->PaintClient(client.GetCanvas(), RECT{0, 0, kFormSize, kFormSize});
+    form->PaintClient(client.GetCanvas(), RECT{0, 0, kFormSize, kFormSize});
     ExpectPixels(client, {{10, 20, kNightBorder},
                           {11, 21, kNightFore[1]},
                           {126, 27, kNightFore[7]},
@@ -289,29 +289,29 @@ TEST_F(XiProgressBarTest, PaintsInPlaceOnItsForm) {
 
 TEST_F(XiProgressBarTest, RangeChangesRepaintAtOnceAndLookChangesWait) {
     auto& bar = AddBar({10, 20, 233, 9});
-    form_->Show();
+    form->Show();
     // Let the display's own expose events arrive before watching the update region.
     for (int i = 0; i < 10; ++i) {
         tk::Application::Instance().ProcessMessages();
         Sleep(10);
     }
-    ValidateRect(form_->Handle(), nullptr);
+    ValidateRect(form->Handle(), nullptr);
     RECT pending{};
 
     bar.SetOrientation(Orientation::pbVertical);
-    ASSERT_TRUE(GetUpdateRect(form_->Handle(), &pending, FALSE));
+    ASSERT_TRUE(GetUpdateRect(form->Handle(), &pending, FALSE));
     EXPECT_EQ(pending.left, 10);
     EXPECT_EQ(pending.top, 20);
     EXPECT_EQ(pending.right, 243);
     EXPECT_EQ(pending.bottom, 29);
 
     bar.SetPosition(40);
-    EXPECT_FALSE(GetUpdateRect(form_->Handle(), &pending, FALSE));
+    EXPECT_FALSE(GetUpdateRect(form->Handle(), &pending, FALSE));
 
     bar.SetColorScheme(Scheme::csSky);
-    EXPECT_TRUE(GetUpdateRect(form_->Handle(), &pending, FALSE));
+    EXPECT_TRUE(GetUpdateRect(form->Handle(), &pending, FALSE));
     bar.SetStep(5);
-    EXPECT_FALSE(GetUpdateRect(form_->Handle(), &pending, FALSE));
+    EXPECT_FALSE(GetUpdateRect(form->Handle(), &pending, FALSE));
 }
 
 } // namespace

@@ -6,24 +6,24 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Form.h"
 
-namespace toolkit_testing {
+namespace test_support {
 
 class FormTest : public ::testing::Test {
 protected:
+    FormTest() : FormTest(DefaultArgs()) {}
+    explicit FormTest(tk::FormArgs args) : args_(std::move(args)) {}
+
     void SetUp() override {
         tk::Application::Instance().Initialize();
         tk::SetErrorBoxHook([this](const std::string& text) { errors.push_back(text); });
-        tk::FormArgs args;
-        args.name = "ToolkitTestForm";
-        args.clientWidth = 240;
-        args.clientHeight = 160;
-        form = std::make_unique<tk::Form>(args);
+        form = std::make_unique<tk::Form>(args_);
     }
     void TearDown() override {
         form.reset();
@@ -31,8 +31,19 @@ protected:
         tk::SetErrorBoxHook({});
     }
 
+    static tk::FormArgs DefaultArgs() {
+        tk::FormArgs args;
+        args.name = "TestForm";
+        args.clientWidth = 240;
+        args.clientHeight = 160;
+        return args;
+    }
+
     std::unique_ptr<tk::Form> form;
     std::vector<std::string> errors;
+
+private:
+    tk::FormArgs args_;
 };
 
-} // namespace toolkit_testing
+} // namespace test_support
