@@ -56,7 +56,7 @@ struct MainFormServices {
     CpuLoadSource cpu;
     bool isNTPlatform = true;
     std::string settingsFileName;
-    std::shared_ptr<IPowerSystem> power;                 // session and power calls
+    std::shared_ptr<IPowerSystem> power; // session and power calls
     std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
     std::string serverListFile;                          // servers.txt
     std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window

@@ -16,7 +16,7 @@ struct LabelArgs {
     TextAlignment alignment = TextAlignment::Left;
     bool bold = false;
     std::optional<FontSpec> font{}; // default: the parent's font
-    std::optional<TColor> color{}; // background when opaque; default: the parent's
+    std::optional<TColor> color{};  // background when opaque; default: the parent's
 };
 
 class Label : public GraphicControl {

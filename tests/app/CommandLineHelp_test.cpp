@@ -35,7 +35,8 @@ TEST(CommandLineHelp, EveryExampleIsAcceptedInTheRegionalFormats) {
     for (const rtl::TFormatSettings& fs : {rtl::TFormatSettings{}, Finnish()}) {
         CommandLineModel window;
         window.formats = fs;
-        const std::vector<std::string> lines = Lines(cmdline::OptionsText(IdText, fs, rtl::DateOf(window.now)));
+        const std::vector<std::string> lines =
+            Lines(cmdline::OptionsText(IdText, fs, rtl::DateOf(window.now)));
         ASSERT_EQ(lines.size(), 7u);
         EXPECT_EQ(lines[0], IdText(lang::OptionsTitle));
         for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -44,7 +45,8 @@ TEST(CommandLineHelp, EveryExampleIsAcceptedInTheRegionalFormats) {
             const std::string example = lines[i].substr(0, lines[i].size() - meaning.size() - 3);
             CommandLineModel applied;
             applied.formats = fs;
-            EXPECT_NO_THROW(cmdline::ApplyCommandLine(cmdline::SplitCommandLine("k " + example), applied)) << example;
+            EXPECT_NO_THROW(cmdline::ApplyCommandLine(cmdline::SplitCommandLine("k " + example), applied))
+                << example;
             EXPECT_FALSE(applied.calls.empty()) << example;
         }
     }
