@@ -13,7 +13,7 @@ BENCH_PACKAGES := kshutdown strace xdotool
 CCACHE  := $(shell command -v ccache 2>/dev/null)
 LAUNCH  := $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: all deps native win64 win32 test test-native test-wine run dist gallery bench faults fuzz clean
+.PHONY: all deps native win64 win32 test test-native test-wine format format-check run dist gallery bench faults fuzz clean
 
 all: native win64 win32
 
@@ -44,8 +44,19 @@ test-native: native
 test-wine: win64
 	sh scripts/wine-ctest.sh $(WIN64)
 
-# Native tests first, then the Wine tests; each prints ctest's summary.
+# Every C++ file of ours, as the tree's .clang-format writes it.
+FORMATTED := src tests fuzz bench tools
+CXX_FILES  = find $(FORMATTED) \( -name '*.cpp' -o -name '*.h' \) -print0
+
+format:
+	$(CXX_FILES) | xargs -0 clang-format -i
+
+format-check:
+	$(CXX_FILES) | xargs -0 clang-format --dry-run -Werror
+
+# The format first, then native tests and the Wine tests; each prints ctest's summary.
 test: deps
+	$(MAKE) format-check
 	$(MAKE) native win64 win32
 	$(MAKE) test-native
 	$(MAKE) test-wine

@@ -2,7 +2,7 @@
 # Installs whatever part of the toolchain is missing (Debian 12, as root), or
 # of the packages named as arguments (the benchmarks' own).
 set -eu
-packages="${*:-cmake make g++ clang libclang-rt-14-dev
+packages="${*:-cmake make g++ clang libclang-rt-14-dev clang-format
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
   googletest libgtest-dev libbenchmark-dev zip xinetd}"
