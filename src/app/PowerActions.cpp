@@ -5,6 +5,7 @@
 #include <string>
 
 #include "toolkit/Handles.h"
+#include "toolkit/SystemLibrary.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ constexpr DWORD kAnyReason = 0xFFFF;
 // STANDARD_RIGHTS_REQUIRED with the eight token rights up to TOKEN_ADJUST_DEFAULT.
 constexpr DWORD kTokenAccess = 0xF00FF;
 constexpr char kShutdownPrivilege[] = "SeShutdownPrivilege";
-constexpr char kPowerLibraryName[] = "\\powrprof.dll";
+constexpr wchar_t kPowerLibraryName[] = L"powrprof.dll";
 constexpr char kSetSuspendState[] = "SetSuspendState";
 
 struct ExitCall {
@@ -29,16 +30,6 @@ constexpr std::array<ExitCall, 3> kExitCalls{{
     {EWX_LOGOFF | EWX_FORCE, EWX_LOGOFF | EWX_FORCE},     // LogOff
 }};
 static_assert(kExitCalls.size() == paLogOff + 1, "one row per end-of-session action");
-
-// The system folder's copy only: a DLL of that name beside the program or in
-// the current folder must never be loaded.
-tk::ModuleHandle LoadPowerLibrary() {
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, sizeof folder);
-    if (length == 0 || length >= sizeof folder) return {};
-    const std::string path = std::string(folder, length) + kPowerLibraryName;
-    return tk::ModuleHandle(LoadLibraryA(path.c_str()));
-}
 
 bool Suspends(int action) { return action == paStandby || action == paHibernate; }
 
@@ -57,16 +48,14 @@ class WindowsPowerSystem::PowerLibrary {
 public:
     using SetSuspendStateProc = BOOLEAN(WINAPI*)(BOOLEAN, BOOLEAN, BOOLEAN);
 
-    PowerLibrary() : module_(LoadPowerLibrary()) {
-        if (module_)
-            setSuspendState_ = reinterpret_cast<SetSuspendStateProc>(
-                reinterpret_cast<void*>(GetProcAddress(module_.Get(), kSetSuspendState)));
-    }
+    PowerLibrary()
+        : module_(tk::LoadSystemLibrary(kPowerLibraryName)),
+          setSuspendState_(tk::GetProc<SetSuspendStateProc>(module_, kSetSuspendState)) {}
     SetSuspendStateProc SetSuspendState() const { return setSuspendState_; }
 
 private:
     tk::ModuleHandle module_;
-    SetSuspendStateProc setSuspendState_ = nullptr;
+    SetSuspendStateProc setSuspendState_;
 };
 
 WindowsPowerSystem::WindowsPowerSystem() = default;

@@ -11,6 +11,7 @@
 #include "toolkit/ApplicationTitle.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Handles.h"
+#include "toolkit/SystemLibrary.h"
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
 #include "ui/skin.h"
@@ -27,6 +28,9 @@ struct CpuSamplerSession {
 } // namespace
 
 int RunProgram(int showCommand) {
+    // Before anything can load a library: System32 only, never the program's
+    // own folder (a Downloads folder holds whatever was saved there).
+    tk::RestrictLibrarySearchToSystem32();
     tk::SetApplicationTitle(kProductTitle);
     tk::Application::Instance().SetIdentity(
         {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
