@@ -16,6 +16,15 @@
 namespace test_support {
 
 class FormTest : public ::testing::Test {
+public:
+    static tk::FormArgs DefaultArgs() {
+        tk::FormArgs args;
+        args.name = "TestForm";
+        args.clientWidth = 240;
+        args.clientHeight = 160;
+        return args;
+    }
+
 protected:
     FormTest() : FormTest(DefaultArgs()) {}
     explicit FormTest(tk::FormArgs args) : args_(std::move(args)) {}
@@ -29,14 +38,6 @@ protected:
         form.reset();
         tk::Application::Instance().ProcessMessages();
         tk::SetErrorBoxHook({});
-    }
-
-    static tk::FormArgs DefaultArgs() {
-        tk::FormArgs args;
-        args.name = "TestForm";
-        args.clientWidth = 240;
-        args.clientHeight = 160;
-        return args;
     }
 
     std::unique_ptr<tk::Form> form;
