@@ -3,12 +3,15 @@
 #include <string>
 
 #include "app/ActionCaptions.h"
+#include "app/CpuLoadTriggerUnit.h"
 #include "app/ListRanges.h"
 #include "app/Platform.h"
 #include "app/PowerActions.h"
 #include "app/Product.h"
 #include "app/SettingsFile.h"
 #include "app/TickPlan.h"
+#include "app/TimerTriggerUnit.h"
+#include "app/WinampTriggerUnit.h"
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
 #include "app/global.h"
@@ -33,8 +36,6 @@ using tk::LoadText;
 namespace {
 
 constexpr std::uint16_t kWinampPollInterval = 500;
-constexpr UINT kTrayIconId = 1;
-// The application title, also the tray icon's tip.
 
 rtl::TDateTime LocalNow() {
     SYSTEMTIME st;
@@ -72,8 +73,9 @@ MainFormServices DefaultMainFormServices() {
 }
 
 TMainForm::TMainForm(MainFormServices services)
-    : tk::Form(Description().form), services_(std::move(services)) {
+    : tk::Form(Description().form), TrayIconData(tray_.Record()), services_(std::move(services)) {
     tk::BuildForm(*this, Description(), LoadText);
+    RegisterTriggers();
     SystemTimePingTimer.SetInterval(kTickIntervalMs);
     SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
     // Enabled by CheckBoxWinAmpClick exactly while the trigger is armed.
@@ -87,8 +89,24 @@ TMainForm::~TMainForm() {
     // Stop the timers before the controls they touch go away.
     SystemTimePingTimer.SetEnabled(false);
     WinAmpPingTimer.SetEnabled(false);
-    RemoveTrayIcon();
 }
+
+void TMainForm::RegisterTriggers() {
+    // The processor part runs first, so that one run can request its action
+    // before the timer's.
+    auto cpu = std::make_unique<CpuLoadTriggerUnit>(*this, services_.cpu);
+    auto timer = std::make_unique<TimerTriggerUnit>(*this);
+    auto winamp = std::make_unique<WinampTriggerUnit>(*this, services_.winamp);
+    cpuUnit_ = cpu.get();
+    timerUnit_ = timer.get();
+    winampUnit_ = winamp.get();
+    triggers_.Add(std::move(cpu));
+    triggers_.Add(std::move(timer));
+    triggers_.Add(std::move(winamp));
+}
+
+TimerTrigger& TMainForm::Timer() { return timerUnit_->Rules(); }
+CpuLoadWindow& TMainForm::CpuWindow() { return cpuUnit_->Window(); }
 
 void TMainForm::ActionMinimizeExecute() { tk::Application::Instance().Minimize(); }
 void TMainForm::ActionCloseExecute() { Close(); }
@@ -115,7 +133,7 @@ void TMainForm::FormCreate() {
         ChooseTimeServer();
         NetTimeSpeedButton->SetHint(NetTimeSpeedButton->Hint() + " " + TimeServerHost);
     });
-    RunStep([&] { timer_.Arm(Now()); });
+    RunStep([&] { Timer().Arm(Now()); });
     FillLists();
     RunStep([&] { FillSkinComboBox(); });
     RunStep([&] { SetUpPickers(); });
@@ -123,7 +141,7 @@ void TMainForm::FormCreate() {
         IsNTPlatform = services_.isNTPlatform;
         SetCaption(Caption() + PlatformCaptionSuffix(IsNTPlatform));
     });
-    RunStep([&] { cpuWindow_.Restart(Now()); });
+    RunStep([&] { CpuWindow().Restart(Now()); });
     RunStep([&] { ResetWinampLabels(); });
     RunStep([&] { LoadSettings(); });
     RunStep([&] { SelectSkin(); });
@@ -167,13 +185,9 @@ void TMainForm::SetUpPickers() {
 }
 
 void TMainForm::FillTrayIconData() {
-    TrayIconData.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    TrayIconData.hWnd = Handle();
-    TrayIconData.uID = kTrayIconId;
-    TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    TrayIconData.uCallbackMessage = WM_TRAY_ICON;
-    TrayIconData.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
-    lstrcpynA(TrayIconData.szTip, kProductTitle, sizeof(TrayIconData.szTip));
+    // The application title is also the icon's tip.
+    tray_.Fill(Handle(), WM_TRAY_ICON, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
+               kProductTitle);
 }
 
 void TMainForm::ActionComboBoxSelect() {
@@ -229,22 +243,18 @@ void TMainForm::PostToSelf(UINT msg) { PostMessageA(Handle(), msg, 0, 0); }
 
 void TMainForm::HideToTray() {
     ShowWindow(Handle(), SW_HIDE);
-    Shell_NotifyIconA(NIM_ADD, &TrayIconData);
-    trayIconShown_ = true;
+    tray_.Show();
     PlanTicks(Now());
 }
 
-void TMainForm::RemoveTrayIcon() {
-    if (!trayIconShown_) return;
-    Shell_NotifyIconA(NIM_DELETE, &TrayIconData);
-    trayIconShown_ = false;
-}
-
 void TMainForm::WMTrayIcon(LPARAM mouseMessage) {
-    if (mouseMessage != WM_LBUTTONDOWN && mouseMessage != WM_LBUTTONDBLCLK) return;
+    if (mouseMessage != WM_LBUTTONDOWN && mouseMessage != WM_LBUTTONDBLCLK) {
+        tray_.MouseMessage(mouseMessage);
+        return;
+    }
     tk::Application::Instance().Restore();
     SetForegroundWindow(Handle());
-    RemoveTrayIcon();
+    tray_.Remove();
     BringUpToDate();
 }
 
@@ -257,8 +267,11 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TRAY_ICON: WMTrayIcon(lParam); return 0;
     case WM_TIMECHANGE: WMTimeChange(); return 0;
     case WM_POWERBROADCAST: WMPowerBroadcast(wParam); return TRUE;
+    case WM_TRIGGER_WAKE: SystemTimePingTimerTimer(); return 0;
     case WM_SETTINGCHANGE: WMSettingChange(); break;
-    default: break;
+    default:
+        if (msg == tray_.TaskbarCreatedMessage()) tray_.ShellRestarted();
+        break;
     }
     return tk::Form::WndProc(msg, wParam, lParam);
 }

@@ -7,7 +7,10 @@
 #include <string>
 
 #include "app/CpuLoadWindow.h"
+#include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
+#include "app/TrayIcon.h"
+#include "app/TriggerUnit.h"
 #include "clocksync/ClockSyncProcedure.h"
 #include "clocksync/ClockSyncReport.h"
 #include "toolkit/AsyncTimer.h"
@@ -25,6 +28,9 @@ class TClockSync;
 class TIdTime;
 } // namespace clocksync
 class TBitCheckBox;
+class CpuLoadTriggerUnit;
+class TimerTriggerUnit;
+class WinampTriggerUnit;
 namespace monitors {
 class WinampLink;
 } // namespace monitors
@@ -40,7 +46,8 @@ constexpr UINT WM_POWER_ACTION = WM_USER; // carry out the chosen action
 constexpr UINT WM_SHOW_ABOUT = WM_USER + 1;
 constexpr UINT WM_CLOCK_SYNC = WM_USER + 2;
 constexpr UINT WM_SHOW_PENDING_MESSAGE = WM_USER + 3;
-constexpr UINT WM_TRAY_ICON = WM_USER + 100; // notification-area icon callback
+constexpr UINT WM_TRIGGER_WAKE = WM_USER + 10; // a trigger's own thread asks for a run of the tick
+constexpr UINT WM_TRAY_ICON = WM_USER + 100;   // notification-area icon callback
 
 // The processor load as the tick reads it: take a sample, then ask each entry.
 struct CpuLoadSource {
@@ -141,20 +148,29 @@ public:
     TAsyncTimer WinAmpPingTimer;
 
     // State shared with the tick and the other parts of the window. The
-    // triggers' own state and rules live in their types: TimerTrigger holds
+    // triggers' own state and rules live in their units: TimerTrigger holds
     // ArmedTime, CpuLoadWindow SampleCount, LoadSum and WindowStart.
     bool IsNTPlatform = true;
     std::string TimeServerHost;
     std::string PendingMessage;
-    NOTIFYICONDATAA TrayIconData{};
 
-    // The scheduler tick and its helpers.
+private:
+    TrayIcon tray_; // before the record that lives in it
+
+public:
+    NOTIFYICONDATAA& TrayIconData;
+
+    // The scheduler tick: it asks every trigger unit in turn.
     void SystemTimePingTimerTimer();
     rtl::TDateTime DateModeTarget();
     bool ClampDatePickers();
+    // Safe from any thread: a run of the tick soon, on the window thread.
+    void WakeTick() const { PostMessageA(Handle(), WM_TRIGGER_WAKE, 0, 0); }
+    void PostPowerAction() { PostToSelf(WM_POWER_ACTION); }
 
-    TimerTrigger& Timer() { return timer_; }
-    CpuLoadWindow& CpuWindow() { return cpuWindow_; }
+    TimerTrigger& Timer();
+    CpuLoadWindow& CpuWindow();
+    const TriggerUnits& Triggers() const { return triggers_; }
 
     // Control handlers.
     void CheckBoxTimerClick();
@@ -203,7 +219,8 @@ public:
 
     void HideToTray();
     void WMTrayIcon(LPARAM mouseMessage);
-    bool TrayIconShown() const { return trayIconShown_; }
+    bool TrayIconShown() const { return tray_.Shown(); }
+    TrayIcon& Tray() { return tray_; }
 
     // Hidden in the notification area the tick runs only as often as a
     // trigger can fire (TickPlan) and paints nothing; these bring it back.
@@ -223,16 +240,8 @@ private:
     void FillLists();
     void SetUpPickers();
     void FillTrayIconData();
-
-    // The tick's two halves; the processor part may fail on its own. Hidden,
-    // they decide without showing.
-    void TickProcessorLoad(rtl::TDateTime now, bool shown);
-    void TickTimer(rtl::TDateTime now, bool shown);
-    // What the scheduling controls say. Shown, this moves date pickers that
-    // point into the past to now, as every run does; hidden, it leaves the
-    // pickers alone and works out the same verdict from their values.
-    TimerSettings ReadTimerSettings(rtl::TDateTime now, bool shown);
-    void ShowDateTimeLabels(rtl::TDateTime now, rtl::TDateTime target);
+    // Every trigger unit, in the order the tick asks them.
+    void RegisterTriggers();
 
     // When the next run comes, after every hidden run and on hiding or restoring.
     void PlanTicks(rtl::TDateTime now);
@@ -240,23 +249,17 @@ private:
     void BringUpToDate();
 
     void PostToSelf(UINT msg);
-    void RemoveTrayIcon();
     void CreateClockSync();
     clocksync::SyncWording ClockSyncWording() const;
-    void DisarmWinamp();
 
     MainFormServices services_;
-    // Each trigger's state and rules, without a window. The media player's
-    // rules are in monitors/WinampPoll; the trigger keeps no state but its box
-    // and its timer, and reaches the player through services_.winamp.
-    TimerTrigger timer_;
-    CpuLoadWindow cpuWindow_;
+    TriggerUnits triggers_;
+    // The units the window's own handlers talk to; all owned by triggers_.
+    CpuLoadTriggerUnit* cpuUnit_ = nullptr;
+    TimerTriggerUnit* timerUnit_ = nullptr;
+    WinampTriggerUnit* winampUnit_ = nullptr;
+    TickScheduler scheduler_{SystemTimePingTimer, triggers_};
     rtl::TFormatSettings formats_;
-    bool trayIconShown_ = false;
-    bool sampleErrorShown_ = false;
-    // Runs went without samples while hidden: the averaging window starts
-    // afresh on restore.
-    bool samplesPaused_ = false;
     // The window as the clock synchronisation sees it, and the synchronisation.
     class ClockSyncView final : public clocksync::IClockSyncWindow {
     public:

@@ -1,49 +1,14 @@
 // The main window while it waits: hidden in the notification area the tick
 // runs only as often as a trigger can fire and paints nothing; restored, it
 // shows everything as it is at once.
-#include <algorithm>
-
 #include "app/MainForm.h"
-#include "app/TickPlan.h"
 #include "toolkit/RegionalSettings.h"
-#include "ui/BtChkBox.h"
 
-void TMainForm::PlanTicks(rtl::TDateTime now) {
-    TickSituation situation;
-    situation.shown = !trayIconShown_;
-    situation.cpuArmed = CheckBoxCPU->Checked();
-    situation.timerArmed = CheckBoxTimer->Checked();
-    situation.now = now;
-    if (!situation.shown && situation.timerArmed)
-        situation.target = timer_.Decide(ReadTimerSettings(now, false), now).target;
-    const TickPlan plan = PlanTick(situation);
-    if (plan.cadence != TickCadence::Regular) samplesPaused_ = true;
-
-    switch (plan.cadence) {
-    case TickCadence::Regular:
-        if (SystemTimePingTimer.Interval() != kTickIntervalMs) {
-            SystemTimePingTimer.SetEnabled(false);
-            SystemTimePingTimer.SetInterval(kTickIntervalMs);
-        }
-        SystemTimePingTimer.SetEnabled(true);
-        break;
-    case TickCadence::Once:
-        // A fresh wait from now: the interval of a wait under way stays.
-        SystemTimePingTimer.SetEnabled(false);
-        SystemTimePingTimer.SetInterval(static_cast<std::uint16_t>(std::max<std::uint32_t>(plan.delayMs, 1)));
-        SystemTimePingTimer.SetEnabled(true);
-        break;
-    case TickCadence::Parked: SystemTimePingTimer.SetEnabled(false); break;
-    }
-}
+void TMainForm::PlanTicks(rtl::TDateTime now) { scheduler_.Plan(now, !tray_.Shown()); }
 
 void TMainForm::BringUpToDate() {
     const rtl::TDateTime now = Now();
-    // Without its samples the old window says nothing about the load now.
-    if (samplesPaused_) {
-        cpuWindow_.Restart(now);
-        samplesPaused_ = false;
-    }
+    triggers_.Restored(now);
     SystemTimePingTimerTimer();
     PlanTicks(now);
 }
@@ -51,7 +16,7 @@ void TMainForm::BringUpToDate() {
 void TMainForm::WMTimeChange() {
     // Shown, the next run sees the new time anyway; hidden, a wait for the
     // target was measured on the old clock.
-    if (trayIconShown_) SystemTimePingTimerTimer();
+    if (tray_.Shown()) SystemTimePingTimerTimer();
 }
 
 void TMainForm::WMPowerBroadcast(WPARAM event) {

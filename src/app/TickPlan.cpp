@@ -1,12 +1,26 @@
 #include "app/TickPlan.h"
 
+#include <algorithm>
 #include <cmath>
 
-TickPlan PlanTick(const TickSituation& s) {
-    if (s.shown || s.cpuArmed) return {TickCadence::Regular, 0};
-    if (!s.timerArmed) return {TickCadence::Parked, 0};
-    const std::uint32_t wait = MillisecondsUntilDue(s.now, s.target);
-    return {TickCadence::Once, wait < kLongestHiddenWaitMs ? wait : kLongestHiddenWaitMs};
+TickPlan PlanTick(bool shown, rtl::TDateTime now, std::span<const WaitNeed> needs) {
+    if (shown) return {TickCadence::Regular, 0};
+    bool any = false;
+    std::uint32_t wait = kLongestHiddenWaitMs;
+    for (const WaitNeed& need : needs) {
+        switch (need.kind) {
+        case WaitNeed::Kind::None: continue;
+        case WaitNeed::Kind::Sample:
+            // Sampling at the tick's own pace keeps the timer running as it is.
+            if (need.everyMs <= kTickIntervalMs) return {TickCadence::Regular, 0};
+            wait = std::min(wait, need.everyMs);
+            break;
+        case WaitNeed::Kind::WakeAt: wait = std::min(wait, MillisecondsUntilDue(now, need.at)); break;
+        }
+        any = true;
+    }
+    if (!any) return {TickCadence::Parked, 0};
+    return {TickCadence::Once, static_cast<std::uint16_t>(wait)};
 }
 
 std::uint32_t MillisecondsUntilDue(rtl::TDateTime now, rtl::TDateTime target) {

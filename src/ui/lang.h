@@ -84,6 +84,11 @@ enum TextId : unsigned {
     SyncClockMatch = 65177,
     SyncFailed = 65178,
     SyncClockNotSet = 65183,
+
+    // What each armed trigger waits for, one line each
+    TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
+    TriggerCpuLine = 65341,   // followed by the load level and " %"
+    TriggerWinampLine = 65342,
 };
 
 } // namespace lang

@@ -21,6 +21,7 @@
 
 namespace {
 
+using test_support::PumpFor;
 using test_support::PumpUntil;
 
 constexpr double kSecond = 1.0 / rtl::SecondsPerDay;

@@ -216,6 +216,7 @@ TEST_F(HiddenTickTest, AClockChangeOrAResumeWhileHiddenIsMetAtOnce) {
         {"clock set past the target", WM_TIMECHANGE, 0, 7200, true, 0},
         {"resumed after the target", WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 7200, true, 0},
         {"resumed by the user", WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 7200, true, 0},
+        {"a trigger's own thread asks for a run", WM_TRIGGER_WAKE, 0, 7200, true, 0},
         {"clock set 30 s on", WM_TIMECHANGE, 0, 30, false, 20'001},
         {"clock set back an hour: a minute's wait at most", WM_TIMECHANGE, 0, -3600, false,
          static_cast<std::uint16_t>(kLongestHiddenWaitMs)},

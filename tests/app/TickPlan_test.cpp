@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 using rtl::EncodeDateTime;
@@ -9,37 +11,45 @@ using rtl::OneMillisecond;
 
 const rtl::TDateTime kNow = EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
 
-TEST(TickPlan, RunsAsOftenAsSomethingCanHappen) {
+TEST(TickPlan, RunsAsOftenAsTheMostDemandingTriggerNeeds) {
     struct Case {
         const char* name;
-        bool shown, cpuArmed, timerArmed;
-        rtl::TDateTime target;
+        bool shown;
+        std::vector<WaitNeed> needs;
         TickPlan plan;
     };
     const rtl::TDateTime inTenSeconds = kNow + 10'000 * OneMillisecond;
+    const WaitNeed none = WaitNeed::Nothing();
+    const WaitNeed samples = WaitNeed::SampleEvery(kTickIntervalMs);
+    const WaitNeed everySecond = WaitNeed::SampleEvery(1000);
     const Case cases[] = {
-        {"shown, nothing armed", true, false, false, 0, {TickCadence::Regular, 0}},
-        {"shown, timer armed", true, false, true, inTenSeconds, {TickCadence::Regular, 0}},
-        {"hidden, nothing armed", false, false, false, inTenSeconds, {TickCadence::Parked, 0}},
-        {"hidden, processor load armed", false, true, false, 0, {TickCadence::Regular, 0}},
+        {"shown, nothing armed", true, {none, none}, {TickCadence::Regular, 0}},
+        {"shown, timer armed", true, {none, WaitNeed::Wake(inTenSeconds)}, {TickCadence::Regular, 0}},
+        {"hidden, nothing armed", false, {none, none}, {TickCadence::Parked, 0}},
+        {"hidden, no triggers", false, {}, {TickCadence::Parked, 0}},
+        {"hidden, processor load armed", false, {samples, none}, {TickCadence::Regular, 0}},
         {"hidden, both armed: the samples decide",
          false,
-         true,
-         true,
-         inTenSeconds,
+         {samples, WaitNeed::Wake(inTenSeconds)},
          {TickCadence::Regular, 0}},
-        {"hidden, timer armed", false, false, true, inTenSeconds, {TickCadence::Once, 10'001}},
-        {"hidden, timer due", false, false, true, kNow - OneMillisecond, {TickCadence::Once, 0}},
+        {"hidden, timer armed", false, {none, WaitNeed::Wake(inTenSeconds)}, {TickCadence::Once, 10'001}},
+        {"hidden, timer due", false, {none, WaitNeed::Wake(kNow - OneMillisecond)}, {TickCadence::Once, 0}},
         {"hidden, timer far off: a minute at most",
          false,
-         false,
-         true,
-         kNow + 1.0,
+         {none, WaitNeed::Wake(kNow + 1.0)},
          {TickCadence::Once, kLongestHiddenWaitMs}},
+        {"hidden, a second's samples beside a far target",
+         false,
+         {everySecond, WaitNeed::Wake(inTenSeconds)},
+         {TickCadence::Once, 1000}},
+        {"hidden, a near target beside a second's samples",
+         false,
+         {WaitNeed::Wake(kNow + 300 * OneMillisecond), everySecond},
+         {TickCadence::Once, 301}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const TickPlan plan = PlanTick({c.shown, c.cpuArmed, c.timerArmed, kNow, c.target});
+        const TickPlan plan = PlanTick(c.shown, kNow, c.needs);
         EXPECT_EQ(plan.cadence, c.plan.cadence);
         EXPECT_EQ(plan.delayMs, c.plan.delayMs);
     }

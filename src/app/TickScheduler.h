@@ -1,0 +1,18 @@
+#pragma once
+// Sets the scheduler tick's timer to what the trigger units need: every
+// 250 ms while shown, and hidden only as often as some unit needs a run.
+#include "app/TriggerUnit.h"
+
+class TAsyncTimer;
+
+class TickScheduler {
+public:
+    TickScheduler(TAsyncTimer& tick, TriggerUnits& units) : tick_(tick), units_(units) {}
+
+    // After every hidden run and on hiding or restoring.
+    void Plan(rtl::TDateTime now, bool shown);
+
+private:
+    TAsyncTimer& tick_;
+    TriggerUnits& units_;
+};

@@ -1,0 +1,76 @@
+#include "app/TimerTriggerUnit.h"
+
+#include <cmath>
+
+#include "app/MainForm.h"
+#include "rtl/DateTimeText.h"
+#include "toolkit/Texts.h"
+#include "ui/BtChkBox.h"
+#include "ui/lang.h"
+
+bool TimerTriggerUnit::Armed() const { return form_.CheckBoxTimer->Checked(); }
+
+TriggerVerdict TimerTriggerUnit::Run(const TickRun& run) {
+    // Hidden and disarmed, nothing would be shown or fired.
+    if (!run.shown && !Armed()) return TriggerVerdict::Skipped;
+    const TimerVerdict verdict = timer_.Decide(ReadSettings(run.now, run.shown), run.now);
+    target_ = verdict.target;
+    if (run.shown) ShowLabels(run.now, verdict.target);
+    if (!verdict.due) return TriggerVerdict::Quiet;
+    form_.CheckBoxTimer->SetChecked(false);
+    return TriggerVerdict::Due;
+}
+
+WaitNeed TimerTriggerUnit::HiddenNeed(rtl::TDateTime now) {
+    if (!Armed()) return WaitNeed::Nothing();
+    return WaitNeed::Wake(timer_.Decide(ReadSettings(now, false), now).target);
+}
+
+std::string TimerTriggerUnit::Describe(rtl::TDateTime now) const {
+    constexpr long long kSecondsPerMinute = 60, kSecondsPerHour = 3600;
+    const double left = (target_ - now) * rtl::SecondsPerDay;
+    const long long seconds = left > 0 ? static_cast<long long>(std::ceil(left)) : 0;
+    const auto twoDigits = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    return tk::LoadText(lang::TriggerTimerLine) + std::to_string(seconds / kSecondsPerHour) + ":" +
+           twoDigits(seconds / kSecondsPerMinute % kSecondsPerMinute) + ":" +
+           twoDigits(seconds % kSecondsPerMinute);
+}
+
+TimerSettings TimerTriggerUnit::ReadSettings(rtl::TDateTime now, bool shown) {
+    TimerSettings settings;
+    settings.dateMode = !form_.RadioButtonCounter->Checked();
+    settings.armed = Armed();
+    settings.days = form_.DaysComboBox->ItemIndex();
+    settings.span = form_.DateTimePickerReverseTime->DateTime();
+    if (shown) {
+        settings.datePickersPassed = ClampDatePickers(now);
+        if (settings.dateMode) settings.dateTarget = DateModeTarget();
+    } else {
+        const rtl::TDateTime pickers =
+            DateModeValue(form_.DateTimePickerDate->DateTime(), form_.DateTimePickerTime->DateTime());
+        settings.datePickersPassed = DatePickersPassed(now, pickers);
+        settings.dateTarget = pickers;
+    }
+    return settings;
+}
+
+void TimerTriggerUnit::ShowLabels(rtl::TDateTime now, rtl::TDateTime target) {
+    const rtl::TFormatSettings& fs = form_.Formats();
+    form_.CurrTimeLabel->SetCaption(rtl::DateText(now, fs) + " " + rtl::TimeText(now, fs));
+    form_.PowerOffTimeLabel->SetCaption(rtl::DateText(target, fs) + " " + rtl::TimeText(target, fs));
+}
+
+rtl::TDateTime TimerTriggerUnit::DateModeTarget() {
+    tk::DateTimePicker& datePicker = *form_.DateTimePickerDate;
+    const rtl::TDateTime date = datePicker.DateTime();
+    const rtl::TDateTime target = DateModeValue(date, form_.DateTimePickerTime->DateTime());
+    if (target != date) datePicker.SetDateTime(target);
+    return datePicker.DateTime();
+}
+
+bool TimerTriggerUnit::ClampDatePickers(rtl::TDateTime now) {
+    if (!DatePickersPassed(now, DateModeTarget())) return false;
+    form_.DateTimePickerDate->SetDateTime(now);
+    form_.DateTimePickerTime->SetDateTime(now);
+    return true;
+}

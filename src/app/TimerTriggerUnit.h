@@ -1,0 +1,35 @@
+#pragma once
+// The timer trigger bound to its controls: the check box, the date and
+// countdown modes with their pickers, and the two time labels.
+#include "app/TimerTrigger.h"
+#include "app/TriggerUnit.h"
+
+class TMainForm;
+
+class TimerTriggerUnit final : public TriggerUnit {
+public:
+    explicit TimerTriggerUnit(TMainForm& form) : form_(form) {}
+
+    bool Armed() const override;
+    TriggerVerdict Run(const TickRun& run) override;
+    WaitNeed HiddenNeed(rtl::TDateTime now) override;
+    std::string Describe(rtl::TDateTime now) const override;
+
+    // The date pickers' combined target, written back to the date picker.
+    rtl::TDateTime DateModeTarget();
+    // Date pickers that point into the past go to `now`; true when they did.
+    bool ClampDatePickers(rtl::TDateTime now);
+
+    TimerTrigger& Rules() { return timer_; }
+
+private:
+    // What the scheduling controls say. Shown, this moves date pickers that
+    // point into the past to now, as every run does; hidden, it leaves the
+    // pickers alone and works out the same verdict from their values.
+    TimerSettings ReadSettings(rtl::TDateTime now, bool shown);
+    void ShowLabels(rtl::TDateTime now, rtl::TDateTime target);
+
+    TMainForm& form_;
+    TimerTrigger timer_;
+    rtl::TDateTime target_ = 0; // of the last run, for the description
+};
