@@ -201,6 +201,9 @@ public:
     void FillSkinComboBox();
     void SelectSkin();
     void ApplySkin();
+    void RepaintInSkin();
+    // High contrast turned on or off: the system look or the skin again.
+    void FollowHighContrast();
 
     // Start-up steps of the other triggers and of Sync.
     void ChooseTimeServer();

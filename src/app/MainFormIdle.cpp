@@ -29,4 +29,5 @@ void TMainForm::WMSettingChange() {
     formats_ = tk::ReadRegionalSettings();
     for (tk::DateTimePicker* p : {DateTimePickerDate, DateTimePickerTime, DateTimePickerReverseTime})
         p->SetFormatSettings(formats_);
+    FollowHighContrast();
 }

@@ -40,6 +40,14 @@ void TMainForm::ApplySkin() {
 void TMainForm::SkinComboBoxSelect() {
     // A tile that cannot be read stops here: the window keeps its picture.
     ui::SelectSkin(SkinComboBox->ItemIndex());
+    RepaintInSkin();
+}
+
+void TMainForm::FollowHighContrast() {
+    if (ui::FollowHighContrast()) RepaintInSkin();
+}
+
+void TMainForm::RepaintInSkin() {
     ApplySkin();
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }

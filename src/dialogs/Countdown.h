@@ -20,6 +20,9 @@ struct BannerColors {
 inline constexpr BannerColors kDesignColors{tk::clYellow, tk::clRed, tk::clYellow};
 inline constexpr BannerColors kInvertedColors{tk::clRed, tk::clYellow, tk::clRed};
 
+// Under high contrast the banner flashes in the system's selection colours.
+BannerColors InSystemColors(const BannerColors& colors);
+
 // The number shown before the first tick.
 inline constexpr int kStartNumber = kStartTicks / kTicksPerNumber;
 
@@ -28,6 +31,7 @@ struct TickView {
     int number;    // seconds to show
     int ticksLeft; // the counter after this tick
     bool finished; // the countdown has run out: the dialog ends with OK
+    bool announce; // a new number worth saying aloud: every ten seconds and the last five
 };
 
 // One tick, from the counter as it stands before the tick.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dialogs/DialogForm.h"
+#include "toolkit/Accessible.h"
 #include "toolkit/FormDescription.h"
 #include "toolkit/Texts.h"
 #include "ui/FormKinds.h"
@@ -79,7 +80,8 @@ const tk::FormDescription& TConfirmForm::Description() {
                             .clientWidth = kClientWidth,
                             .clientHeight = kClientHeight,
                             .topmost = true,
-                            .position = tk::FormPosition::ScreenCenter}),
+                            .position = tk::FormPosition::ScreenCenter,
+                            .alert = true}),
         .actions = kActions,
         .controls = kControls,
     };
@@ -98,6 +100,7 @@ void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
     // The other texts come with the description.
     SetCaption(LoadText(lang::ConfirmCaption));
     SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
+    ShowBanner(countdown::kDesignColors);
 
     TicksLeft = countdown::kStartTicks;
     // ShowModal starts from "no result", and only Ok or the countdown's end
@@ -123,7 +126,9 @@ void TConfirmForm::KeepOnTop() {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 }
 
-void TConfirmForm::ShowBanner(const countdown::BannerColors& colors) {
+void TConfirmForm::ShowBanner(const countdown::BannerColors& designed) {
+    const countdown::BannerColors colors =
+        ui::HighContrastInForce() ? countdown::InSystemColors(designed) : designed;
     ConfirmShape->SetPenColor(colors.pen);
     ConfirmShape->SetBrushColor(colors.brush);
     tk::FontSpec font = ConfirmLabel->Font();
@@ -137,6 +142,7 @@ void TConfirmForm::Timer1Timer() {
     const countdown::TickView view = countdown::Tick(TicksLeft);
     ShowBanner(view.colors);
     CountDownLabel->SetCaption(std::to_string(view.number));
+    if (view.announce) tk::Announce(*CountDownLabel);
     TicksLeft = view.ticksLeft;
     if (view.finished) {
         AsyncTimer1.SetEnabled(false);

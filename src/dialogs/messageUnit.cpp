@@ -55,7 +55,8 @@ const tk::FormDescription& TMyMessageDlg::Description() {
         .form = DialogArgs({.name = "MyMessageDlg",
                             .clientWidth = kDesignClientWidth,
                             .clientHeight = kClientHeight,
-                            .position = tk::FormPosition::MainFormCenter}),
+                            .position = tk::FormPosition::MainFormCenter,
+                            .alert = true}),
         .actions = kActions,
         .controls = kControls,
     };

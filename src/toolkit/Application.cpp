@@ -57,7 +57,10 @@ bool Application::PreTranslate(const MSG& msg) {
     Form* form = FormOf(msg.hwnd);
     if (!form || GetActiveWindow() != form->Handle()) return false;
     const ShiftState shift = ShiftState::Current();
-    if (msg.message == WM_SYSCHAR) return form->HandleDialogChar(static_cast<char>(msg.wParam));
+    if (msg.message == WM_SYSCHAR) {
+        form->ShowKeyboardCues();
+        return form->HandleDialogChar(static_cast<char>(msg.wParam));
+    }
 
     if (form->ExecuteShortCut(msg.wParam, shift)) return true;
     WinControl* focused = WinControl::FromHandle(msg.hwnd);
@@ -65,6 +68,7 @@ bool Application::PreTranslate(const MSG& msg) {
     switch (msg.wParam) {
     case VK_TAB:
         if (shift.ctrl || shift.alt) return false;
+        form->ShowKeyboardCues();
         form->SelectNext(!shift.shift);
         return true;
     case VK_RETURN:

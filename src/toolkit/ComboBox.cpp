@@ -1,6 +1,8 @@
 #include "toolkit/ComboBox.h"
 
 #include <commctrl.h>
+#include <ole2.h>
+#include <oleacc.h>
 
 #include <vector>
 
@@ -130,6 +132,12 @@ LRESULT ComboBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         wParam = static_cast<unsigned char>(key);
     }
     return WinControl::WndProc(msg, wParam, lParam);
+}
+
+AccessibleFacts ComboBox::Accessible() const {
+    std::string value = Item(ItemIndex());
+    if (!statusText_.empty()) value += " " + statusText_;
+    return {.role = ROLE_SYSTEM_COMBOBOX, .name = AccessibleName(), .value = value};
 }
 
 } // namespace tk

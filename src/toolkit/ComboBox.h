@@ -38,6 +38,7 @@ public:
     bool WantsDialogKeys() const override { return DroppedDown(); }
     bool HandleCommand(WORD code) override;
     bool HandleDrawItem(DRAWITEMSTRUCT* item) override;
+    AccessibleFacts Accessible() const override;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -19,6 +19,11 @@ Form* Control::OwnerForm() const {
     return dynamic_cast<Form*>(const_cast<Control*>(c));
 }
 
+std::string Control::AccessibleName() const {
+    if (!caption_.empty() || !namedBy_) return StripAccelerator(caption_);
+    return StripAccelerator(namedBy_->Caption());
+}
+
 void Control::SetBounds(Bounds b) {
     if (b.left == bounds_.left && b.top == bounds_.top && b.width == bounds_.width &&
         b.height == bounds_.height)

@@ -15,6 +15,18 @@ class WinControl;
 
 enum class CursorKind { Default, Hand, Text };
 
+// What assistive technology reads of a control. Role 0: not exposed (pure
+// decoration). States are the platform's STATE_SYSTEM_* flags this control
+// knows of itself; focus, availability and visibility are added generically.
+struct AccessibleFacts {
+    long role = 0;
+    std::string name{};
+    std::string value{};
+    long state = 0;
+    std::string defaultAction{};
+    std::string description{};
+};
+
 struct Bounds {
     int left = 0, top = 0, width = 0, height = 0;
     RECT Rect() const { return RECT{left, top, left + width, top + height}; }
@@ -64,6 +76,18 @@ public:
 
     Event OnClick;
 
+    // The control whose caption names this one for assistive technology
+    // (a label beside a list, a header over its frame).
+    const Control* NamedBy() const { return namedBy_; }
+    void SetNamedBy(const Control* namer) { namedBy_ = namer; }
+    // The name: the own caption, else the naming control's caption.
+    std::string AccessibleName() const;
+    virtual AccessibleFacts Accessible() const { return {}; }
+    // A frame reads with everything that lies inside it.
+    virtual bool GroupsContent() const { return false; }
+    // What the default action does; runs from the message loop.
+    virtual void DoDefaultAction() {}
+
     // Redraw with the next paint message / at once.
     virtual void Invalidate() = 0;
     virtual void Repaint() = 0;
@@ -92,6 +116,7 @@ private:
     TColor color_ = clBtnFace;
     std::string hint_;
     CursorKind cursor_ = CursorKind::Default;
+    const Control* namedBy_ = nullptr;
 };
 
 // A control without a window of its own, painted by its parent in creation

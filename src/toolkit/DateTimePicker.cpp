@@ -1,6 +1,8 @@
 #include "toolkit/DateTimePicker.h"
 
 #include <commctrl.h>
+#include <ole2.h>
+#include <oleacc.h>
 
 #include "rtl/DateTimeText.h"
 #include "rtl/Error.h"
@@ -99,6 +101,16 @@ bool DateTimePicker::HandleNotify(NMHDR* header, LRESULT& result) {
     }
     result = 0;
     return true;
+}
+
+AccessibleFacts DateTimePicker::Accessible() const {
+    std::string shown(GetWindowTextLengthA(Handle()) + 1, '\0');
+    shown.resize(
+        static_cast<std::size_t>(GetWindowTextA(Handle(), shown.data(), static_cast<int>(shown.size()))));
+    // A date opens a calendar; a time is stepped up and down.
+    return {.role = kind_ == PickerKind::Date ? ROLE_SYSTEM_COMBOBOX : ROLE_SYSTEM_SPINBUTTON,
+            .name = AccessibleName(),
+            .value = shown};
 }
 
 } // namespace tk

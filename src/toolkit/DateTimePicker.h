@@ -37,6 +37,8 @@ public:
     std::function<void(DateTimePicker&)> OnChange;
 
     bool HandleNotify(NMHDR* header, LRESULT& result) override;
+    // The text it shows is its value.
+    AccessibleFacts Accessible() const override;
 
 private:
     // The fields the control shows: the date of a date picker, the time of

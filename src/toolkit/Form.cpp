@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#include <ole2.h>
+#include <oleacc.h>
+
+#include "toolkit/Accessible.h"
 #include "toolkit/Application.h"
 #include "toolkit/EdgeSnap.h"
 
@@ -56,7 +60,11 @@ private:
 } // namespace
 
 Form::Form(const FormArgs& args)
-    : WinControl(nullptr, args.name, Bounds{}), position_(args.position), snapToEdges_(args.snapToEdges) {
+    : WinControl(nullptr, args.name, Bounds{}),
+      position_(args.position),
+      snapToEdges_(args.snapToEdges),
+      dialog_(args.border == FormBorder::Dialog),
+      alert_(args.alert) {
     SetFont(args.font);
     SetColor(args.color);
     SetCaption(args.caption);
@@ -125,7 +133,22 @@ void Form::CenterOn(HWND reference) {
     SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::ShowKeyboardCues() {
+    constexpr WORD kCues = UISF_HIDEFOCUS | UISF_HIDEACCEL;
+    if (SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & kCues)
+        SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, kCues), 0);
+}
+
 void Form::Show() {
+    if (!shown_) {
+        // As a dialog starts: cues hidden until the keyboard is used, unless
+        // the system always wants them.
+        BOOL alwaysCues = FALSE;
+        SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &alwaysCues, 0);
+        if (!alwaysCues)
+            SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+        shown_ = true;
+    }
     if (position_ == FormPosition::MainFormCenter) {
         Form* mainForm = Application::Instance().MainForm();
         CenterOn(mainForm && mainForm != this ? mainForm->Handle() : nullptr);
@@ -156,6 +179,8 @@ int Form::ShowModal() {
     {
         DisabledWindows disabled(Handle());
         Show();
+        NotifyWinEvent(alert_ ? EVENT_SYSTEM_ALERT : EVENT_SYSTEM_DIALOGSTART, Handle(),
+                       alert_ ? OBJID_CLIENT : OBJID_WINDOW, CHILDID_SELF);
         MSG msg;
         while (modalResult_ == mrNone) {
             if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
@@ -168,6 +193,7 @@ int Form::ShowModal() {
         }
     }
     Hide();
+    NotifyWinEvent(EVENT_SYSTEM_DIALOGEND, Handle(), OBJID_WINDOW, CHILDID_SELF);
     modal_ = false;
     return modalResult_;
 }
@@ -229,6 +255,11 @@ bool Form::HandleDialogChar(char ch) {
     for (const auto& c : controls_)
         if (auto* w = dynamic_cast<WinControl*>(c.get()); w && w->DialogChar(ch)) return true;
     return false;
+}
+
+AccessibleFacts Form::Accessible() const {
+    const long role = alert_ ? ROLE_SYSTEM_ALERT : dialog_ ? ROLE_SYSTEM_DIALOG : ROLE_SYSTEM_CLIENT;
+    return {.role = role, .name = Caption()};
 }
 
 void Form::UpdateHint(WinControl& control) {

@@ -28,6 +28,7 @@ struct FormArgs {
     bool snapToEdges = false; // within a few pixels of a screen edge, stick to it
     FontSpec font{};
     TColor color = clBtnFace;
+    bool alert = false; // read out whole when shown, as a warning
 };
 
 // A top-level window that owns its controls. Controls are added in
@@ -68,11 +69,15 @@ public:
     void SelectNext(bool forward);
     WinControl* ActiveControl() const { return activeControl_; }
     void ControlFocused(WinControl* c) { activeControl_ = c; }
+    // The keyboard is in use: focus and accelerators show from now on.
+    void ShowKeyboardCues();
     // Offers a dialog key (Enter, Escape) or an accelerator to the controls.
     bool HandleDialogKey(WPARAM key, ShiftState shift);
     bool HandleDialogChar(char ch);
 
     void UpdateHint(WinControl& control);
+
+    AccessibleFacts Accessible() const override;
 
     // Paints the background and the windowless controls into a canvas, only
     // within `area`; with `target`, only the controls it would show.
@@ -103,6 +108,8 @@ private:
     Bitmap backBuffer_;
     FormPosition position_;
     bool snapToEdges_;
+    bool dialog_;
+    bool alert_;
     bool modal_ = false;
     bool shown_ = false;
     int modalResult_ = mrNone;

@@ -47,16 +47,17 @@ std::vector<WinControl*> TabOrder(const std::vector<std::pair<int, Control*>>& s
     return order;
 }
 
-Control& Require(const Form& form, const char* name, const ControlRow& row) {
+Control& Require(const Form& form, const char* name, const ControlRow& row, const char* role = "the header") {
     Control* c = FindControl(form, name);
-    if (!c) throw std::logic_error(std::string("No control ") + name + " for the header" + Named(row));
+    if (!c) throw std::logic_error(std::string("No control ") + name + " for " + role + Named(row));
     return *c;
 }
 
 // The header rule: the header beside its stripe across the frame's top, the
 // stripe as tall as the header, the separator under the header.
 void LayOutHeader(const Form& form, Control& header, const ControlRow& row) {
-    const Control& frame = Require(form, row.header.frame, row);
+    Control& frame = Require(form, row.header.frame, row);
+    frame.SetNamedBy(&header);
     Control* stripe = row.header.stripe ? &Require(form, row.header.stripe, row) : nullptr;
     const int stripeWidth = stripe ? stripe->Width() : 0;
     header.SetBounds(
@@ -82,6 +83,7 @@ void BuildForm(Form& form, const FormDescription& description, TextSource texts)
 
     std::vector<std::pair<int, Control*>> slots;
     std::vector<std::pair<Control*, const ControlRow*>> headers;
+    std::vector<std::pair<Control*, const ControlRow*>> labels;
     for (const ControlRow& row : description.controls) {
         if (!row.kind) throw std::logic_error("No kind" + Named(row));
         if (row.action && !form.FindAction(row.action))
@@ -90,9 +92,11 @@ void BuildForm(Form& form, const FormDescription& description, TextSource texts)
         ApplyCommon(form, control, row, texts);
         if (row.tabSlot != kNoTabSlot) slots.emplace_back(row.tabSlot, &control);
         if (row.header.frame) headers.emplace_back(&control, &row);
+        if (row.labelFor) labels.emplace_back(&control, &row);
     }
     if (!slots.empty()) form.SetTabOrder(TabOrder(slots));
     for (const auto& [control, row] : headers) LayOutHeader(form, *control, *row);
+    for (const auto& [label, row] : labels) Require(form, row->labelFor, *row, "the label").SetNamedBy(label);
 }
 
 ControlKind MakeImage() {

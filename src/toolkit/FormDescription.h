@@ -59,10 +59,11 @@ struct ControlRow {
     unsigned textId = 0;        // or a caption from the string table
     std::optional<FontSpec> font{};
     CursorKind cursor = CursorKind::Default;
-    int tabSlot = kNoTabSlot;     // place in the keyboard order, from 0
-    const char* action = nullptr; // the form's action a button runs
-    int modalResult = mrNone;     // what a button sets on its form
-    HeaderLayout header{};
+    int tabSlot = kNoTabSlot;       // place in the keyboard order, from 0
+    const char* action = nullptr;   // the form's action a button runs
+    int modalResult = mrNone;       // what a button sets on its form
+    HeaderLayout header{};          // also names the frame for assistive technology
+    const char* labelFor = nullptr; // the control this label names, read right after it
     FormHandler onClick = nullptr;
     FormHandler onChange = nullptr;
     FormHandler onSelect = nullptr;
@@ -84,9 +85,10 @@ struct FormDescription {
 };
 
 // Adds the actions, then the controls with their captions, fonts, cursors,
-// events and members, then the keyboard order and the header layout. A row
-// that names a missing action or frame, a tab slot taken twice or a control
-// without a window in the keyboard order throws std::logic_error.
+// events and members, then the keyboard order, the header layout and the
+// naming links. A row that names a missing action, frame or labelled control,
+// a tab slot taken twice or a control without a window in the keyboard order
+// throws std::logic_error.
 void BuildForm(Form& form, const FormDescription& description, TextSource texts);
 
 // The control of a given name, or nullptr.

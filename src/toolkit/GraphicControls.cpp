@@ -1,5 +1,8 @@
 #include "toolkit/GraphicControls.h"
 
+#include <ole2.h>
+#include <oleacc.h>
+
 #include <algorithm>
 
 namespace tk {
@@ -66,6 +69,10 @@ void Label::AdjustSize() {
     SetBounds({Left(), Top(), size.cx, size.cy});
 }
 
+AccessibleFacts Label::Accessible() const {
+    return {.role = ROLE_SYSTEM_STATICTEXT, .name = AccessibleName(), .state = STATE_SYSTEM_READONLY};
+}
+
 void Label::Paint(Canvas& canvas) {
     RECT r{0, 0, Width(), Height()};
     if (!transparent_) {
@@ -83,6 +90,11 @@ void Label::Paint(Canvas& canvas) {
 
 Bevel::Bevel(WinControl* parent, std::string name, Bounds bounds, BevelShape shape)
     : GraphicControl(parent, std::move(name), bounds), shape_(shape) {}
+
+AccessibleFacts Bevel::Accessible() const {
+    if (!GroupsContent() || !NamedBy()) return {};
+    return {.role = ROLE_SYSTEM_GROUPING, .name = AccessibleName()};
+}
 
 void Bevel::Paint(Canvas& canvas) {
     const int w = Width(), h = Height();

@@ -26,6 +26,7 @@ public:
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool v);
     void Paint(Canvas& canvas) override;
+    AccessibleFacts Accessible() const override;
 
 protected:
     void TextChanged() override;
@@ -46,6 +47,9 @@ class Bevel : public GraphicControl {
 public:
     Bevel(WinControl* parent, std::string name, Bounds bounds, BevelShape shape = BevelShape::Frame);
     void Paint(Canvas& canvas) override;
+    // A frame with a header reads as a group of that name.
+    AccessibleFacts Accessible() const override;
+    bool GroupsContent() const override { return shape_ == BevelShape::Frame; }
 
 private:
     BevelShape shape_;

@@ -83,6 +83,16 @@ using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 using ModuleHandle = UniqueHandle<NullNoneTraits<HMODULE, &FreeLibrary>>; // from LoadLibrary
 using WindowHandle = UniqueHandle<NullNoneTraits<HWND, &DestroyWindow>>;  // ours to destroy
 
+// A COM interface reference, released once.
+template <class Interface>
+struct ComTraits {
+    using Type = Interface*;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type object) noexcept { object->Release(); }
+};
+template <class Interface>
+using ComReference = UniqueHandle<ComTraits<Interface>>;
+
 // A Winsock socket.
 struct SocketTraits {
     using Type = SOCKET;

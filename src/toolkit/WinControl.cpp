@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Form.h"
@@ -41,6 +42,7 @@ WinControl::WinControl(WinControl* parent, std::string name, Bounds bounds)
     : Control(parent, std::move(name), bounds) {}
 
 WinControl::~WinControl() {
+    ForgetAccessible(*this);
     if (hwnd_) {
         SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
         if (nativeProc_) SetWindowLongPtrA(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nativeProc_));
@@ -124,6 +126,10 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         if (Form* f = OwnerForm(); f && f != this) f->ControlFocused(this);
         break;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AnswerGetObject(*this, wParam, lParam)) return answer;
+        break;
+    case kDoDefaultActionMessage: DoDefaultAction(); return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && Cursor() != CursorKind::Default) {
             ::SetCursor(CursorHandle(Cursor()));
@@ -141,6 +147,10 @@ bool WinControl::CanFocus() const {
     for (const Control* c = this; c; c = c->Parent())
         if (!c->Visible() || !c->Enabled()) return false;
     return static_cast<bool>(hwnd_);
+}
+
+bool WinControl::FocusCuesShown() const {
+    return hwnd_ && (SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 }
 
 void WinControl::SetFocus() {

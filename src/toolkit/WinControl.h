@@ -6,6 +6,8 @@
 
 namespace tk {
 
+class AccessibleObject;
+
 struct ShiftState {
     bool shift = false, ctrl = false, alt = false;
     bool None() const { return !shift && !ctrl && !alt; }
@@ -27,6 +29,9 @@ public:
     bool Focused() const;
     bool CanFocus() const;
     void SetFocus();
+    // Whether the window shows where the focus is: always once the keyboard
+    // has been used in it, from the start when the system asks for cues.
+    bool FocusCuesShown() const;
 
     void Invalidate() override;
     void Repaint() override;
@@ -72,6 +77,9 @@ private:
 
     WindowHandle hwnd_;
     WNDPROC nativeProc_ = nullptr;
+    AccessibleObject* accessible_ = nullptr; // made when a client first asks
+    friend class AccessibleObject;
+    friend void ForgetAccessible(WinControl& control);
     bool tabStop_ = false;
     bool tracksHover_ = false;
     bool mouseInside_ = false;

@@ -1,8 +1,14 @@
 #include "ui/BtChkBox.h"
 
+#include <ole2.h>
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <utility>
+
+#include "toolkit/Accessible.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
 
 namespace {
 
@@ -47,6 +53,18 @@ void TBitCheckBox::SetState(TCheckBoxState value) {
     if (value == state_) return;
     state_ = value;
     Invalidate();
+    // Armed or disarmed, by the user or by the program: worth hearing.
+    tk::NotifyAccessible(*this, EVENT_OBJECT_STATECHANGE);
+}
+
+tk::AccessibleFacts TBitCheckBox::Accessible() const {
+    const long state = state_ == cbChecked  ? STATE_SYSTEM_CHECKED
+                       : state_ == cbGrayed ? STATE_SYSTEM_MIXED
+                                            : 0;
+    return {.role = readsAsRadio_ ? ROLE_SYSTEM_RADIOBUTTON : ROLE_SYSTEM_CHECKBUTTON,
+            .name = AccessibleName(),
+            .state = state,
+            .defaultAction = tk::LoadText(state_ == cbChecked ? lang::ActionUncheck : lang::ActionCheck)};
 }
 
 void TBitCheckBox::SetCtl3D(bool value) {
@@ -132,6 +150,7 @@ LRESULT TBitCheckBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
     case WM_SYSCOLORCHANGE: Invalidate(); break;
     case BM_GETCHECK: return state_;
     case BM_SETCHECK:
@@ -183,7 +202,7 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
     canvas.SetFontColor(fontColor);
     canvas.SetBrushColor(Color());
 
-    if (Focused()) canvas.DrawFocusRect(textRect);
+    if (Focused() && FocusCuesShown()) canvas.DrawFocusRect(textRect);
 
     const tk::Bitmap image = OpaqueImage(picture, place, Color());
     if (image.Empty()) return;

@@ -61,6 +61,11 @@ public:
     void Paint(tk::Canvas& canvas) override;
     bool DialogChar(char ch) override;
 
+    // One of a pair kept exclusive by its owner reads as a radio button.
+    void SetReadsAsRadio(bool value) { readsAsRadio_ = value; }
+    tk::AccessibleFacts Accessible() const override;
+    void DoDefaultAction() override { Click(); }
+
 protected:
     // Toggle, then OnClick, then the focus.
     void Click() override;
@@ -85,4 +90,5 @@ private:
     int uncheckedNumGlyphs_ = ui::kMinNumGlyphs;
     bool ctl3D_ = true;
     bool mousePressed_ = false;
+    bool readsAsRadio_ = false;
 };

@@ -11,7 +11,10 @@ tk::ControlKind MakeBitCheckBox(CheckBoxPictures pictures) {
     return [pictures](tk::Form& form, const tk::ControlRow& row) -> tk::Control& {
         auto& box = form.Add<TBitCheckBox>(row.name, row.bounds);
         if (pictures == CheckBoxPictures::Box) UseBoxPictures(box);
-        if (pictures == CheckBoxPictures::Radio) UseRadioPictures(box);
+        if (pictures == CheckBoxPictures::Radio) {
+            UseRadioPictures(box);
+            box.SetReadsAsRadio(true);
+        }
         if (row.onKeyPress)
             box.OnKeyPress = [&form, run = row.onKeyPress](TBitCheckBox&, char& key) { run(form, key); };
         return box;

@@ -48,6 +48,9 @@ struct TActiveSkin {
     std::int32_t BarStyle = 0;
 };
 
+// The plain system look: button face everywhere, system colour schemes.
+inline constexpr TActiveSkin kSystemLook{1.0f, 1.0f, 1.0f, 0, 0};
+
 // A blend level: a full-stop decimal whatever the locale; text that does not
 // begin with a number reads as 0. Clamped to 0 ... 1, so a typing slip cannot
 // paint wrapped-around colours.

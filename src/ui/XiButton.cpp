@@ -1,8 +1,12 @@
 #include "ui/XiButton.h"
 
+#include <ole2.h>
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include "toolkit/Form.h"
+#include "toolkit/Texts.h"
+#include "ui/lang.h"
 #include "ui/GradientRows.h"
 
 namespace ui {
@@ -206,7 +210,21 @@ void TXiButton::PaintFrame(tk::Canvas& c, const StateColors& colors, int w, int 
     if (hasFocus_) {
         c.SetPenColor(tk::ColorToRGB(GetByIndex(ColorFocusRect)));
         c.Rectangle(kFocusInset, kFocusInset, w - kFocusInset, h - kFocusInset);
+        // The scheme's frame can be faint against the face; the dotted one
+        // inverts whatever it crosses.
+        if (FocusCuesShown())
+            c.DrawFocusRect(RECT{kFocusInset + 1, kFocusInset + 1, w - kFocusInset - 1, h - kFocusInset - 1});
     }
+}
+
+tk::AccessibleFacts TXiButton::Accessible() const {
+    long state = 0;
+    if (buttonState_ == TButtonState::Down) state |= STATE_SYSTEM_PRESSED;
+    if (default_) state |= STATE_SYSTEM_DEFAULT;
+    return {.role = ROLE_SYSTEM_PUSHBUTTON,
+            .name = AccessibleName(),
+            .state = state,
+            .defaultAction = tk::LoadText(lang::ActionPress)};
 }
 
 // ---- input ----
@@ -332,6 +350,7 @@ LRESULT TXiButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         hasFocus_ = true;
         PaintNow();
         break;
+    case WM_UPDATEUISTATE: Invalidate(); break;
     case WM_KILLFOCUS:
         hasFocus_ = false;
         spacePressed_ = false;

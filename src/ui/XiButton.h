@@ -78,6 +78,9 @@ public:
     bool DialogKey(WPARAM key, tk::ShiftState shift) override;
     bool DialogChar(char ch) override;
 
+    tk::AccessibleFacts Accessible() const override;
+    void DoDefaultAction() override { Click(); }
+
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void MouseEnter() override;

@@ -1,5 +1,12 @@
 #include "ui/XiProgressBar.h"
 
+#include <ole2.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
 #include "ui/BarGradient.h"
 
 namespace ui {
@@ -130,6 +137,16 @@ void TXiProgressBar::PaintVertical(tk::Canvas& surface, int w, int h) {
                       GradientDirection::VerticalLines);
     LineInColorOf(surface, offscreen_, {2, h - 2}, {1, h - 2}, {w, h - 2});
     if (top) LineInColorOf(surface, offscreen_, {w - 3, h - 3}, {1, *top}, {w, *top});
+}
+
+tk::AccessibleFacts TXiProgressBar::Accessible() const {
+    const std::int64_t span = std::int64_t(Max()) - Min();
+    const std::int64_t percent =
+        span > 0 ? std::clamp<std::int64_t>((std::int64_t(Position()) - Min()) * 100 / span, 0, 100) : 0;
+    return {.role = ROLE_SYSTEM_PROGRESSBAR,
+            .name = AccessibleName(),
+            .value = std::to_string(percent) + "%",
+            .state = STATE_SYSTEM_READONLY};
 }
 
 } // namespace ui

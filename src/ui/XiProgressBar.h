@@ -66,6 +66,8 @@ public:
     void SetOrientation(TProgressBarOrientation v);
 
     void Paint(tk::Canvas& canvas) override;
+    // Read on demand: a new position raises no event.
+    tk::AccessibleFacts Accessible() const override;
 
 private:
     void PaintHorizontal(tk::Canvas& canvas, int width, int height);

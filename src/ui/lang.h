@@ -89,6 +89,11 @@ enum TextId : unsigned {
     TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
     TriggerCpuLine = 65341,   // followed by the load level and " %"
     TriggerWinampLine = 65342,
+
+    // What assistive technology says a control's default action does
+    ActionPress = 65280,
+    ActionCheck = 65281,
+    ActionUncheck = 65282,
 };
 
 } // namespace lang

@@ -23,6 +23,8 @@ struct SkinState {
     std::vector<TSkin> skins;
     TActiveSkin active;
     skin::Tile tile{};
+    bool highContrast = false;
+    HighContrastReader readHighContrast = &SystemHighContrast;
 };
 
 SkinState& State() {
@@ -89,6 +91,7 @@ void LoadSkinList(const std::string& programFolder, const std::string& languageC
     state.tile.fill(kWhite);
     state.skins.clear();
     state.active = TActiveSkin{};
+    FollowHighContrast();
 
     const std::string skinFolder = programFolder + kSkinFolder;
     const std::string tileFolder = programFolder + kTileFolder;
@@ -111,7 +114,26 @@ void SelectSkin(int index) {
 }
 
 const std::vector<TSkin>& Skins() { return State().skins; }
-const TActiveSkin& ActiveSkin() { return State().active; }
+const TActiveSkin& ActiveSkin() { return State().highContrast ? skin::kSystemLook : State().active; }
+
+bool SystemHighContrast() {
+    HIGHCONTRASTA setting{};
+    setting.cbSize = sizeof setting;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+           (setting.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void SetHighContrastReader(HighContrastReader reader) {
+    State().readHighContrast = reader ? reader : &SystemHighContrast;
+}
+
+bool HighContrastInForce() { return State().highContrast; }
+
+bool FollowHighContrast() {
+    SkinState& state = State();
+    const bool on = state.readHighContrast();
+    return std::exchange(state.highContrast, on) != on;
+}
 const skin::Tile& BackgroundTile() { return State().tile; }
 
 void BlendBackground(tk::Bitmap& picture, int width, int height, const std::vector<RECT>& level1Rects,
@@ -124,16 +146,17 @@ void BlendBackground(tk::Bitmap& picture, int width, int height, const std::vect
     skin::BlendInput input;
     input.tile = &state.tile;
     input.faceColor = GetSysColor(COLOR_BTNFACE);
-    input.level1 = state.active.Level1;
-    input.level2 = state.active.Level2;
-    input.level3 = state.active.Level3;
+    const TActiveSkin& active = ActiveSkin();
+    input.level1 = active.Level1;
+    input.level2 = active.Level2;
+    input.level3 = active.Level3;
     input.level1Rects = ones;
     input.level2Rects = twos;
     // Rows of the DIB section follow each other without gaps.
     skin::BlendPixels(input, picture.ScanLine(0), width, height, width);
 }
 
-xibutton::TColorScheme ButtonSchemeFor() { return skin::ButtonSchemeFor(State().active.ButtonStyle); }
-xibar::TColorScheme BarSchemeFor() { return skin::BarSchemeFor(State().active.BarStyle); }
+xibutton::TColorScheme ButtonSchemeFor() { return skin::ButtonSchemeFor(ActiveSkin().ButtonStyle); }
+xibar::TColorScheme BarSchemeFor() { return skin::BarSchemeFor(ActiveSkin().BarStyle); }
 
 } // namespace ui

@@ -29,7 +29,18 @@ void LoadSkinList(const std::string& programFolder, const std::string& languageC
 void SelectSkin(int index);
 
 const std::vector<TSkin>& Skins();
+// The selected skin's values, or the system look while high contrast is on.
 const TActiveSkin& ActiveSkin();
+
+// High contrast: while the system's mode is on, every window takes the
+// system look and no tile, whatever skin is selected. Read at start and
+// again by FollowHighContrast, on each setting change; true when it changed.
+bool HighContrastInForce();
+bool FollowHighContrast();
+// Where the mode is read; tests stand in for the system, which may refuse it.
+using HighContrastReader = bool (*)();
+bool SystemHighContrast();
+void SetHighContrastReader(HighContrastReader reader);
 const skin::Tile& BackgroundTile();
 
 // Computes a window's background picture at the window's outer size from the

@@ -190,6 +190,38 @@ TEST_F(MainFormSkinTest, TheChoiceIsSavedAsTheListPosition) {
     EXPECT_STREQ(value, "2");
 }
 
+bool g_highContrast = false;
+bool HighContrastForTest() { return g_highContrast; }
+
+TEST_F(MainFormSkinTest, HighContrastTakesTheSystemLookAndGivesTheSkinBack) {
+    ThreeSkins();
+    WriteSetting("SkinComboBox", std::to_string(IndexOf("Alpha")).c_str());
+    ui::SetHighContrastReader(&HighContrastForTest);
+    Create();
+    const int face = GetRValue(GetSysColor(COLOR_BTNFACE));
+    struct Step {
+        bool on;
+        int outside, inGroup; // red of a pixel between the groups and inside one
+        ButtonScheme buttons;
+        BarScheme bars;
+    };
+    const Step steps[] = {
+        {true, face, face, ButtonScheme::csSystem, BarScheme::csSystem},
+        {false, 0, face / 2, ButtonScheme::csNeoGrass, BarScheme::csNight},
+    };
+    for (const Step& step : steps) {
+        g_highContrast = step.on;
+        SendMessageA(form->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        SCOPED_TRACE(step.on ? "on" : "off");
+        EXPECT_EQ(ui::HighContrastInForce(), step.on);
+        EXPECT_EQ(RedAt(260, 100), step.outside);
+        EXPECT_EQ(RedAt(400, 150), step.inGroup);
+        ExpectSchemes(step.buttons, step.bars);
+    }
+    ui::SetHighContrastReader(nullptr);
+    ui::FollowHighContrast();
+}
+
 // Closes the About box once it is up, from inside its modal loop.
 HWND g_aboutOwner = nullptr;
 void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR id, DWORD) {

@@ -9,6 +9,7 @@ namespace {
 
 struct CountdownRun {
     std::vector<int> numbers;        // shown after each tick
+    std::vector<int> announced;      // numbers said aloud, in order
     std::vector<int> invertedBefore; // counter before each inverted tick
     int ticksUntilFinished = 0;
 };
@@ -22,6 +23,7 @@ CountdownRun RunToEnd() {
     for (int tick = 1; tick <= kSafetyStop; ++tick) {
         const countdown::TickView view = countdown::Tick(ticksLeft);
         run.numbers.push_back(view.number);
+        if (view.announce) run.announced.push_back(view.number);
         if (view.colors.pen == countdown::kInvertedColors.pen) run.invertedBefore.push_back(ticksLeft);
         ticksLeft = view.ticksLeft;
         if (view.finished) {
@@ -51,6 +53,10 @@ TEST(Countdown, ShowsThirtyOnceThenEachNumberForEightTicksAndZeroForSeven) {
 
     for (std::size_t i = 1; i < run.numbers.size(); ++i)
         EXPECT_LE(run.numbers[i], run.numbers[i - 1]) << "tick " << i + 1;
+}
+
+TEST(Countdown, AnnouncesEveryTenSecondsAndTheLastFiveOnce) {
+    EXPECT_EQ(RunToEnd().announced, (std::vector<int>{20, 10, 5, 4, 3, 2, 1}));
 }
 
 TEST(Countdown, BannerIsInvertedExactlyOnMultiplesOfEight) {

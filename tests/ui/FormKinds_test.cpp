@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/Application.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiButton.h"
 #include "ui/XiProgressBar.h"
@@ -90,6 +91,49 @@ TEST(FormKindsTest, BarsKeepStoredColoursUnderACustomScheme) {
     EXPECT_EQ(form.Bar->ColorScheme(), ui::xibar::TColorScheme::csCustom);
     EXPECT_EQ(form.Bar->Max(), 50);
     EXPECT_EQ(form.Bar->Position(), 20);
+}
+
+// Pixels that differ between a control drawn with and without the focus.
+int FocusMarks(tk::CustomControl& control, const tk::Bitmap& unfocused) {
+    tk::Bitmap now(control.Width(), control.Height());
+    control.Paint(now.GetCanvas());
+    int marks = 0;
+    for (int y = 0; y < now.Height(); ++y)
+        for (int x = 0; x < now.Width(); ++x) marks += now.Pixel(x, y) != unfocused.Pixel(x, y);
+    return marks;
+}
+
+void PressTab(HWND focused) {
+    MSG msg{focused, WM_KEYDOWN, VK_TAB, 1, 0, {}};
+    tk::Application::Instance().ProcessMessage(msg);
+}
+
+// The dotted focus rectangle follows the keyboard cues: hidden while the
+// window was only clicked, shown once Tab has been pressed.
+TEST(FormKindsTest, TabShowsTheFocusRectangle) {
+    KindsForm form;
+    form.Show();
+    struct Row {
+        tk::CustomControl* control;
+        int tabs; // from the form itself
+    };
+    const Row rows[] = {{form.Plain, 1}, {form.Go, 4}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control->Name());
+        ::SetFocus(form.Handle());
+        SendMessageA(form.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+        tk::Bitmap unfocused(row.control->Width(), row.control->Height());
+        row.control->Paint(unfocused.GetCanvas());
+
+        row.control->SetFocus(); // as a click does
+        const int clicked = FocusMarks(*row.control, unfocused);
+        ::SetFocus(form.Handle());
+        for (int i = 0; i < row.tabs; ++i) PressTab(GetFocus());
+        ASSERT_TRUE(row.control->Focused());
+        EXPECT_TRUE(row.control->FocusCuesShown());
+        // A dotted line along each side at least.
+        EXPECT_GE(FocusMarks(*row.control, unfocused) - clicked, row.control->Height());
+    }
 }
 
 } // namespace
