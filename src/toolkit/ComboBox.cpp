@@ -135,9 +135,10 @@ LRESULT ComboBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 AccessibleFacts ComboBox::Accessible() const {
-    std::string value = Item(ItemIndex());
-    if (!statusText_.empty()) value += " " + statusText_;
-    return {.role = ROLE_SYSTEM_COMBOBOX, .name = AccessibleName(), .value = value};
+    return {.role = ROLE_SYSTEM_COMBOBOX,
+            .name = AccessibleName(),
+            .value = Item(ItemIndex()),
+            .description = statusText_};
 }
 
 } // namespace tk

@@ -20,6 +20,7 @@ static_assert(kCaptionFormat == 0x125);
 
 constexpr int kEdgeInset = 1;  // the 3D edge lies just inside the border
 constexpr int kFocusInset = 3; // the focus frame, inside the edge
+constexpr int kCueInset = 5;   // the dotted focus rectangle, a pixel of face inside the frame
 
 } // namespace
 
@@ -212,8 +213,7 @@ void TXiButton::PaintFrame(tk::Canvas& c, const StateColors& colors, int w, int 
         c.Rectangle(kFocusInset, kFocusInset, w - kFocusInset, h - kFocusInset);
         // The scheme's frame can be faint against the face; the dotted one
         // inverts whatever it crosses.
-        if (FocusCuesShown())
-            c.DrawFocusRect(RECT{kFocusInset + 1, kFocusInset + 1, w - kFocusInset - 1, h - kFocusInset - 1});
+        if (FocusCuesShown()) c.DrawFocusRect(RECT{kCueInset, kCueInset, w - kCueInset, h - kCueInset});
     }
 }
 

@@ -188,8 +188,8 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
     const Expected expected[] = {
         {ROLE_SYSTEM_GROUPING, "Standby by timer"},
         {ROLE_SYSTEM_CHECKBUTTON, "Standby by timer"},
-        {ROLE_SYSTEM_GROUPING, nullptr},
-        {ROLE_SYSTEM_RADIOBUTTON, nullptr},
+        {ROLE_SYSTEM_GROUPING, "Standby date and time"},
+        {ROLE_SYSTEM_RADIOBUTTON, "Standby date and time"},
         {ROLE_SYSTEM_STATICTEXT, "Date"},
         {ROLE_SYSTEM_COMBOBOX, "Date"},
         {ROLE_SYSTEM_STATICTEXT, "Time"},
@@ -199,7 +199,7 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
         {ROLE_SYSTEM_STATICTEXT, "+ Number of days"},
         {ROLE_SYSTEM_COMBOBOX, "+ Number of days", "0"},
         {ROLE_SYSTEM_STATICTEXT, "+ Time"},
-        {ROLE_SYSTEM_SPINBUTTON, "+ Time", "00:00:00"},
+        {ROLE_SYSTEM_SPINBUTTON, "+ Time", "01:00:00"},
         {ROLE_SYSTEM_STATICTEXT, "Current time:"},
         {ROLE_SYSTEM_STATICTEXT, nullptr},
         {ROLE_SYSTEM_STATICTEXT, nullptr},
@@ -209,14 +209,14 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
         {ROLE_SYSTEM_PUSHBUTTON, "?"},
         {ROLE_SYSTEM_PUSHBUTTON, "Execute"},
         {ROLE_SYSTEM_PUSHBUTTON, "Close"},
-        {ROLE_SYSTEM_GROUPING, nullptr},
-        {ROLE_SYSTEM_CHECKBUTTON, nullptr},
+        {ROLE_SYSTEM_GROUPING, "Standby by WinAmp"},
+        {ROLE_SYSTEM_CHECKBUTTON, "Standby by WinAmp"},
         {ROLE_SYSTEM_STATICTEXT, "Current song:"},
         {ROLE_SYSTEM_STATICTEXT, nullptr},
         {ROLE_SYSTEM_STATICTEXT, "Playlist position:"},
         {ROLE_SYSTEM_STATICTEXT, nullptr},
-        {ROLE_SYSTEM_GROUPING, nullptr},
-        {ROLE_SYSTEM_CHECKBUTTON, nullptr},
+        {ROLE_SYSTEM_GROUPING, "Standby by CPU load"},
+        {ROLE_SYSTEM_CHECKBUTTON, "Standby by CPU load"},
         {ROLE_SYSTEM_STATICTEXT, "Average CPU load (%)"},
         {ROLE_SYSTEM_COMBOBOX, "Average CPU load (%)", "10"},
         {ROLE_SYSTEM_STATICTEXT, "Over the time (sec)"},
@@ -232,7 +232,7 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
         {ROLE_SYSTEM_COMBOBOX, "What to do?", "Standby"},
         {ROLE_SYSTEM_GROUPING, "Skin"},
         {ROLE_SYSTEM_STATICTEXT, "Skin"},
-        {ROLE_SYSTEM_COMBOBOX, "Skin"},
+        {ROLE_SYSTEM_COMBOBOX, "Skin", "Empty"},
     };
     const std::vector<Node> nodes = Children(form.Get());
     ASSERT_EQ(nodes.size(), std::size(expected));
@@ -242,9 +242,10 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
         if (expected[i].name) EXPECT_EQ(nodes[i].name, expected[i].name);
         if (expected[i].value) EXPECT_EQ(nodes[i].value, expected[i].value);
         EXPECT_EQ(nodes[i].state & STATE_SYSTEM_INVISIBLE, 0);
-        const bool focusable = nodes[i].role != ROLE_SYSTEM_STATICTEXT &&
-                               nodes[i].role != ROLE_SYSTEM_GROUPING &&
-                               nodes[i].role != ROLE_SYSTEM_PROGRESSBAR;
+        // Without skins beside the program its skin list is disabled.
+        const bool focusable =
+            nodes[i].role != ROLE_SYSTEM_STATICTEXT && nodes[i].role != ROLE_SYSTEM_GROUPING &&
+            nodes[i].role != ROLE_SYSTEM_PROGRESSBAR && (nodes[i].state & STATE_SYSTEM_UNAVAILABLE) == 0;
         EXPECT_EQ((nodes[i].state & STATE_SYSTEM_FOCUSABLE) != 0, focusable);
     }
     // A load reads as its percentage.
