@@ -9,6 +9,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/Handles.h"
 #include "toolkit/ReadingOrder.h"
+#include "toolkit/SystemLibrary.h"
 
 namespace tk {
 
@@ -18,34 +19,21 @@ namespace {
 constexpr IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 // Live regions are newer than our oldest system; there the event is ignored.
 constexpr DWORD kEventLiveRegionChanged = 0x8019;
-constexpr DWORD kLoadFromSystem32 = 0x00000800; // LOAD_LIBRARY_SEARCH_SYSTEM32
-
-// oleacc is no KnownDLL: only System32's copy will do, loaded when a client
-// first asks, so a program nobody reads never loads it.
-HMODULE LoadSystemLibrary(const wchar_t* name) {
-    if (HMODULE module = LoadLibraryExW(name, nullptr, kLoadFromSystem32)) return module;
-    // Before that flag existed: the full path.
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    return LoadLibraryExW((std::wstring(folder) + L"\\" + name).c_str(), nullptr, 0);
-}
-
 struct OleAcc {
     ModuleHandle module;
     decltype(&LresultFromObject) lresultFromObject = nullptr;
     decltype(&CreateStdAccessibleObject) createStandard = nullptr;
 };
 
+// oleacc is no KnownDLL; loaded when a client first asks, so a program
+// nobody reads never loads it.
 const OleAcc& Library() {
     static const OleAcc library = [] {
         OleAcc lib;
-        lib.module.Reset(LoadSystemLibrary(L"oleacc.dll"));
-        if (!lib.module) return lib;
-        lib.lresultFromObject = reinterpret_cast<decltype(&LresultFromObject)>(
-            reinterpret_cast<void*>(GetProcAddress(lib.module.Get(), "LresultFromObject")));
-        lib.createStandard = reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
-            reinterpret_cast<void*>(GetProcAddress(lib.module.Get(), "CreateStdAccessibleObject")));
+        lib.module = LoadSystemLibrary(L"oleacc.dll");
+        lib.lresultFromObject = GetProc<decltype(&LresultFromObject)>(lib.module, "LresultFromObject");
+        lib.createStandard =
+            GetProc<decltype(&CreateStdAccessibleObject)>(lib.module, "CreateStdAccessibleObject");
         return lib;
     }();
     return library;

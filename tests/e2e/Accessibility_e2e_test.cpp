@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ProgramDriving.h"
+#include "support/MessagePump.h"
 #include "toolkit/Handles.h"
 
 using namespace e2e;
@@ -126,16 +127,6 @@ void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG ch
     heard.push_back({event, window, object, child});
 }
 
-// Lets the hook's calls and COM's replies arrive.
-void Pump(DWORD ms) {
-    const DWORD end = GetTickCount() + ms;
-    for (DWORD now = GetTickCount(); static_cast<LONG>(end - now) > 0; now = GetTickCount()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-}
-
 int Count(DWORD event, HWND window = nullptr) {
     int n = 0;
     for (const Heard& h : heard)
@@ -156,7 +147,7 @@ protected:
         hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Hear, program.pi.dwProcessId, 0,
                                WINEVENT_OUTOFCONTEXT);
         ASSERT_NE(hook, nullptr);
-        Pump(500);
+        test_support::PumpFor(500);
         heard.clear();
     }
     void TearDown() override {
@@ -176,7 +167,7 @@ struct Expected {
 };
 
 TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
-    Pump(kQuietMs);
+    test_support::PumpFor(kQuietMs);
     EXPECT_EQ(heard.size(), 0u) << "first event " << (heard.empty() ? 0 : heard.front().event);
 
     const Object form = WindowObject(main);
@@ -265,7 +256,7 @@ TEST_F(AccessibilityEndToEnd, ArmingIsAnnouncedAndTheConfirmationReadsAsAnAlert)
     for (const bool armed : {true, false}) {
         heard.clear();
         ASSERT_EQ(cpu->object.Get()->accDoDefaultAction(ChildId(CHILDID_SELF)), S_OK);
-        Pump(500);
+        test_support::PumpFor(500);
         EXPECT_EQ(Count(EVENT_OBJECT_STATECHANGE), 1);
         EXPECT_EQ((Read(cpu->object.Get(), CHILDID_SELF).state & STATE_SYSTEM_CHECKED) != 0, armed);
     }
@@ -274,7 +265,7 @@ TEST_F(AccessibilityEndToEnd, ArmingIsAnnouncedAndTheConfirmationReadsAsAnAlert)
     PressKey(main, VK_F10);
     HWND confirm = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (confirm = VisibleWindow("Confirm")) != nullptr; }));
-    Pump(500);
+    test_support::PumpFor(500);
     EXPECT_EQ(Count(EVENT_SYSTEM_ALERT, confirm), 1);
     const Object dialog = WindowObject(confirm);
     ASSERT_TRUE(dialog);
