@@ -3,9 +3,10 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_SOURCE_DIR}/src")
 
 set(KN_WIN_DEFINES WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601 WINVER=0x0601)
-set(KN_SYSTEM_LIBS comctl32 gdi32 user32 advapi32 shell32 msimg32 ole32 oleaut32 uuid ws2_32)
-# No DLL of ours and no runtime DLL: the exe imports system DLLs only.
-set(KN_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(KN_SYSTEM_LIBS comctl32 gdi32 user32 advapi32 shell32 ole32 oleaut32 uuid ws2_32)
+# No DLL of ours and no runtime DLL: the exe imports system DLLs only. Remote
+# desktop sessions need no compatibility shims for it.
+set(KN_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--tsaware)
 
 target_compile_definitions(kn_pure PUBLIC ${KN_WIN_DEFINES})
 

@@ -161,9 +161,11 @@ void Canvas::DrawPart(const RECT& dest, const Bitmap& source, const RECT& source
 void Canvas::DrawTransparent(const RECT& dest, const Bitmap& source, const RECT& sourceRect,
                              TColor transparentColor) {
     if (source.Empty()) return;
-    TransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.DC(),
-                   sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
-                   sourceRect.bottom - sourceRect.top, ColorToRGB(transparentColor));
+    // gdi32's own entry: the msimg32 one is only a forwarder, and msimg32 is no
+    // KnownDLL, so the program does not import it.
+    GdiTransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.DC(),
+                      sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
+                      sourceRect.bottom - sourceRect.top, ColorToRGB(transparentColor));
 }
 
 } // namespace tk
