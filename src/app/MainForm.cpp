@@ -211,6 +211,7 @@ void TMainForm::SaveSettings() {
     s.DateTimePickerReverseTime = DateTimePickerReverseTime->DateTime();
     s.ActionComboBox = ActionComboBox->ItemIndex();
     s.SkinComboBox = SkinComboBox->ItemIndex();
+    s.SkinFile = SelectedSkinFile();
     WriteSettings(services_.settingsFileName, s);
 }
 
@@ -224,7 +225,7 @@ void TMainForm::LoadSettings() {
     // Read into the picker's range, so that it shows the span the countdown uses.
     DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
-    SkinComboBox->SetItemIndex(s.SkinComboBox);
+    SkinComboBox->SetItemIndex(ChosenSkinItem(s, SkinFiles()));
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/CpuLoadWindow.h"
 #include "app/TickScheduler.h"
@@ -199,6 +200,9 @@ public:
     // The skin: the list's items, the chosen skin made active, the window
     // blended and its buttons and bars coloured.
     void FillSkinComboBox();
+    // The skins' file names in list order, and the selected one's ("" for none).
+    static std::vector<std::string> SkinFiles();
+    std::string SelectedSkinFile() const;
     void SelectSkin();
     void ApplySkin();
     void RepaintInSkin();

@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "dialogs/aboutUnit.h"
 #include "toolkit/Texts.h"
+#include "toolkit/WideText.h"
 #include "ui/XiButton.h"
 #include "ui/XiProgressBar.h"
 #include "ui/lang.h"
@@ -12,11 +13,27 @@
 
 void TMainForm::FillSkinComboBox() {
     SkinComboBox->Clear();
-    for (const ui::TSkin& skin : ui::Skins()) SkinComboBox->AddItem(skin.Name);
+    // The names are read as UTF-8; the list shows texts in the ANSI code page,
+    // which the skin files are written in.
+    for (const ui::TSkin& skin : ui::Skins()) SkinComboBox->AddItem(tk::AnsiFromUtf8(skin.Name));
     const bool any = SkinComboBox->ItemCount() > 0;
     if (!any) SkinComboBox->AddItem(tk::LoadText(lang::SkinListEmpty));
     SkinComboBox->SetEnabled(any);
     SkinComboBox->SetItemIndex(0);
+}
+
+std::vector<std::string> TMainForm::SkinFiles() {
+    std::vector<std::string> files;
+    for (const ui::TSkin& skin : ui::Skins()) files.push_back(skin.FileName);
+    return files;
+}
+
+std::string TMainForm::SelectedSkinFile() const {
+    const int index = SkinComboBox->ItemIndex();
+    const auto& skins = ui::Skins();
+    return index >= 0 && index < static_cast<int>(skins.size())
+               ? skins[static_cast<std::size_t>(index)].FileName
+               : std::string();
 }
 
 void TMainForm::SelectSkin() { ui::SelectSkin(SkinComboBox->ItemIndex()); }

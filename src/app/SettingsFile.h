@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/ListRanges.h"
 #include "rtl/DateTime.h"
@@ -19,6 +20,9 @@ struct StoredSettings {
     rtl::TDateTime DateTimePickerReverseTime = DefaultReverseTime;
     int ActionComboBox = lists::kDefaultActionItem;
     int SkinComboBox = 0;
+    // The chosen skin's file name (UTF-8), so that new skin files cannot move
+    // the choice; stored percent-encoded, plain ASCII in any code page.
+    std::string SkinFile;
 
     bool operator==(const StoredSettings&) const = default;
 };
@@ -32,7 +36,11 @@ struct StoredSettings {
 StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& file, int skinCount);
 StoredSettings ReadSettings(const std::string& file, int skinCount);
 
-// Writes all eight keys in order into a copy of the file beside it (so other
+// The item of the skin list to select: the stored file's where it is still
+// listed, else the stored position.
+int ChosenSkinItem(const StoredSettings& settings, const std::vector<std::string>& skinFiles);
+
+// Writes every key in order into a copy of the file beside it (so other
 // sections and keys stay as they are), makes sure the copy reached the disk
 // and reads the keys back, and only then puts the copy in the place of the
 // file in one step. Holds the program's lock meanwhile, or goes on without it

@@ -4,6 +4,7 @@
 
 #include "dialogs/AboutLinks.h"
 #include "dialogs/DialogForm.h"
+#include "toolkit/WideText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Texts.h"
 #include "ui/FormKinds.h"
@@ -76,15 +77,16 @@ void PaintProgramIcon(tk::Bitmap& picture) {
 }
 
 std::optional<std::string> LoggedOnUserName() {
-    char name[kUserNameBuffer] = {};
+    // As UTF-8, the form mail programs expect in a link.
+    wchar_t name[kUserNameBuffer] = {};
     DWORD size = kUserNameSize;
-    if (!GetUserNameA(name, &size)) return std::nullopt;
-    return std::string(name);
+    if (!GetUserNameW(name, &size)) return std::nullopt;
+    return tk::Utf8(name);
 }
 
 void OpenWithShell(const std::string& url) {
     // The shell reports its own failures, if any; the program adds nothing.
-    ShellExecuteA(nullptr, nullptr, url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, nullptr, tk::Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 } // namespace

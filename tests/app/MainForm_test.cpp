@@ -195,9 +195,9 @@ TEST_F(MainFormFixture, ClosingWritesAllKeysAndAlwaysCloses) {
     Create();
     form->Close();
     const std::string text = SettingsText(settingsFile);
-    for (const char* key :
-         {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0", "ComboBoxCPULoad=10",
-          "ComboBoxCPULoadTime=4", "DateTimePickerReverseTime=", "ActionComboBox=0", "SkinComboBox=0"})
+    for (const char* key : {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0",
+                            "ComboBoxCPULoad=10", "ComboBoxCPULoadTime=4",
+                            "DateTimePickerReverseTime=", "ActionComboBox=0", "SkinComboBox=0", "SkinFile="})
         EXPECT_NE(text.find(key), std::string::npos) << key;
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     MSG quit;

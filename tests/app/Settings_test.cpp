@@ -28,7 +28,7 @@ void PrintTo(const StoredSettings& s, std::ostream* out) {
     *out << "{Date " << s.RadioButtonDate << ", Counter " << s.RadioButtonCounter << ", Days "
          << s.DaysComboBox << ", Load " << s.ComboBoxCPULoad << ", LoadTime " << s.ComboBoxCPULoadTime
          << ", Span " << rtl::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action "
-         << s.ActionComboBox << ", Skin " << s.SkinComboBox << "}";
+         << s.ActionComboBox << ", Skin " << s.SkinComboBox << ", SkinFile " << s.SkinFile << "}";
 }
 
 namespace {
@@ -175,6 +175,27 @@ TEST(SettingsFile, CorrectsIndicesOutsideTheirLists) {
     }
 }
 
+TEST(SettingsFile, TheStoredSkinFileWinsWhereItIsStillListed) {
+    struct Case {
+        const char* text;
+        int expected;
+    };
+    const std::vector<std::string> listed = {"sand.ini", "Caf\xC3\xA9.ini", "night.ini"};
+    const Case cases[] = {
+        {"SkinComboBox=0\r\nSkinFile=Caf%C3%A9.ini", 1}, // a new skin moved it
+        {"SkinComboBox=1\r\nSkinFile=NIGHT.INI", 2},
+        {"SkinComboBox=2\r\nSkinFile=gone.ini", 2}, // removed: the position
+        {"SkinComboBox=1\r\nSkinFile=", 1},
+        {"SkinComboBox=1", 1}, // a file from before the key
+    };
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    for (const Case& c : cases) {
+        WriteFileText(file, std::string("[OPTIONS]\r\n") + c.text + "\r\n");
+        EXPECT_EQ(ChosenSkinItem(ReadSettings(file, kSkinCount), listed), c.expected) << c.text;
+    }
+}
+
 struct BooleanCase {
     const char* text;
     bool date;
@@ -259,8 +280,9 @@ TEST(SettingsFile, LeavesOtherSectionsAndKeysAlone) {
 // Order of the keys
 
 const std::vector<std::string> kKeysInOrder = {
-    "RadioButtonDate",     "RadioButtonCounter",        "DaysComboBox",   "ComboBoxCPULoad",
-    "ComboBoxCPULoadTime", "DateTimePickerReverseTime", "ActionComboBox", "SkinComboBox",
+    "RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
+    "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
+    "ActionComboBox",  "SkinComboBox",        "SkinFile",
 };
 
 std::vector<std::string> StepsFor(const std::string& step) {

@@ -12,6 +12,7 @@
 
 #include "Polling.h"
 #include "toolkit/Handles.h"
+#include "toolkit/WideText.h"
 
 namespace e2e {
 
@@ -87,11 +88,12 @@ struct RunningProgram {
 
 // Starts `path` with `arguments`.
 inline bool Start(RunningProgram& program, const std::string& path, const std::string& arguments) {
-    STARTUPINFOA si{};
+    STARTUPINFOW si{};
     si.cb = sizeof(si);
     std::string commandLine = "\"" + path + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
-    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+    std::wstring wide = tk::Widen(commandLine); // the path may hold any letter (UTF-8)
+    return CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                           &program.pi) != FALSE;
 }
 
