@@ -73,6 +73,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     written.DateTimePickerReverseTime = rtl::EncodeDateTime(2024, 2, 29, 23, 59, 58, 0);
     written.ActionComboBox = 4;
     written.SkinComboBox = 2;
+    written.SkinFile = "Caf\xC3\xA9.ini";
     WriteSettings(file, written);
     StoredSettings read = ReadSettings(file, kSkinCount);
     // Fifteen significant digits keep the moment to far better than a millisecond.
@@ -90,6 +91,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
         "DateTimePickerReverseTime=" + rtl::FormatSettingsFloat(written.DateTimePickerReverseTime),
         "ActionComboBox=4",
         "SkinComboBox=2",
+        "SkinFile=Caf%C3%A9.ini",
     };
     std::vector<std::string> lines = FileLines(file);
     // Windows keeps the value's leading blank; Wine trims values when it writes them.
@@ -109,7 +111,7 @@ TEST(SettingsFile, WritesDefaultsAndUnselectedListsAsTheyAre) {
     written.DateTimePickerReverseTime = -1.25;
     WriteSettings(file, written);
     const std::vector<std::string> lines = FileLines(file);
-    ASSERT_EQ(lines.size(), 9U);
+    ASSERT_EQ(lines.size(), 10U);
     EXPECT_EQ(lines[5], "ComboBoxCPULoadTime=-1");
     EXPECT_EQ(lines[6], "DateTimePickerReverseTime=-1.25000000000000E+0000");
     EXPECT_EQ(ReadSettings(file, kSkinCount).DateTimePickerReverseTime, -1.25);

@@ -16,22 +16,41 @@ using namespace e2e;
 
 namespace {
 
-// Sets an environment variable for the programs started in its lifetime.
-class EnvironmentScope {
+// Points the user's application-data folder somewhere else for the programs
+// started in its lifetime, as a profile named with such letters would.
+class ApplicationDataScope {
 public:
-    EnvironmentScope(const wchar_t* name, const std::string& value) : name_(name) {
-        wchar_t previous[MAX_PATH] = {};
-        had_ = GetEnvironmentVariableW(name, previous, MAX_PATH) > 0;
-        previous_ = previous;
-        SetEnvironmentVariableW(name, tk::Widen(value).c_str());
+    explicit ApplicationDataScope(const std::string& folder) {
+        HKEY key = nullptr;
+        RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key);
+        key_.Reset(key);
+        DWORD size = sizeof previous_;
+        had_ = RegQueryValueExW(key_.Get(), kValue, nullptr, &type_, reinterpret_cast<BYTE*>(previous_),
+                                &size) == ERROR_SUCCESS;
+        Set(REG_EXPAND_SZ, tk::Widen(folder));
     }
-    ~EnvironmentScope() { SetEnvironmentVariableW(name_, had_ ? previous_.c_str() : nullptr); }
-    EnvironmentScope(const EnvironmentScope&) = delete;
-    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
+    ~ApplicationDataScope() {
+        if (had_)
+            Set(type_, previous_);
+        else
+            RegDeleteValueW(key_.Get(), kValue);
+    }
+    ApplicationDataScope(const ApplicationDataScope&) = delete;
+    ApplicationDataScope& operator=(const ApplicationDataScope&) = delete;
 
 private:
-    const wchar_t* name_;
-    std::wstring previous_;
+    static constexpr wchar_t kKey[] =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    static constexpr wchar_t kValue[] = L"AppData";
+
+    void Set(DWORD type, const std::wstring& path) {
+        RegSetValueExW(key_.Get(), kValue, 0, type, reinterpret_cast<const BYTE*>(path.c_str()),
+                       static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    }
+
+    tk::RegistryKey key_;
+    wchar_t previous_[MAX_PATH] = {};
+    DWORD type_ = REG_EXPAND_SZ;
     bool had_ = false;
 };
 
@@ -48,11 +67,10 @@ TEST(EndToEnd, RunsFromAndKeepsSettingsInFoldersWithAnyLetters) {
         SCOPED_TRACE(name);
         ProgramFolder folder(name);
         folder.CopyShippedSkins();
-        // The application-data folder follows the profile; a profile has it already.
-        const std::string profile = folder.Root() + name + "-profile\\";
-        const std::string appData = profile + "AppData\\Roaming\\";
+        // A profile has its application-data folder already.
+        const std::string appData = folder.Root() + name + "-profile\\AppData\\Roaming\\";
         CreateFolders(appData);
-        const EnvironmentScope profileScope(L"USERPROFILE", profile);
+        const ApplicationDataScope profile(appData.substr(0, appData.size() - 1));
         const std::string settings = appData + "Kalvex Now!\\settings.ini";
 
         RunningProgram first;
