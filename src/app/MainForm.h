@@ -233,6 +233,7 @@ public:
 
 protected:
     void FormClose() override;
+    void FormDpiChanged() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

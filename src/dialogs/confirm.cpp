@@ -109,6 +109,10 @@ void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
         ActionLabel->SetCaption(LoadText(kActionSentences[static_cast<std::size_t>(actionIndex)]));
 }
 
+void TConfirmForm::FormDpiChanged() {
+    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
+}
+
 void TConfirmForm::FormShow() {
     AsyncTimer1.SetEnabled(true);
     KeepOnTop();
@@ -126,7 +130,7 @@ void TConfirmForm::KeepOnTop() {
 void TConfirmForm::ShowBanner(const countdown::BannerColors& colors) {
     ConfirmShape->SetPenColor(colors.pen);
     ConfirmShape->SetBrushColor(colors.brush);
-    tk::FontSpec font = ConfirmLabel->Font();
+    tk::FontSpec font = ConfirmLabel->DesignFont();
     font.color = colors.text;
     ConfirmLabel->SetFont(font);
 }

@@ -205,7 +205,8 @@ void TXiButton::PaintFrame(tk::Canvas& c, const StateColors& colors, int w, int 
     }
     if (hasFocus_) {
         c.SetPenColor(tk::ColorToRGB(GetByIndex(ColorFocusRect)));
-        c.Rectangle(kFocusInset, kFocusInset, w - kFocusInset, h - kFocusInset);
+        const int inset = Scaled(kFocusInset);
+        c.Rectangle(inset, inset, w - inset, h - inset);
     }
 }
 
