@@ -102,10 +102,10 @@ void TMyMessageDlg::FormShow() {
     SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
 
-// The window takes the size the system suggests; the text and the rest
-// follow the new scale.
+// The text and the rest follow the new scale, and the window fits them.
 void TMyMessageDlg::FormDpiChanged() {
-    LayOut();
+    const SIZE client = LayOut();
+    SetClientSize(client.cx, client.cy);
     SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
 

@@ -75,6 +75,7 @@ Form::Form(const FormArgs& args)
         style |= WS_MINIMIZEBOX;
     }
     if (args.topmost) exStyle |= WS_EX_TOPMOST;
+    designClient_ = {args.clientWidth, args.clientHeight};
     RECT r{0, 0, Scaled(args.clientWidth), Scaled(args.clientHeight)};
     AdjustWindowRectToDpi(r, style, exStyle, Dpi());
     SetBounds({0, 0, r.right - r.left, r.bottom - r.top});
@@ -85,10 +86,7 @@ Form::Form(const FormArgs& args)
     CreateWindowExA(exStyle, FormClass(), args.caption.c_str(), style, b.left, b.top, b.width, b.height,
                     owner, nullptr, GetModuleHandleA(nullptr), static_cast<WinControl*>(this));
     // Off the primary monitor the window may have another DPI.
-    if (const int dpi = WindowDpi(Handle()); dpi != Dpi()) {
-        ApplyDpi(dpi);
-        SetClientSize(Scaled(args.clientWidth), Scaled(args.clientHeight));
-    }
+    if (const int dpi = WindowDpi(Handle()); dpi != Dpi()) ApplyDpi(dpi);
     TakeIcons();
     CenterOn(position_ == FormPosition::MainFormCenter && owner ? owner : nullptr);
 }
@@ -113,16 +111,24 @@ int Form::ClientHeight() const {
 }
 
 void Form::SetClientSize(int width, int height) {
-    RECT r{0, 0, width, height};
-    AdjustWindowRectToDpi(r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
-                          static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)), Dpi());
-    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+    // The frame the window has now: after a change of DPI the system may
+    // or may not have scaled it (Wine does not).
+    RECT window{}, client{};
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    const int frameWidth = (window.right - window.left) - client.right;
+    const int frameHeight = (window.bottom - window.top) - client.bottom;
+    SetWindowPos(Handle(), nullptr, 0, 0, width + frameWidth, height + frameHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    designClient_ = {ScaleFromDpi(width, Dpi()), ScaleFromDpi(height, Dpi())};
 }
 
 void Form::ApplyDpi(int dpi) {
     if (dpi <= 0 || dpi == Dpi()) return;
     SetDpi(dpi);
+    // The frame need not scale as the client area does (it does not under
+    // Wine): the client area is what must come out right.
+    SetClientSize(Scaled(designClient_.cx), Scaled(designClient_.cy));
     SetFont(DesignFont());
     for (const auto& c : controls_) c->ChangeDpi(dpi);
     FormDpiChanged();
@@ -386,7 +392,8 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
         // The DPI comes with the message: the window may not be on that
         // monitor yet, and a query could still tell the old one. The window
-        // takes its new size first, so what is laid out for it fits.
+        // takes the suggested place first, then the size its scaled client
+        // area needs, so what is laid out for it fits.
         if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
             SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,

@@ -52,8 +52,8 @@ public:
     // In pixels of the form's DPI.
     void SetClientSize(int width, int height);
 
-    // Scales the form and every control from their design to `dpi`; the
-    // window's own size is the caller's (WM_DPICHANGED brings one).
+    // Scales the form's client area and every control from their design to
+    // `dpi`; the window keeps its top-left corner.
     void ApplyDpi(int dpi);
 
     void Show();
@@ -110,6 +110,7 @@ private:
     std::unique_ptr<HintWindow> hint_;
     Bitmap backBuffer_;
     IconHandle smallIcon_, bigIcon_;
+    SIZE designClient_{};
     FormPosition position_;
     bool snapToEdges_;
     bool modal_ = false;
