@@ -3,7 +3,8 @@
 // third argument it also saves a picture of the window.
 //   dpi_probe.exe <program> <rectangles.txt> [<window.bmp>]
 // Lines: "client <width> <height>", then "<class> <left> <top> <width> <height>"
-// per child window in creation order.
+// per control of the window in creation order (not the parts a native
+// control makes of itself, which the system places).
 #include <windows.h>
 
 #include <cstdio>
@@ -40,8 +41,15 @@ BOOL CALLBACK FindMain(HWND w, LPARAM data) {
     return TRUE;
 }
 
+struct Listing {
+    HWND window;
+    std::FILE* out;
+};
+
 BOOL CALLBACK WriteChild(HWND w, LPARAM data) {
-    auto* out = reinterpret_cast<std::FILE*>(data);
+    const auto* listing = reinterpret_cast<const Listing*>(data);
+    if (GetParent(w) != listing->window) return TRUE;
+    std::FILE* out = listing->out;
     char name[64] = {};
     GetClassNameA(w, name, sizeof name);
     RECT r{};
@@ -92,7 +100,8 @@ int main(int argc, char** argv) {
         RECT client{};
         GetClientRect(found.window, &client);
         std::fprintf(out, "client %ld %ld\n", client.right, client.bottom);
-        EnumChildWindows(found.window, WriteChild, reinterpret_cast<LPARAM>(out));
+        Listing listing{found.window, out};
+        EnumChildWindows(found.window, WriteChild, reinterpret_cast<LPARAM>(&listing));
         std::fclose(out);
         if (argc == 4) SavePicture(found.window, argv[3]);
         result = 0;
