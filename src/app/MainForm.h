@@ -240,6 +240,7 @@ public:
 
 protected:
     void FormClose() override;
+    void FormDpiChanged() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -27,6 +27,16 @@ constexpr tk::Bounds kStripe{0, 0, 2, 0};
 constexpr tk::Bounds kSeparator{0, 0, 0, 2};
 
 const tk::FontSpec kBold{.bold = true};
+
+// The time values sit right of their captions inside the timer frame; a
+// regional format with long fields draws them smaller rather than past it.
+// Fonts differ between systems: the text keeps a few pixels from the frame.
+constexpr int kTimeValueLeft = 127;
+constexpr int kTimerFrameInside = 8 + 249 - 2;
+constexpr int kTextSafety = 3;
+tk::ControlKind TimeValue() {
+    return tk::MakeLabel({.bold = true, .fitWidth = kTimerFrameInside - kTextSafety - kTimeValueLeft});
+}
 const tk::FontSpec kSmallFonts{.name = "Small Fonts", .height = -8};
 
 tk::ControlKind Frame() { return tk::MakeBevel(tk::BevelShape::Frame); }
@@ -118,9 +128,9 @@ const tk::ControlRow kControls[] = {
      .bind = Bind<&TMainForm::DateTimePickerReverseTime>, .bounds = {136, 136, 106, 21}, .cursor = CursorKind::Text, .tabSlot = 6,
      .onChange = Call<&TMainForm::SystemTimePingTimerTimer>},
     {.name = "CurrentTimeTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::CurrentTimeTxt>, .bounds = {21, 176, 0, 0}, .textId = lang::CurrentTimeText},
-    {.name = "CurrTimeLabel", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::CurrTimeLabel>, .bounds = {127, 176, 0, 0}, .font = kBold},
+    {.name = "CurrTimeLabel", .kind = TimeValue(), .bind = Bind<&TMainForm::CurrTimeLabel>, .bounds = {kTimeValueLeft, 176, 0, 0}},
     {.name = "TimeActionLabel", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::TimeActionLabel>, .bounds = {21, 192, 0, 0}},
-    {.name = "PowerOffTimeLabel", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::PowerOffTimeLabel>, .bounds = {127, 192, 0, 0}, .font = kBold},
+    {.name = "PowerOffTimeLabel", .kind = TimeValue(), .bind = Bind<&TMainForm::PowerOffTimeLabel>, .bounds = {kTimeValueLeft, 192, 0, 0}},
     {.name = "AttemptLabel", .kind = tk::MakeLabel({.autoSize = false}), .bind = Bind<&TMainForm::AttemptLabel>,
      .bounds = {10, 215, 87, 10}, .font = kSmallFonts},
 

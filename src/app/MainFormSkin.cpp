@@ -54,6 +54,9 @@ void TMainForm::ApplySkin() {
         bar->SetColorScheme(ui::BarSchemeFor());
 }
 
+// The background picture is as large as the window, which the new scale resized.
+void TMainForm::FormDpiChanged() { ApplySkin(); }
+
 void TMainForm::SkinComboBoxSelect() {
     // A tile that cannot be read stops here: the window keeps its picture.
     ui::SelectSkin(SkinComboBox->ItemIndex());

@@ -62,16 +62,19 @@ const tk::ControlRow kControls[] = {
 };
 // clang-format on
 
-// The program's icon on a key colour that the picture leaves out when drawn.
-void PaintProgramIcon(tk::Bitmap& picture) {
-    picture.SetSize(kIconSize, kIconSize);
+// The program's icon on a key colour that the picture leaves out when drawn;
+// drawn from the icon's own image for that size where it has one.
+void PaintProgramIcon(tk::Bitmap& picture, int size) {
+    picture.SetSize(size, size);
     if (picture.Empty()) return;
     tk::Canvas& canvas = picture.GetCanvas();
     canvas.SetBrushStyle(tk::BrushStyle::Solid);
     canvas.SetBrushColor(kIconKeyColor);
-    canvas.FillRect(RECT{0, 0, kIconSize, kIconSize});
-    if (HICON icon = tk::Application::Instance().Identity().icon)
-        DrawIconEx(canvas.Handle(), 0, 0, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    canvas.FillRect(RECT{0, 0, size, size});
+    const tk::Application& app = tk::Application::Instance();
+    const tk::IconHandle sized = app.IconOfSize(size);
+    if (HICON icon = sized ? sized.Get() : app.Identity().icon)
+        DrawIconEx(canvas.Handle(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
     picture.SetTransparentColor(kIconKeyColor);
     picture.SetTransparent(true);
 }
@@ -114,12 +117,18 @@ TAboutBox::TAboutBox(AboutSystem system) : tk::Form(Description().form), system_
 void TAboutBox::FormCreate() {
     // The labels' texts come with the description.
     SetCaption(LoadText(lang::AboutCaption));
-    PaintProgramIcon(ProgramIcon->Picture());
-    Bevel->SetBounds({ProgramIcon->Left() - kIconFrameSpace, ProgramIcon->Top() - kIconFrameSpace,
-                      ProgramIcon->Width() + 2 * kIconFrameSpace,
-                      ProgramIcon->Height() + 2 * kIconFrameSpace});
+    const tk::Bounds icon = ProgramIcon->DesignBounds();
+    Bevel->SetDesignBounds({icon.left - kIconFrameSpace, icon.top - kIconFrameSpace,
+                            icon.width + 2 * kIconFrameSpace, icon.height + 2 * kIconFrameSpace});
+    PaintIconAndSkin();
+}
+
+void TAboutBox::PaintIconAndSkin() {
+    PaintProgramIcon(ProgramIcon->Picture(), ProgramIcon->Width());
     SkinDialog(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
+
+void TAboutBox::FormDpiChanged() { PaintIconAndSkin(); }
 
 void TAboutBox::WEBLinkClick() { system_.openUrl(about::WebUrl(about::kWebHost)); }
 

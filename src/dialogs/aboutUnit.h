@@ -51,8 +51,12 @@ public:
     void EMailLinkClick();
     void ActionCancelExecute();
 
+protected:
+    void FormDpiChanged() override;
+
 private:
     void FormCreate();
+    void PaintIconAndSkin();
 
     AboutSystem system_;
 };

@@ -112,6 +112,10 @@ void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
         ActionLabel->SetCaption(LoadText(kActionSentences[static_cast<std::size_t>(actionIndex)]));
 }
 
+void TConfirmForm::FormDpiChanged() {
+    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
+}
+
 void TConfirmForm::FormShow() {
     AsyncTimer1.SetEnabled(true);
     KeepOnTop();
@@ -131,7 +135,7 @@ void TConfirmForm::ShowBanner(const countdown::BannerColors& designed) {
         ui::HighContrastInForce() ? countdown::InSystemColors(designed) : designed;
     ConfirmShape->SetPenColor(colors.pen);
     ConfirmShape->SetBrushColor(colors.brush);
-    tk::FontSpec font = ConfirmLabel->Font();
+    tk::FontSpec font = ConfirmLabel->DesignFont();
     font.color = colors.text;
     ConfirmLabel->SetFont(font);
 }

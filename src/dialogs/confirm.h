@@ -47,6 +47,7 @@ public:
 
 protected:
     void FormShow() override;
+    void FormDpiChanged() override;
     void FormActivate() override;
     void FormDeactivate() override;
 

@@ -28,6 +28,11 @@ public:
 
 protected:
     void FormShow() override;
+    void FormDpiChanged() override;
+
+private:
+    // Fits the window to the text and places the rest; returns the client size.
+    SIZE LayOut();
 };
 
 // Shows the text in a modal message dialog and returns when it is closed.

@@ -43,8 +43,10 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void BoundsChanged() override;
+    void DpiChanged() override;
 
 private:
+    void SetItemHeights();
     int DroppedHeight() const;
     // The closed list's selection field, without the frame and the button.
     RECT SelectionField() const;
