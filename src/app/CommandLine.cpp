@@ -9,6 +9,7 @@
 #include "app/ActionIndex.h"
 #include "app/CommandLineSplit.h"
 #include "app/ListRanges.h"
+#include "monitors/ProgramCloseRule.h"
 #include "rtl/DateTimeText.h"
 #include "rtl/Error.h"
 #include "rtl/IntConv.h"
@@ -26,15 +27,22 @@ std::optional<int> NumberPart(std::string_view part) {
     return value;
 }
 
-void ApplyAction(std::string_view value, CommandLineTarget& target) {
-    const auto found = std::find(kActionNames.begin(), kActionNames.end(), value);
+// An option's value; `utf8` is the same text as UTF-8 (or the ANSI text
+// when the UTF-8 arguments were not given).
+struct Value {
+    std::string_view text;
+    std::string_view utf8;
+};
+
+void ApplyAction(Value value, CommandLineTarget& target) {
+    const auto found = std::find(kActionNames.begin(), kActionNames.end(), value.text);
     if (found != kActionNames.end()) target.SelectAction(static_cast<int>(found - kActionNames.begin()));
 }
 
-void ApplyWinamp(std::string_view, CommandLineTarget& target) { target.ToggleWinamp(); }
+void ApplyWinamp(Value, CommandLineTarget& target) { target.ToggleWinamp(); }
 
-void ApplyCpu(std::string_view value, CommandLineTarget& target) {
-    const ValueParts parts = SplitAtComma(value);
+void ApplyCpu(Value value, CommandLineTarget& target) {
+    const ValueParts parts = SplitAtComma(value.text);
     if (const auto level = NumberPart(parts.part1))
         target.SelectLoadLevel(std::clamp(*level, 0, lists::kMaxLoadLevel));
     if (const auto seconds = NumberPart(parts.part2)) {
@@ -46,8 +54,8 @@ void ApplyCpu(std::string_view value, CommandLineTarget& target) {
     target.ToggleCpu();
 }
 
-void ApplyCountdown(std::string_view value, CommandLineTarget& target) {
-    const ValueParts parts = SplitAtComma(value);
+void ApplyCountdown(Value value, CommandLineTarget& target) {
+    const ValueParts parts = SplitAtComma(value.text);
     const auto days = NumberPart(parts.part2);
     target.SelectDays(days ? std::clamp(*days, 0, lists::kMaxDays) : 0);
     target.SetCountdownSpan(rtl::StrToTime(parts.part1, target.Formats()));
@@ -56,8 +64,8 @@ void ApplyCountdown(std::string_view value, CommandLineTarget& target) {
     target.ToggleTimer();
 }
 
-void ApplyTimer(std::string_view value, CommandLineTarget& target) {
-    const ValueParts parts = SplitAtComma(value);
+void ApplyTimer(Value value, CommandLineTarget& target) {
+    const ValueParts parts = SplitAtComma(value.text);
     const rtl::TDateTime today = rtl::DateOf(target.Now());
     if (parts.part2.empty()) {
         target.SetTargetDate(today);
@@ -78,18 +86,24 @@ void ApplyTimer(std::string_view value, CommandLineTarget& target) {
     target.ToggleTimer();
 }
 
+void ApplyProcess(Value value, CommandLineTarget& target) {
+    const std::string refusal = target.ToggleProgramClose(monitors::ExecutableName(value.utf8));
+    if (!refusal.empty()) throw rtl::Error(refusal);
+}
+
 struct Option {
     std::string_view name;
-    void (*apply)(std::string_view value, CommandLineTarget& target);
+    void (*apply)(Value value, CommandLineTarget& target);
 };
 
 // Tested in this order; an argument selects the first whose name begins it.
-constexpr std::array<Option, 5> kOptions = {{
+constexpr std::array<Option, 6> kOptions = {{
     {"-action=", ApplyAction},
     {"-winamp", ApplyWinamp},
     {"-cpu=", ApplyCpu},
     {"-countdown=", ApplyCountdown},
     {"-timer=", ApplyTimer},
+    {"-process=", ApplyProcess},
 }};
 
 bool HasBlank(std::string_view argument) { return argument.find_first_of(" \t") != std::string_view::npos; }
@@ -102,18 +116,23 @@ bool AsksForHelp(const std::vector<std::string>& arguments) {
 
 } // namespace
 
-void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarget& target) {
+void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarget& target,
+                      const std::vector<std::string>& utf8Arguments) {
+    const bool haveUtf8 = utf8Arguments.size() == arguments.size();
     if (arguments.size() <= 1) return;
     if (AsksForHelp(arguments)) {
         target.ShowOptions();
         return;
     }
-    for (auto argument = arguments.begin() + 1; argument != arguments.end(); ++argument) {
-        if (HasBlank(*argument)) continue;
-        const std::string_view text = *argument;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        if (HasBlank(arguments[i])) continue;
+        const std::string_view text = arguments[i];
+        const std::string_view utf8 = haveUtf8 ? std::string_view(utf8Arguments[i]) : text;
         for (const Option& option : kOptions) {
             if (text.starts_with(option.name)) {
-                option.apply(text.substr(option.name.size()), target);
+                option.apply(
+                    {text.substr(option.name.size()), utf8.substr(std::min(option.name.size(), utf8.size()))},
+                    target);
                 break;
             }
         }

@@ -49,6 +49,12 @@ public:
     // Toggles the timer box and runs its click handler.
     virtual void ToggleTimer() = 0;
 
+    // Names the executable whose end the program-closes trigger waits for,
+    // toggles its box and runs its click handler. Empty when that armed or
+    // disarmed the trigger; else why it refused to arm (nothing of that name
+    // runs, or it cannot be watched).
+    virtual std::string ToggleProgramClose(const std::string& executable) = 0;
+
     // Answers -?, /? and -help.
     virtual void ShowOptions() = 0;
 };
@@ -56,10 +62,14 @@ public:
 // The arguments as split, argument 0 (the program's path) included. Options
 // apply in the order given, each one toggling rather than setting its
 // trigger. An invalid time or date raises rtl::Error with the runtime's
-// text; the options after it are not applied. An unknown argument, one with
+// text, and a program-closes trigger that refuses to arm raises it with the
+// refusal; the options after it are not applied. An unknown argument, one with
 // a blank or tab in it, or an invalid number is ignored. A request for help
 // anywhere shows the option table and applies nothing.
-void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarget& target);
+// `utf8Arguments`, when given, are the same arguments as UTF-8, read where
+// the ANSI code page may have lost characters: in the names of programs.
+void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarget& target,
+                      const std::vector<std::string>& utf8Arguments = {});
 
 // Arguments that ask for the option table; matched exactly.
 inline constexpr std::array<std::string_view, 3> kHelpRequests = {"-?", "/?", "-help"};

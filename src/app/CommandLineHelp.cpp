@@ -28,18 +28,20 @@ std::string HelpRequests() {
 
 std::string OptionsText(const std::function<std::string(unsigned id)>& text, const rtl::TFormatSettings& fs,
                         rtl::TDateTime today) {
-    const std::string examples[] = {
-        "-action=reboot",
-        "-winamp",
-        "-cpu=30,45",
-        "-countdown=" + ExampleTime("01", fs) + ",2",
-        "-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs),
-        HelpRequests(),
+    const struct {
+        std::string example;
+        unsigned meaning;
+    } rows[] = {
+        {"-action=reboot", lang::OptionsAction},
+        {"-winamp", lang::OptionsWinamp},
+        {"-cpu=30,45", lang::OptionsCpu},
+        {"-countdown=" + ExampleTime("01", fs) + ",2", lang::OptionsCountdown},
+        {"-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs), lang::OptionsTimer},
+        {"-process=setup.exe", lang::OptionsProcess},
+        {HelpRequests(), lang::OptionsHelp},
     };
-    static_assert(lang::OptionsHelp - lang::OptionsAction + 1 == sizeof(examples) / sizeof(examples[0]));
     std::string table = text(lang::OptionsTitle);
-    unsigned id = lang::OptionsAction;
-    for (const std::string& example : examples) table += "\n" + example + kColumnGap + text(id++);
+    for (const auto& row : rows) table += "\n" + row.example + kColumnGap + text(row.meaning);
     return table;
 }
 

@@ -14,6 +14,7 @@
 #include "rtl/IntConv.h"
 #include "rtl/PercentEncoding.h"
 #include "rtl/SettingsFloat.h"
+#include "rtl/UnicodeText.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ constexpr char kSection[] = "OPTIONS";
 constexpr char kTrueText[] = "1";
 constexpr char kFalseText[] = "0";
 constexpr char kTemporarySuffix[] = ".tmp";
-constexpr std::size_t kKeyCount = 9;
+constexpr std::size_t kKeyCount = 10;
 
 class SettingsReader {
 public:
@@ -42,6 +43,12 @@ public:
 
     rtl::TDateTime DateTime(const char* key, rtl::TDateTime defaultValue) {
         return rtl::ParseSettingsFloat(Text(key, rtl::FormatSettingsFloat(defaultValue)));
+    }
+
+    // Percent-encoded UTF-8 (see SettingsFile.h); empty when missing.
+    std::string Name(const char* key) {
+        const std::string name = rtl::PercentDecode(rtl::TrimBlanks(Text(key, "")));
+        return rtl::IsValidUtf8(name) ? name : rtl::Utf8FromLatin1(name);
     }
 
     std::string Text(const char* key, const std::string& defaultValue) {
@@ -69,6 +76,7 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
         {"ActionComboBox", std::to_string(s.ActionComboBox)},
         {"SkinComboBox", std::to_string(s.SkinComboBox)},
         {"SkinFile", rtl::PercentEncode(s.SkinFile)},
+        {"ProcessName", rtl::PercentEncode(s.ProcessName)},
     }};
 }
 
@@ -193,6 +201,7 @@ StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& 
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
     s.SkinFile = rtl::PercentDecode(read.Text("SkinFile", ""));
+    s.ProcessName = read.Name("ProcessName");
     return s;
 }
 

@@ -23,6 +23,8 @@ struct StoredSettings {
     // The chosen skin's file name (UTF-8), so that new skin files cannot move
     // the choice; stored percent-encoded, plain ASCII in any code page.
     std::string SkinFile;
+    // The program-closes trigger's executable, UTF-8; empty when none was chosen.
+    std::string ProcessName;
 
     bool operator==(const StoredSettings&) const = default;
 };
@@ -31,7 +33,10 @@ struct StoredSettings {
 // outside their lists give the list's default (ComboBoxCPULoadTime, ActionComboBox
 // and SkinComboBox fall back to item 0); a countdown value outside the range
 // of the picker is clamped into it (see CountdownSpan.h). A missing file gives
-// all defaults. Reads under the program's lock, and first removes the
+// all defaults. ProcessName is kept percent-encoded like SkinFile, so that
+// the ANSI profile functions carry any name whatever the code page; a value
+// that is no UTF-8 once decoded (typed in by hand in an ANSI code page) is
+// read as ISO 8859-1. Reads under the program's lock, and first removes the
 // temporary files that a save killed half-way left behind.
 StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& file, int skinCount);
 StoredSettings ReadSettings(const std::string& file, int skinCount);

@@ -71,6 +71,16 @@ struct KernelHandleTraits : NullNoneTraits<HANDLE, &CloseHandle> {
 };
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 
+// A wait of the thread pool (RegisterWaitForSingleObject). Closing it waits
+// until a callback under way has returned, so what the callback uses may go
+// right after; never close one from its own callback.
+struct RegisteredWaitTraits {
+    using Type = HANDLE;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type wait) noexcept { UnregisterWaitEx(wait, INVALID_HANDLE_VALUE); }
+};
+using RegisteredWait = UniqueHandle<RegisteredWaitTraits>;
+
 // A search of FindFirstFile, which fails with INVALID_HANDLE_VALUE only.
 struct FindTraits {
     using Type = HANDLE;

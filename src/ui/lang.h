@@ -69,8 +69,24 @@ enum TextId : unsigned {
 
     // Command-line options, answered to -?, /? and -help
     OptionsTitle = 65201,
-    OptionsAction = 65202, // one meaning per option, in the order of the table
+    OptionsAction = 65202,
+    OptionsWinamp = 65203,
+    OptionsCpu = 65204,
+    OptionsCountdown = 65205,
+    OptionsTimer = 65206,
     OptionsHelp = 65207,
+    OptionsProcess = 65240,
+
+    // Program-closes trigger; its per-action captions are listed in app/ActionCaptions.cpp.
+    ProgramNotRunning = 65246,  // %s: the executable's name
+    ProgramCannotWatch = 65247, // %s: the executable's name
+    ProgramLost = 65248,        // %s: the executable's name
+    ProgramLabel = 65249,
+    ProgramWaitingOne = 65250,
+    ProgramWaitingMany = 65251, // %d: how many processes
+    ProgramNotWaiting = 65252,
+    ProgramEveryProcess = 65253, // %s: the executable's name
+    ProgramNoneChosen = 65254,
 
     LanguageCode = 65170,
 

@@ -23,6 +23,9 @@ struct CommandLineModel : cmdline::CommandLineTarget {
     rtl::TDateTime targetDate = now; // date and time, like the date picker
     rtl::TDateTime targetTime = now;
     bool timer = false;
+    std::string programName;
+    bool programArmed = false;
+    std::string programRefusal; // what arming the program-closes trigger answers
     int optionsShown = 0;
     std::vector<std::string> calls;
 
@@ -81,6 +84,12 @@ struct CommandLineModel : cmdline::CommandLineTarget {
     void ToggleTimer() override {
         Log("ToggleTimer");
         timer = !timer;
+    }
+    std::string ToggleProgramClose(const std::string& executable) override {
+        Log("ToggleProgramClose");
+        programName = executable;
+        programArmed = !programArmed && programRefusal.empty();
+        return programArmed ? std::string() : programRefusal;
     }
     void ShowOptions() override {
         Log("ShowOptions");

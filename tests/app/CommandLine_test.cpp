@@ -187,6 +187,38 @@ TEST(CommandLine, ErrorsStopTheOptionsAfterThem) {
     }
 }
 
+TEST(CommandLine, ProcessNamesAnExecutableTogglesAndAnyRefusalStopsTheOptions) {
+    struct ProcessCase {
+        const char* options;
+        const char* refusal; // what the window answers to arming
+        const char* name;
+        bool armed;
+        bool cpuAfter;
+    };
+    const ProcessCase cases[] = {
+        {"-process=Setup.exe -cpu=30", "", "Setup.exe", true, true},
+        {"-process=setup -cpu=30", "", "setup.exe", true, true},
+        {"-process=C:\\Tools\\render.bat", "", "render.bat", true, false},
+        {"-process=a.exe -process=a.exe", "", "a.exe", false, false},
+        {"-process=none.exe -cpu=30", "none.exe is not running...", "none.exe", false, false},
+        {"-process= -cpu=30", "is not running...", "", false, false},
+    };
+    for (const ProcessCase& c : cases) {
+        SCOPED_TRACE(c.options);
+        CommandLineModel window;
+        window.programRefusal = c.refusal;
+        EXPECT_EQ(Apply(window, c.options), c.refusal);
+        EXPECT_EQ(window.programName, c.name);
+        EXPECT_EQ(window.programArmed, c.armed);
+        EXPECT_EQ(window.cpu, c.cpuAfter);
+    }
+    // The name as UTF-8 where the ANSI code page lost it.
+    CommandLineModel window;
+    cmdline::ApplyCommandLine({"k", "-cpu=3", "-process=?.exe"}, window,
+                              {"k", "-cpu=3", "-process=\xE6\x97\xA5.exe"});
+    EXPECT_EQ(window.programName, "\xE6\x97\xA5.exe");
+}
+
 TEST(CommandLine, SameTriggerTwiceEndsDisarmedInTheLaterMode) {
     CommandLineModel window;
     EXPECT_EQ(Apply(window, "-countdown=00:10:00 -timer=23:00:00"), "");
