@@ -32,6 +32,8 @@ public:
     std::function<void(ComboBox&)> OnChange;
     std::function<void(ComboBox&)> OnSelect;
     std::function<void(ComboBox&)> OnCloseUp;
+    // Before the list opens: the place to fill it anew.
+    std::function<void(ComboBox&)> OnDropDown;
     // The handler may set the key to 0 to swallow it.
     std::function<void(ComboBox&, char& key)> OnKeyPress;
 
