@@ -27,6 +27,7 @@
 #include "toolkit/ApplicationTitle.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/RegionalSettings.h"
+#include "toolkit/WideText.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiButton.h"
 #include "ui/XiProgressBar.h"
@@ -68,6 +69,7 @@ MainFormServices DefaultMainFormServices() {
     s.serverListFile = WindowsSettingsFolderSystem().ExecutableFolder() + clocksync::kServerListFileName;
     s.winamp = std::make_shared<monitors::WinampWindowLink>();
     s.commandLine = GetCommandLineA();
+    s.commandLineUtf8 = tk::Utf8(GetCommandLineW());
     s.showMessage = ::ShowMessageDlg;
     return s;
 }
@@ -82,6 +84,12 @@ TMainForm::TMainForm(MainFormServices services)
     WinAmpPingTimer.SetInterval(kWinampPollInterval);
     CreateClockSync();
     WinAmpPingTimer.SetOnTimer([this](TAsyncTimer&) { WinAmpPingTimerTimer(); });
+    programClose_ = std::make_unique<ProgramCloseTrigger>(
+        ProgramCloseControls{*CheckBoxProgram, *ComboBoxProgram, *LabelProgramStatus},
+        ProgramCloseServices{.window = Handle(),
+                             .message = WM_PROGRAM_CLOSED,
+                             .requestAction = [this] { PostToSelf(WM_POWER_ACTION); },
+                             .showMessage = [this](const std::string& text) { ShowMessageDlg(text); }});
     FormCreate();
 }
 
@@ -199,6 +207,7 @@ void TMainForm::ActionComboBoxSelect() {
     TimeActionLabel->SetCaption(LoadText(row.timeActionLabel));
     CheckBoxWinAmp->SetCaption(LoadText(row.checkBoxWinAmp));
     CheckBoxCPU->SetCaption(LoadText(row.checkBoxCPU));
+    CheckBoxProgram->SetCaption(LoadText(row.checkBoxProgram));
 }
 
 void TMainForm::SaveSettings() {
@@ -212,6 +221,7 @@ void TMainForm::SaveSettings() {
     s.ActionComboBox = ActionComboBox->ItemIndex();
     s.SkinComboBox = SkinComboBox->ItemIndex();
     s.SkinFile = SelectedSkinFile();
+    s.ProcessName = programClose_->Name();
     WriteSettings(services_.settingsFileName, s);
 }
 
@@ -226,6 +236,7 @@ void TMainForm::LoadSettings() {
     DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
     SkinComboBox->SetItemIndex(ChosenSkinItem(s, SkinFiles()));
+    programClose_->SetName(s.ProcessName);
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
 }
 
@@ -265,6 +276,7 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SHOW_ABOUT: WMShowAbout(); return 0;
     case WM_CLOCK_SYNC: WMClockSync(); return 0;
     case WM_SHOW_PENDING_MESSAGE: WMShowPendingMessage(); return 0;
+    case WM_PROGRAM_CLOSED: programClose_->WatchEnded(wParam); return 0;
     case WM_TRAY_ICON: WMTrayIcon(lParam); return 0;
     case WM_TIMECHANGE: WMTimeChange(); return 0;
     case WM_POWERBROADCAST: WMPowerBroadcast(wParam); return TRUE;

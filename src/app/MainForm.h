@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CpuLoadWindow.h"
+#include "app/ProgramCloseTrigger.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
@@ -47,8 +48,9 @@ constexpr UINT WM_POWER_ACTION = WM_USER; // carry out the chosen action
 constexpr UINT WM_SHOW_ABOUT = WM_USER + 1;
 constexpr UINT WM_CLOCK_SYNC = WM_USER + 2;
 constexpr UINT WM_SHOW_PENDING_MESSAGE = WM_USER + 3;
-constexpr UINT WM_TRIGGER_WAKE = WM_USER + 10; // a trigger's own thread asks for a run of the tick
-constexpr UINT WM_TRAY_ICON = WM_USER + 100;   // notification-area icon callback
+constexpr UINT WM_TRIGGER_WAKE = WM_USER + 10;   // a trigger's own thread asks for a run of the tick
+constexpr UINT WM_PROGRAM_CLOSED = WM_USER + 23; // the watched processes have ended (wParam: the watch)
+constexpr UINT WM_TRAY_ICON = WM_USER + 100;     // notification-area icon callback
 
 // The processor load as the tick reads it: take a sample, then ask each entry.
 struct CpuLoadSource {
@@ -69,6 +71,7 @@ struct MainFormServices {
     std::string serverListFile;                          // servers.txt
     std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window
     std::string commandLine;                             // as the process was started
+    std::string commandLineUtf8;                         // the same, without the code page's losses
     std::function<void(const std::string&)> showMessage; // the program's message dialog
 };
 
@@ -144,6 +147,13 @@ public:
     tk::Label* SkinTxt = nullptr;
     tk::Bevel* Bevel12 = nullptr;
     tk::ComboBox* SkinComboBox = nullptr;
+    tk::Bevel* BevelProgram = nullptr;
+    TBitCheckBox* CheckBoxProgram = nullptr;
+    tk::Bevel* BevelProgramLine = nullptr;
+    tk::Shape* ShapeProgram = nullptr;
+    tk::Label* ProgramTxt = nullptr;
+    tk::ComboBox* ComboBoxProgram = nullptr;
+    tk::Label* LabelProgramStatus = nullptr;
 
     TAsyncTimer SystemTimePingTimer;
     TAsyncTimer WinAmpPingTimer;
@@ -183,6 +193,10 @@ public:
     void CheckBoxWinAmpClick();
     void WinAmpPingTimerTimer();
     void SkinComboBoxSelect();
+    void CheckBoxProgramClick() { programClose_->BoxClick(); }
+    void ComboBoxProgramDropDown() { programClose_->ListDropDown(); }
+    void ComboBoxProgramSelect() { programClose_->ListSelect(); }
+    ProgramCloseTrigger& ProgramClose() { return *programClose_; }
 
     void SaveSettings();
     void LoadSettings();
@@ -267,6 +281,7 @@ private:
     TimerTriggerUnit* timerUnit_ = nullptr;
     WinampTriggerUnit* winampUnit_ = nullptr;
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
+    std::unique_ptr<ProgramCloseTrigger> programClose_;
     rtl::TFormatSettings formats_;
     // The window as the clock synchronisation sees it, and the synchronisation.
     class ClockSyncView final : public clocksync::IClockSyncWindow {

@@ -49,6 +49,9 @@ public:
         f_.CheckBoxTimer->Toggle();
         f_.CheckBoxTimerClick();
     }
+    std::string ToggleProgramClose(const std::string& executable) override {
+        return f_.ProgramClose().ToggleByName(executable);
+    }
     void ShowOptions() override {
         f_.ShowMessageDlg(cmdline::OptionsText(tk::LoadText, f_.Formats(), rtl::DateOf(f_.Now())));
     }
@@ -61,5 +64,6 @@ private:
 
 void TMainForm::ApplyCommandLine() {
     MainFormOptions options(*this);
-    cmdline::ApplyCommandLine(cmdline::SplitCommandLine(services_.commandLine), options);
+    cmdline::ApplyCommandLine(cmdline::SplitCommandLine(services_.commandLine), options,
+                              cmdline::SplitCommandLine(services_.commandLineUtf8));
 }

@@ -15,7 +15,7 @@ using tk::Call;
 using tk::CursorKind;
 
 constexpr int kClientWidth = 521;
-constexpr int kClientHeight = 257;
+constexpr int kClientHeight = 377;
 constexpr int kListItemHeight = 15;
 constexpr int kShortListRows = 5;
 
@@ -189,6 +189,20 @@ const tk::ControlRow kControls[] = {
     {.name = "Bevel12", .kind = Separator(), .bind = Bind<&TMainForm::Bevel12>, .bounds = kSeparator},
     {.name = "SkinComboBox", .kind = List(), .bind = Bind<&TMainForm::SkinComboBox>,
      .bounds = {400, 221, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 12, .onSelect = Call<&TMainForm::SkinComboBoxSelect>},
+
+    // Program-closes group
+    {.name = "BevelProgram", .kind = Frame(), .bind = Bind<&TMainForm::BevelProgram>, .bounds = {264, 256, 249, 113}},
+    {.name = "CheckBoxProgram", .kind = ui::MakeBitCheckBox(ui::CheckBoxPictures::Box), .bind = Bind<&TMainForm::CheckBoxProgram>,
+     .bounds = kHeader, .cursor = CursorKind::Hand, .tabSlot = 17,
+     .header = {.frame = "BevelProgram", .stripe = "ShapeProgram", .separator = "BevelProgramLine"},
+     .onClick = Call<&TMainForm::CheckBoxProgramClick>},
+    {.name = "BevelProgramLine", .kind = Separator(), .bind = Bind<&TMainForm::BevelProgramLine>, .bounds = kSeparator},
+    {.name = "ShapeProgram", .kind = Stripe(), .bind = Bind<&TMainForm::ShapeProgram>, .bounds = kStripe},
+    {.name = "ProgramTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::ProgramTxt>, .bounds = {272, 275, 0, 0}, .textId = lang::ProgramLabel},
+    {.name = "ComboBoxProgram", .kind = List(), .bind = Bind<&TMainForm::ComboBoxProgram>,
+     .bounds = {272, 289, 233, 21}, .cursor = CursorKind::Hand, .tabSlot = 18,
+     .onSelect = Call<&TMainForm::ComboBoxProgramSelect>, .onDropDown = Call<&TMainForm::ComboBoxProgramDropDown>},
+    {.name = "LabelProgramStatus", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::LabelProgramStatus>, .bounds = {272, 319, 0, 0}, .font = kBold},
 };
 // clang-format on
 

@@ -97,15 +97,33 @@ inline bool Start(RunningProgram& program, const std::string& path, const std::s
                           &program.pi) != FALSE;
 }
 
-// Starts the program with Wine's font trace on: every text it draws then
-// appears in the test's log (see DrawnTexts).
+// Starts a command line given whole in UTF-16, for names the ANSI code page lacks.
+inline bool StartWide(RunningProgram& program, std::wstring commandLine) {
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          &program.pi) != FALSE;
+}
+
+// While it lives, programs start with Wine's font trace on: every text they
+// draw then appears in the test's log (see DrawnTexts).
+class FontTrace {
+public:
+    FontTrace() : hadValue_(GetEnvironmentVariableA("WINEDEBUG", previous_, sizeof previous_) > 0) {
+        SetEnvironmentVariableA("WINEDEBUG", "trace+font");
+    }
+    ~FontTrace() { SetEnvironmentVariableA("WINEDEBUG", hadValue_ ? previous_ : nullptr); }
+    FontTrace(const FontTrace&) = delete;
+    FontTrace& operator=(const FontTrace&) = delete;
+
+private:
+    char previous_[256] = {};
+    bool hadValue_;
+};
+
 inline bool StartTraced(RunningProgram& program, const std::string& path, const std::string& arguments) {
-    char previous[256] = {};
-    const bool hadValue = GetEnvironmentVariableA("WINEDEBUG", previous, sizeof previous) > 0;
-    SetEnvironmentVariableA("WINEDEBUG", "trace+font");
-    const bool started = Start(program, path, arguments);
-    SetEnvironmentVariableA("WINEDEBUG", hadValue ? previous : nullptr);
-    return started;
+    const FontTrace trace;
+    return Start(program, path, arguments);
 }
 
 // The texts that traced programs drew, in order, read from the log that

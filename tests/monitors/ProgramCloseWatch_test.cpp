@@ -7,8 +7,6 @@
 
 #include <map>
 
-#include "../clocksync/MessagePump.h"
-
 namespace {
 
 using monitors::ProcessId;
@@ -17,6 +15,7 @@ using monitors::ProgramWatchEvent;
 using monitors::SessionProcess;
 
 constexpr UINT kEnded = WM_APP + 1;
+constexpr DWORD kPollMs = 10;
 
 // A made-up session: each process an event that is set when it "ends".
 class FakeSession {
@@ -57,15 +56,13 @@ public:
     HWND Handle() const { return window_.Get(); }
     // The watch number of the next message, if one comes within `ms`.
     std::optional<WPARAM> Next(DWORD ms) {
+        const DWORD start = GetTickCount();
         MSG msg;
-        std::optional<WPARAM> watch;
-        PumpUntil(
-            [&] {
-                if (PeekMessageW(&msg, window_.Get(), kEnded, kEnded, PM_REMOVE)) watch = msg.wParam;
-                return watch.has_value();
-            },
-            ms);
-        return watch;
+        for (;;) {
+            if (PeekMessageW(&msg, window_.Get(), kEnded, kEnded, PM_REMOVE)) return msg.wParam;
+            if (GetTickCount() - start >= ms) return std::nullopt;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_POSTMESSAGE);
+        }
     }
 
 private:
