@@ -1,10 +1,10 @@
 # Sourced by bench.sh inside a running Wine session (kn_wine_start): measures
 # the processor time the program and its wineserver take while the program
-# waits, in three situations, beside a peer program on the same display.
+# waits, in five situations, beside a peer program on the same display.
 #
 #   KN_IDLE_SECONDS  measured seconds per situation (default 60)
 #   KN_IDLE_WARMUP   seconds before measuring (default 10)
-#   KN_IDLE_RUNS     how many times to measure all three (default 1)
+#   KN_IDLE_RUNS     how many times to measure all five (default 1)
 #   KN_STRACE_SECONDS  seconds of system-call counting per situation (default
 #                    20; 0 skips it)
 #   KN_IDLE_EXE      the program to measure (default: the build's KalvexNow.exe)
@@ -113,13 +113,29 @@ kn_idle_peer_stop() {
 kn_idle_peer_show() { [ -n "${KN_PEER_WINDOW:-}" ] && xdotool windowmap "$KN_PEER_WINDOW" 2>/dev/null || true; }
 kn_idle_peer_hide() { [ -n "${KN_PEER_WINDOW:-}" ] && xdotool windowunmap "$KN_PEER_WINDOW" 2>/dev/null || true; }
 
-# Starts the program and brings it into a situation: shown, hidden or cpu.
+# The job the program-closes trigger waits for: a copy of the stand-in player
+# under a name of its own, which runs until the situation ends.
+KN_IDLE_JOB=kn-idle-job.exe
+kn_idle_job_start() {
+  cp "$KN_IDLE_WIN/StandInPlayer.exe" "$KN_IDLE_DIR/$KN_IDLE_JOB"
+  wine "$KN_IDLE_DIR/$KN_IDLE_JOB" </dev/null >/dev/null 2>&1 &
+  KN_JOB_PID=$!
+  sleep 2
+}
+
+# Starts the program and brings it into a situation: shown, hidden, cpu,
+# timer (a countdown of twelve hours) or program (waiting for the job).
 kn_idle_program_start() { # situation [exe]
-  wine "${2:-${KN_IDLE_EXE:-$KN_IDLE_WIN/KalvexNow.exe}}" </dev/null >/dev/null 2>&1 &
+  options=""
+  case "$1" in
+    timer) options="-countdown=12:00:00" ;;
+    program) kn_idle_job_start; options="-process=$KN_IDLE_JOB" ;;
+  esac
+  wine "${2:-${KN_IDLE_EXE:-$KN_IDLE_WIN/KalvexNow.exe}}" $options </dev/null >/dev/null 2>&1 &
   KN_PROGRAM_PID=$!
   wine "$KN_IDLE_WIN/idle_driver.exe" shown </dev/null || return 1
   case "$1" in
-    hidden) wine "$KN_IDLE_WIN/idle_driver.exe" hide </dev/null ;;
+    hidden | timer | program) wine "$KN_IDLE_WIN/idle_driver.exe" hide </dev/null ;;
     cpu) wine "$KN_IDLE_WIN/idle_driver.exe" arm-cpu </dev/null && wine "$KN_IDLE_WIN/idle_driver.exe" hide </dev/null ;;
   esac
 }
@@ -127,6 +143,11 @@ kn_idle_program_start() { # situation [exe]
 kn_idle_program_stop() {
   kill "$KN_PROGRAM_PID" 2>/dev/null || true
   wait "$KN_PROGRAM_PID" 2>/dev/null || true
+  if [ -n "${KN_JOB_PID:-}" ]; then
+    kill "$KN_JOB_PID" 2>/dev/null || true
+    wait "$KN_JOB_PID" 2>/dev/null || true
+    KN_JOB_PID=""
+  fi
 }
 
 kn_idle_row() { # label program% server% ours% above program-wakes server-wakes helpers x peer ratio state
@@ -140,7 +161,7 @@ kn_idle_per_second() { # count seconds
 # One situation: prints one table row.
 kn_idle_measure() { # situation label [exe]
   kn_idle_program_start "$1" "${3:-}" || { echo "$2: could not set up"; kn_idle_program_stop; return 0; }
-  case "$1" in shown) kn_idle_peer_show ;; hidden) kn_idle_peer_hide ;; esac
+  case "$1" in shown) kn_idle_peer_show ;; hidden | timer | program) kn_idle_peer_hide ;; esac
   sleep "$KN_IDLE_WARMUP"
   server=$(kn_idle_server_pid)
   helpers=$(kn_idle_helper_pids "$KN_PROGRAM_PID" "$server")
@@ -282,12 +303,15 @@ kn_idle_bench() { # win64-build-dir
     kn_idle_measure_both shown "nothing armed, shown"
     kn_idle_measure_both hidden "nothing armed, hidden"
     kn_idle_measure_both cpu "CPU armed, hidden"
+    kn_idle_measure_both timer "timer armed, hidden"
+    kn_idle_measure_both program "program armed, hidden"
     run=$((run + 1))
   done
   if [ "$KN_STRACE_SECONDS" -gt 0 ] && command -v strace >/dev/null 2>&1; then
     echo "no program (system calls per second over $KN_STRACE_SECONDS s):"
     kn_idle_strace_one "$(kn_idle_server_pid)" "$KN_STRACE_SECONDS" wineserver
-    for situation in "shown:nothing armed, shown" "hidden:nothing armed, hidden" "cpu:CPU armed, hidden"; do
+    for situation in "shown:nothing armed, shown" "hidden:nothing armed, hidden" "cpu:CPU armed, hidden" \
+      "timer:timer armed, hidden" "program:program armed, hidden"; do
       if [ -n "${KN_IDLE_BEFORE_EXE:-}" ]; then
         kn_idle_strace "${situation%%:*}" "${situation#*:}, before" "$KN_IDLE_BEFORE_EXE"
         kn_idle_strace "${situation%%:*}" "${situation#*:}, now"
