@@ -11,6 +11,7 @@
 #include "app/SettingsFile.h"
 #include "app/TickPlan.h"
 #include "app/TimerTriggerUnit.h"
+#include "app/ProgramCloseTriggerUnit.h"
 #include "app/WinampTriggerUnit.h"
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
@@ -84,12 +85,6 @@ TMainForm::TMainForm(MainFormServices services)
     WinAmpPingTimer.SetInterval(kWinampPollInterval);
     CreateClockSync();
     WinAmpPingTimer.SetOnTimer([this](TAsyncTimer&) { WinAmpPingTimerTimer(); });
-    programClose_ = std::make_unique<ProgramCloseTrigger>(
-        ProgramCloseControls{*CheckBoxProgram, *ComboBoxProgram, *LabelProgramStatus},
-        ProgramCloseServices{.window = Handle(),
-                             .message = WM_PROGRAM_CLOSED,
-                             .requestAction = [this] { PostToSelf(WM_POWER_ACTION); },
-                             .showMessage = [this](const std::string& text) { ShowMessageDlg(text); }});
     FormCreate();
 }
 
@@ -105,12 +100,20 @@ void TMainForm::RegisterTriggers() {
     auto cpu = std::make_unique<CpuLoadTriggerUnit>(*this, services_.cpu);
     auto timer = std::make_unique<TimerTriggerUnit>(*this);
     auto winamp = std::make_unique<WinampTriggerUnit>(*this, services_.winamp);
+    auto program = std::make_unique<ProgramCloseTriggerUnit>(
+        ProgramCloseControls{*CheckBoxProgram, *ComboBoxProgram, *LabelProgramStatus},
+        ProgramCloseServices{.window = Handle(),
+                             .message = WM_PROGRAM_CLOSED,
+                             .requestAction = [this] { PostPowerAction(); },
+                             .showMessage = [this](const std::string& text) { ShowMessageDlg(text); }});
     cpuUnit_ = cpu.get();
     timerUnit_ = timer.get();
     winampUnit_ = winamp.get();
+    programUnit_ = program.get();
     triggers_.Add(std::move(cpu));
     triggers_.Add(std::move(timer));
     triggers_.Add(std::move(winamp));
+    triggers_.Add(std::move(program));
 }
 
 TimerTrigger& TMainForm::Timer() { return timerUnit_->Rules(); }
@@ -221,7 +224,7 @@ void TMainForm::SaveSettings() {
     s.ActionComboBox = ActionComboBox->ItemIndex();
     s.SkinComboBox = SkinComboBox->ItemIndex();
     s.SkinFile = SelectedSkinFile();
-    s.ProcessName = programClose_->Name();
+    s.ProcessName = programUnit_->Name();
     WriteSettings(services_.settingsFileName, s);
 }
 
@@ -236,7 +239,7 @@ void TMainForm::LoadSettings() {
     DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
     SkinComboBox->SetItemIndex(ChosenSkinItem(s, SkinFiles()));
-    programClose_->SetName(s.ProcessName);
+    programUnit_->SetName(s.ProcessName);
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
 }
 
@@ -276,7 +279,7 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SHOW_ABOUT: WMShowAbout(); return 0;
     case WM_CLOCK_SYNC: WMClockSync(); return 0;
     case WM_SHOW_PENDING_MESSAGE: WMShowPendingMessage(); return 0;
-    case WM_PROGRAM_CLOSED: programClose_->WatchEnded(wParam); return 0;
+    case WM_PROGRAM_CLOSED: programUnit_->WatchEnded(wParam); return 0;
     case WM_TRAY_ICON: WMTrayIcon(lParam); return 0;
     case WM_TIMECHANGE: WMTimeChange(); return 0;
     case WM_POWERBROADCAST: WMPowerBroadcast(wParam); return TRUE;

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/CpuLoadWindow.h"
-#include "app/ProgramCloseTrigger.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
@@ -33,6 +32,7 @@ class TBitCheckBox;
 class CpuLoadTriggerUnit;
 class TimerTriggerUnit;
 class WinampTriggerUnit;
+class ProgramCloseTriggerUnit;
 namespace monitors {
 class WinampLink;
 } // namespace monitors
@@ -193,10 +193,10 @@ public:
     void CheckBoxWinAmpClick();
     void WinAmpPingTimerTimer();
     void SkinComboBoxSelect();
-    void CheckBoxProgramClick() { programClose_->BoxClick(); }
-    void ComboBoxProgramDropDown() { programClose_->ListDropDown(); }
-    void ComboBoxProgramSelect() { programClose_->ListSelect(); }
-    ProgramCloseTrigger& ProgramClose() { return *programClose_; }
+    void CheckBoxProgramClick();
+    void ComboBoxProgramDropDown();
+    void ComboBoxProgramSelect();
+    ProgramCloseTriggerUnit& ProgramClose() { return *programUnit_; }
 
     void SaveSettings();
     void LoadSettings();
@@ -280,8 +280,8 @@ private:
     CpuLoadTriggerUnit* cpuUnit_ = nullptr;
     TimerTriggerUnit* timerUnit_ = nullptr;
     WinampTriggerUnit* winampUnit_ = nullptr;
+    ProgramCloseTriggerUnit* programUnit_ = nullptr;
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
-    std::unique_ptr<ProgramCloseTrigger> programClose_;
     rtl::TFormatSettings formats_;
     // The window as the clock synchronisation sees it, and the synchronisation.
     class ClockSyncView final : public clocksync::IClockSyncWindow {

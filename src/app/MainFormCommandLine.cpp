@@ -3,6 +3,7 @@
 #include "app/CommandLineHelp.h"
 #include "app/CommandLineSplit.h"
 #include "app/MainForm.h"
+#include "app/ProgramCloseTriggerUnit.h"
 #include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
 

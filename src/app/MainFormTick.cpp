@@ -5,6 +5,7 @@
 #include "app/CpuLoadTriggerUnit.h"
 #include "app/MainForm.h"
 #include "app/TimerTriggerUnit.h"
+#include "app/ProgramCloseTriggerUnit.h"
 #include "app/WinampTriggerUnit.h"
 #include "toolkit/ErrorReport.h"
 #include "ui/BtChkBox.h"
@@ -52,3 +53,7 @@ void TMainForm::ComboBoxCPULoadTimeKeyPress(char& key) {
 void TMainForm::CheckBoxWinAmpClick() { winampUnit_->BoxClicked(); }
 void TMainForm::WinAmpPingTimerTimer() { winampUnit_->Poll(); }
 void TMainForm::ResetWinampLabels() { winampUnit_->ResetLabels(); }
+
+void TMainForm::CheckBoxProgramClick() { programUnit_->BoxClick(); }
+void TMainForm::ComboBoxProgramDropDown() { programUnit_->ListDropDown(); }
+void TMainForm::ComboBoxProgramSelect() { programUnit_->ListSelect(); }

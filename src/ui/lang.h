@@ -87,6 +87,7 @@ enum TextId : unsigned {
     ProgramNotWaiting = 65252,
     ProgramEveryProcess = 65253, // %s: the executable's name
     ProgramNoneChosen = 65254,
+    TriggerProgramLine = 65255, // %s: the executable's name
 
     LanguageCode = 65170,
 

@@ -8,3 +8,4 @@ kn_pure_tests(CpuLoadWindow_test.cpp TimerTrigger_test.cpp TickPlan_test.cpp Tri
 kn_win_tests(app ClockSyncWindow_test.cpp ../clocksync/LoopbackTimeServer.cpp)
 kn_pure_tests(CommandLineSplit_test.cpp CommandLine_test.cpp CommandLineHelp_test.cpp)
 kn_win_tests(app DisplayScale_test.cpp)
+kn_win_tests(app ProgramCloseUnit_test.cpp)

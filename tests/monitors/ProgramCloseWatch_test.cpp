@@ -5,72 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include "FakeProcesses.h"
 
 namespace {
 
 using monitors::ProcessId;
 using monitors::ProgramArming;
 using monitors::ProgramWatchEvent;
-using monitors::SessionProcess;
+using test_support::FakeSession;
+using test_support::Listener;
 
-constexpr UINT kEnded = WM_APP + 1;
-constexpr DWORD kPollMs = 10;
-
-// A made-up session: each process an event that is set when it "ends".
-class FakeSession {
-public:
-    void Run(ProcessId id, const char* name) {
-        processes_.push_back({id, name});
-        events_.emplace(id, tk::KernelHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr)));
-    }
-    void End(ProcessId id) {
-        SetEvent(events_.at(id).Get());
-        std::erase_if(processes_, [id](const SessionProcess& p) { return p.id == id; });
-    }
-    void Refuse(ProcessId id) { refused_.push_back(id); }
-
-    monitors::ProcessAccess Access() {
-        return {[this] { return processes_; },
-                [this](ProcessId id) {
-                    HANDLE copy = nullptr;
-                    if (std::find(refused_.begin(), refused_.end(), id) == refused_.end())
-                        DuplicateHandle(GetCurrentProcess(), events_.at(id).Get(), GetCurrentProcess(), &copy,
-                                        0, FALSE, DUPLICATE_SAME_ACCESS);
-                    return tk::KernelHandle(copy);
-                }};
-    }
-
-private:
-    std::vector<SessionProcess> processes_;
-    std::map<ProcessId, tk::KernelHandle> events_;
-    std::vector<ProcessId> refused_;
-};
-
-// Where the watch posts its message.
-class Listener {
-public:
-    Listener()
-        : window_(
-              CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
-    HWND Handle() const { return window_.Get(); }
-    // The watch number of the next message, if one comes within `ms`.
-    std::optional<WPARAM> Next(DWORD ms) {
-        const DWORD start = GetTickCount();
-        MSG msg;
-        for (;;) {
-            if (PeekMessageW(&msg, window_.Get(), kEnded, kEnded, PM_REMOVE)) return msg.wParam;
-            if (GetTickCount() - start >= ms) return std::nullopt;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_POSTMESSAGE);
-        }
-    }
-
-private:
-    tk::WindowHandle window_;
-};
-
-constexpr DWORD kPromptly = 2000;
-constexpr DWORD kQuiet = 300;
+using test_support::kEnded;
+using test_support::kPromptly;
+using test_support::kQuiet;
 
 TEST(ProgramCloseWatch, WaitsForMoreThanOneWaitCanHoldAndHandsOverBeforeFiring) {
     FakeSession session;

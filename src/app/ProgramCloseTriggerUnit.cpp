@@ -1,4 +1,4 @@
-#include "app/ProgramCloseTrigger.h"
+#include "app/ProgramCloseTriggerUnit.h"
 
 #include "app/ProgramCloseTexts.h"
 #include "toolkit/ComboBox.h"
@@ -18,14 +18,18 @@ monitors::ProgramChoice EveryProcessOf(const std::string& name) { return {name, 
 
 } // namespace
 
-ProgramCloseTrigger::ProgramCloseTrigger(ProgramCloseControls controls, ProgramCloseServices services)
+ProgramCloseTriggerUnit::ProgramCloseTriggerUnit(ProgramCloseControls controls, ProgramCloseServices services)
     : c_(controls),
       services_(std::move(services)),
       watch_(services_.window, services_.message, services_.processes) {
     ShowStatus();
 }
 
-std::string ProgramCloseTrigger::Arm() {
+std::string ProgramCloseTriggerUnit::Describe(rtl::TDateTime /*now*/) const {
+    return WithName(lang::TriggerProgramLine, choice_.name);
+}
+
+std::string ProgramCloseTriggerUnit::Arm() {
     if (choice_.name.empty()) return tk::LoadText(lang::ProgramNoneChosen);
     switch (watch_.Arm(choice_)) {
     case monitors::ProgramArming::Armed: return {};
@@ -35,7 +39,7 @@ std::string ProgramCloseTrigger::Arm() {
     return WithName(lang::ProgramCannotWatch, choice_.name);
 }
 
-std::string ProgramCloseTrigger::ClickRefusal() {
+std::string ProgramCloseTriggerUnit::ClickRefusal() {
     std::string refusal;
     if (c_.box.Checked()) {
         refusal = Arm();
@@ -47,18 +51,18 @@ std::string ProgramCloseTrigger::ClickRefusal() {
     return refusal;
 }
 
-void ProgramCloseTrigger::BoxClick() {
+void ProgramCloseTriggerUnit::BoxClick() {
     const std::string refusal = ClickRefusal();
     if (!refusal.empty()) services_.showMessage(refusal);
 }
 
-std::string ProgramCloseTrigger::ToggleByName(const std::string& executable) {
+std::string ProgramCloseTriggerUnit::ToggleByName(const std::string& executable) {
     SetName(executable);
     c_.box.Toggle();
     return ClickRefusal();
 }
 
-void ProgramCloseTrigger::SetName(const std::string& executable) {
+void ProgramCloseTriggerUnit::SetName(const std::string& executable) {
     choice_ = EveryProcessOf(executable);
     if (executable.empty())
         Offer({}, {});
@@ -66,7 +70,7 @@ void ProgramCloseTrigger::SetName(const std::string& executable) {
         Offer({choice_}, {WithName(lang::ProgramEveryProcess, executable)});
 }
 
-void ProgramCloseTrigger::ListDropDown() {
+void ProgramCloseTriggerUnit::ListDropDown() {
     std::vector<monitors::ProgramChoice> choices;
     std::vector<std::string> texts;
     if (!choice_.name.empty()) {
@@ -80,8 +84,8 @@ void ProgramCloseTrigger::ListDropDown() {
     Offer(std::move(choices), texts);
 }
 
-void ProgramCloseTrigger::Offer(std::vector<monitors::ProgramChoice> choices,
-                                const std::vector<std::string>& texts) {
+void ProgramCloseTriggerUnit::Offer(std::vector<monitors::ProgramChoice> choices,
+                                    const std::vector<std::string>& texts) {
     offered_ = std::move(choices);
     c_.list.Clear();
     int selected = -1;
@@ -94,14 +98,14 @@ void ProgramCloseTrigger::Offer(std::vector<monitors::ProgramChoice> choices,
     c_.list.SetItemIndex(selected);
 }
 
-void ProgramCloseTrigger::ListSelect() {
+void ProgramCloseTriggerUnit::ListSelect() {
     const int item = c_.list.ItemIndex();
     if (item < 0 || static_cast<std::size_t>(item) >= offered_.size()) return;
     choice_ = offered_[static_cast<std::size_t>(item)];
     if (c_.box.Checked()) BoxClick();
 }
 
-void ProgramCloseTrigger::WatchEnded(WPARAM watch) {
+void ProgramCloseTriggerUnit::WatchEnded(WPARAM watch) {
     switch (watch_.WatchEnded(watch)) {
     case monitors::ProgramWatchEvent::Stale: return;
     case monitors::ProgramWatchEvent::Waiting: break;
@@ -119,7 +123,7 @@ void ProgramCloseTrigger::WatchEnded(WPARAM watch) {
     ShowStatus();
 }
 
-void ProgramCloseTrigger::ShowStatus() {
+void ProgramCloseTriggerUnit::ShowStatus() {
     const WaitingTexts texts{tk::LoadText(lang::ProgramNotWaiting), tk::LoadText(lang::ProgramWaitingOne),
                              tk::LoadText(lang::ProgramWaitingMany)};
     c_.status.SetCaption(WaitingText(watch_.Watched(), texts));

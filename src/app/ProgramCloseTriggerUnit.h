@@ -1,14 +1,16 @@
 #pragma once
 // The program-closes trigger bound to its controls: the header box arms and
 // disarms it, the list chooses the program (filled anew each time it opens),
-// the status label tells how many processes it waits for. It needs no tick:
-// the watch posts a message to the window when the processes have ended.
+// the status label tells how many processes it waits for. It needs no tick,
+// shown or hidden: the watch posts a message to the window when the
+// processes have ended.
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app/TriggerUnit.h"
 #include "monitors/ProgramCloseWatch.h"
 #include "monitors/UserPrograms.h"
 
@@ -34,9 +36,14 @@ struct ProgramCloseServices {
     std::function<std::vector<monitors::UserProgram>()> programs = monitors::UserPrograms;
 };
 
-class ProgramCloseTrigger {
+class ProgramCloseTriggerUnit final : public TriggerUnit {
 public:
-    ProgramCloseTrigger(ProgramCloseControls controls, ProgramCloseServices services);
+    ProgramCloseTriggerUnit(ProgramCloseControls controls, ProgramCloseServices services);
+
+    bool Armed() const override { return watch_.Armed(); }
+    TriggerVerdict Run(const TickRun&) override { return TriggerVerdict::Skipped; }
+    WaitNeed HiddenNeed(rtl::TDateTime) override { return WaitNeed::Nothing(); }
+    std::string Describe(rtl::TDateTime now) const override;
 
     // The box's click: arms, or unticks it again and shows why not; or disarms.
     void BoxClick();
@@ -55,7 +62,6 @@ public:
     const std::string& Name() const { return choice_.name; }
     void SetName(const std::string& executable);
 
-    bool Armed() const { return watch_.Armed(); }
     std::size_t Watched() const { return watch_.Watched(); }
 
 private:
