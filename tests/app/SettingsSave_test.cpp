@@ -56,7 +56,8 @@ TEST(SettingsSave, ReplacesTheFileThroughACopyBesideIt) {
 
     const char* const keys[] = {"RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
                                 "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
-                                "ActionComboBox",  "SkinComboBox",        "SkinFile"};
+                                "ActionComboBox",  "SkinComboBox",        "SkinFile",
+                                "ProcessName"};
     std::vector<std::string> expected = {"lock", "copy", "read sections"};
     for (const char* key : keys) expected.push_back(std::string("write ") + key);
     expected.push_back("flush");

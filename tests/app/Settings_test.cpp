@@ -74,6 +74,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     written.ActionComboBox = 4;
     written.SkinComboBox = 2;
     written.SkinFile = "Caf\xC3\xA9.ini";
+    written.ProcessName = " Ren\xC3\xA9 \xE6\x97\xA5 \"100%\".exe"; // beyond any ANSI code page
     WriteSettings(file, written);
     StoredSettings read = ReadSettings(file, kSkinCount);
     // Fifteen significant digits keep the moment to far better than a millisecond.
@@ -92,6 +93,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
         "ActionComboBox=4",
         "SkinComboBox=2",
         "SkinFile=Caf%C3%A9.ini",
+        "ProcessName=%20Ren%C3%A9%20%E6%97%A5%20%22100%25%22.exe",
     };
     std::vector<std::string> lines = FileLines(file);
     // Windows keeps the value's leading blank; Wine trims values when it writes them.
@@ -285,6 +287,7 @@ const std::vector<std::string> kKeysInOrder = {
     "RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
     "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
     "ActionComboBox",  "SkinComboBox",        "SkinFile",
+    "ProcessName",
 };
 
 std::vector<std::string> StepsFor(const std::string& step) {
