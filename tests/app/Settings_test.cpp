@@ -113,7 +113,7 @@ TEST(SettingsFile, WritesDefaultsAndUnselectedListsAsTheyAre) {
     written.DateTimePickerReverseTime = -1.25;
     WriteSettings(file, written);
     const std::vector<std::string> lines = FileLines(file);
-    ASSERT_EQ(lines.size(), 10U);
+    ASSERT_EQ(lines.size(), 11U);
     EXPECT_EQ(lines[5], "ComboBoxCPULoadTime=-1");
     EXPECT_EQ(lines[6], "DateTimePickerReverseTime=-1.25000000000000E+0000");
     EXPECT_EQ(ReadSettings(file, kSkinCount).DateTimePickerReverseTime, -1.25);
