@@ -198,7 +198,7 @@ const tk::ControlRow kControls[] = {
      .onClick = Call<&TMainForm::CheckBoxProgramClick>},
     {.name = "BevelProgramLine", .kind = Separator(), .bind = Bind<&TMainForm::BevelProgramLine>, .bounds = kSeparator},
     {.name = "ShapeProgram", .kind = Stripe(), .bind = Bind<&TMainForm::ShapeProgram>, .bounds = kStripe},
-    {.name = "ProgramTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::ProgramTxt>, .bounds = {272, 275, 0, 0}, .textId = lang::ProgramLabel},
+    {.name = "ProgramTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::ProgramTxt>, .bounds = {272, 275, 0, 0}, .textId = lang::ProgramLabel, .labelFor = "ComboBoxProgram"},
     {.name = "ComboBoxProgram", .kind = List(), .bind = Bind<&TMainForm::ComboBoxProgram>,
      .bounds = {272, 289, 233, 21}, .cursor = CursorKind::Hand, .tabSlot = 18,
      .onSelect = Call<&TMainForm::ComboBoxProgramSelect>, .onDropDown = Call<&TMainForm::ComboBoxProgramDropDown>},

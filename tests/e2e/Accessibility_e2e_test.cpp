@@ -224,6 +224,11 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
         {ROLE_SYSTEM_GROUPING, "Skin"},
         {ROLE_SYSTEM_STATICTEXT, "Skin"},
         {ROLE_SYSTEM_COMBOBOX, "Skin", "Empty"},
+        {ROLE_SYSTEM_GROUPING, "Standby when a program closes"},
+        {ROLE_SYSTEM_CHECKBUTTON, "Standby when a program closes"},
+        {ROLE_SYSTEM_STATICTEXT, "Program:"},
+        {ROLE_SYSTEM_COMBOBOX, "Program:"},
+        {ROLE_SYSTEM_STATICTEXT, "Not waiting"},
     };
     const std::vector<Node> nodes = Children(form.Get());
     ASSERT_EQ(nodes.size(), std::size(expected));
