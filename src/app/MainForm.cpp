@@ -9,6 +9,7 @@
 #include "app/PowerActions.h"
 #include "app/Product.h"
 #include "app/SettingsFile.h"
+#include "app/SnoozeUnit.h"
 #include "app/TickPlan.h"
 #include "app/TimerTriggerUnit.h"
 #include "app/WinampTriggerUnit.h"
@@ -58,6 +59,7 @@ void RunStep(Step&& step) {
 MainFormServices DefaultMainFormServices() {
     MainFormServices s;
     s.now = LocalNow;
+    s.steadyMs = GetTickCount64;
     s.cpu = {TakeCpuSample, CpuSlotCount, CpuLoadFraction};
     s.isNTPlatform = IsNTPlatformFamily();
     s.settingsFileName = SettingsFileName();
@@ -69,12 +71,19 @@ MainFormServices DefaultMainFormServices() {
     s.winamp = std::make_shared<monitors::WinampWindowLink>();
     s.commandLine = GetCommandLineA();
     s.showMessage = ::ShowMessageDlg;
+    s.notifyIcon = Shell_NotifyIconA;
+    s.askYesNo = [](const std::string& question) {
+        return MessageBoxA(nullptr, question.c_str(), kProductTitle,
+                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_TOPMOST | MB_SETFOREGROUND) ==
+               IDYES;
+    };
     return s;
 }
 
 TMainForm::TMainForm(MainFormServices services)
     : tk::Form(Description().form), TrayIconData(tray_.Record()), services_(std::move(services)) {
     tk::BuildForm(*this, Description(), LoadText);
+    tray_.SetShell(services_.notifyIcon);
     RegisterTriggers();
     SystemTimePingTimer.SetInterval(kTickIntervalMs);
     SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
@@ -97,12 +106,16 @@ void TMainForm::RegisterTriggers() {
     auto cpu = std::make_unique<CpuLoadTriggerUnit>(*this, services_.cpu);
     auto timer = std::make_unique<TimerTriggerUnit>(*this);
     auto winamp = std::make_unique<WinampTriggerUnit>(*this, services_.winamp);
+    // Last, so that while it runs its end shows in the timer's label.
+    auto snooze = std::make_unique<SnoozeUnit>(*this);
     cpuUnit_ = cpu.get();
     timerUnit_ = timer.get();
     winampUnit_ = winamp.get();
+    snoozeUnit_ = snooze.get();
     triggers_.Add(std::move(cpu));
     triggers_.Add(std::move(timer));
     triggers_.Add(std::move(winamp));
+    triggers_.Add(std::move(snooze));
 }
 
 TimerTrigger& TMainForm::Timer() { return timerUnit_->Rules(); }
@@ -133,7 +146,7 @@ void TMainForm::FormCreate() {
         ChooseTimeServer();
         NetTimeSpeedButton->SetHint(NetTimeSpeedButton->Hint() + " " + TimeServerHost);
     });
-    RunStep([&] { Timer().Arm(Now()); });
+    RunStep([&] { Timer().Arm(Now(), SteadyNow()); });
     FillLists();
     RunStep([&] { FillSkinComboBox(); });
     RunStep([&] { SetUpPickers(); });
@@ -211,6 +224,7 @@ void TMainForm::SaveSettings() {
     s.DateTimePickerReverseTime = DateTimePickerReverseTime->DateTime();
     s.ActionComboBox = ActionComboBox->ItemIndex();
     s.SkinComboBox = SkinComboBox->ItemIndex();
+    s.SnoozeMinutes = snoozeMinutes_;
     WriteSettings(services_.settingsFileName, s);
 }
 
@@ -225,6 +239,7 @@ void TMainForm::LoadSettings() {
     DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
     SkinComboBox->SetItemIndex(s.SkinComboBox);
+    snoozeMinutes_ = s.SnoozeMinutes;
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
 }
 
@@ -240,23 +255,6 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::PostToSelf(UINT msg) { PostMessageA(Handle(), msg, 0, 0); }
-
-void TMainForm::HideToTray() {
-    ShowWindow(Handle(), SW_HIDE);
-    tray_.Show();
-    PlanTicks(Now());
-}
-
-void TMainForm::WMTrayIcon(LPARAM mouseMessage) {
-    if (mouseMessage != WM_LBUTTONDOWN && mouseMessage != WM_LBUTTONDBLCLK) {
-        tray_.MouseMessage(mouseMessage);
-        return;
-    }
-    tk::Application::Instance().Restore();
-    SetForegroundWindow(Handle());
-    tray_.Remove();
-    BringUpToDate();
-}
 
 LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {

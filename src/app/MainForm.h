@@ -7,9 +7,11 @@
 #include <string>
 
 #include "app/CpuLoadWindow.h"
+#include "app/SettingsFile.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
+#include "app/TrayTexts.h"
 #include "app/TriggerUnit.h"
 #include "clocksync/ClockSyncProcedure.h"
 #include "clocksync/ClockSyncReport.h"
@@ -29,6 +31,7 @@ class TIdTime;
 } // namespace clocksync
 class TBitCheckBox;
 class CpuLoadTriggerUnit;
+class SnoozeUnit;
 class TimerTriggerUnit;
 class WinampTriggerUnit;
 namespace monitors {
@@ -60,6 +63,7 @@ struct CpuLoadSource {
 // tick any "now", any load and any platform family.
 struct MainFormServices {
     std::function<rtl::TDateTime()> now;
+    std::function<SteadyMs()> steadyMs; // what a length of time is measured on
     CpuLoadSource cpu;
     bool isNTPlatform = true;
     std::string settingsFileName;
@@ -69,6 +73,8 @@ struct MainFormServices {
     std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window
     std::string commandLine;                             // as the process was started
     std::function<void(const std::string&)> showMessage; // the program's message dialog
+    ShellNotify notifyIcon;                              // the notification-area icon's calls
+    std::function<bool(const std::string&)> askYesNo;    // a question; true for yes
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -174,6 +180,12 @@ public:
 
     // Control handlers.
     void CheckBoxTimerClick();
+    // The user's own edits of the timer, before the handlers above: editing
+    // never fires the timer (the command line calls the handlers directly).
+    void CheckBoxTimerEdited();
+    void RadioButtonDateEdited();
+    void RadioButtonCounterEdited();
+    void TimerTargetEdited();
     void RadioButtonDateClick();
     void RadioButtonCounterClick();
     void ComboBoxCPULoadTimeCloseUp();
@@ -224,6 +236,15 @@ public:
     void WMTrayIcon(LPARAM mouseMessage);
     bool TrayIconShown() const { return tray_.Shown(); }
     TrayIcon& Tray() { return tray_; }
+    // The icon's tip as it is now: the title, then each armed trigger with the action.
+    std::string TrayTip();
+    void RunTrayCommand(TrayCommand command);
+    // Hidden, a balloon a minute before a timer's end.
+    void AnnounceEnd(rtl::TDateTime end);
+
+    // "Later" in the confirmation: the action comes again after a while.
+    void StartSnooze();
+    bool Snoozing() const;
 
     // Hidden in the notification area the tick runs only as often as a
     // trigger can fire (TickPlan) and paints nothing; these bring it back.
@@ -232,6 +253,7 @@ public:
     void WMSettingChange();
 
     rtl::TDateTime Now() const { return services_.now(); }
+    SteadyMs SteadyNow() const { return services_.steadyMs(); }
     const rtl::TFormatSettings& Formats() const { return formats_; }
 
 protected:
@@ -252,6 +274,9 @@ private:
     void BringUpToDate();
 
     void PostToSelf(UINT msg);
+    void RestoreFromTray();
+    void ShowTrayMenu();
+    std::string ActionName() const;
     void CreateClockSync();
     clocksync::SyncWording ClockSyncWording() const;
 
@@ -261,6 +286,8 @@ private:
     CpuLoadTriggerUnit* cpuUnit_ = nullptr;
     TimerTriggerUnit* timerUnit_ = nullptr;
     WinampTriggerUnit* winampUnit_ = nullptr;
+    SnoozeUnit* snoozeUnit_ = nullptr;
+    int snoozeMinutes_ = kDefaultSnoozeMinutes; // kept in the settings, not shown
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
     rtl::TFormatSettings formats_;
     // The window as the clock synchronisation sees it, and the synchronisation.

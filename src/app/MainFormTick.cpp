@@ -12,7 +12,7 @@
 void TMainForm::SystemTimePingTimerTimer() {
     // A failing unit skips only itself: the others must still fire, and its
     // error is shown once until it runs cleanly again.
-    const TickRun run{Now(), !tray_.Shown()};
+    const TickRun run{Now(), !tray_.Shown(), SteadyNow()};
     const TriggerUnits::Outcome outcome = triggers_.RunAll(run);
     for (int i = 0; i < outcome.due; ++i) PostToSelf(WM_POWER_ACTION);
     if (!run.shown) PlanTicks(run.now);
@@ -24,7 +24,31 @@ rtl::TDateTime TMainForm::DateModeTarget() { return timerUnit_->DateModeTarget()
 bool TMainForm::ClampDatePickers() { return timerUnit_->ClampDatePickers(Now()); }
 
 void TMainForm::CheckBoxTimerClick() {
-    if (CheckBoxTimer->Checked()) Timer().Arm(Now());
+    if (CheckBoxTimer->Checked()) Timer().Arm(Now(), SteadyNow());
+    SystemTimePingTimerTimer();
+}
+
+void TMainForm::CheckBoxTimerEdited() {
+    // A date that has passed would fire the moment it is armed.
+    if (CheckBoxTimer->Checked() && RadioButtonDate->Checked() && !timerUnit_->TargetAhead(Now()))
+        timerUnit_->RefusePassedTarget();
+    CheckBoxTimerClick();
+}
+
+void TMainForm::RadioButtonDateEdited() {
+    // The other mode's target may well be due (unarmed date pickers follow
+    // the clock): a new mode starts disarmed.
+    CheckBoxTimer->SetChecked(false);
+    RadioButtonDateClick();
+}
+
+void TMainForm::RadioButtonCounterEdited() {
+    CheckBoxTimer->SetChecked(false);
+    RadioButtonCounterClick();
+}
+
+void TMainForm::TimerTargetEdited() {
+    if (CheckBoxTimer->Checked() && !timerUnit_->TargetAhead(Now())) timerUnit_->RefusePassedTarget();
     SystemTimePingTimerTimer();
 }
 

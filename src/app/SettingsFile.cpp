@@ -20,7 +20,7 @@ constexpr char kSection[] = "OPTIONS";
 constexpr char kTrueText[] = "1";
 constexpr char kFalseText[] = "0";
 constexpr char kTemporarySuffix[] = ".tmp";
-constexpr std::size_t kKeyCount = 8;
+constexpr std::size_t kKeyCount = 9;
 
 class SettingsReader {
 public:
@@ -56,7 +56,7 @@ using KeyTexts = std::array<std::pair<const char*, std::string>, kKeyCount>;
 
 std::string BooleanText(bool value) { return value ? kTrueText : kFalseText; }
 
-// The eight keys in the order of writing, each with its text.
+// The keys in the order of writing, each with its text.
 KeyTexts SettingsTexts(const StoredSettings& s) {
     return {{
         {"RadioButtonDate", BooleanText(s.RadioButtonDate)},
@@ -67,6 +67,7 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
         {"DateTimePickerReverseTime", rtl::FormatSettingsFloat(s.DateTimePickerReverseTime)},
         {"ActionComboBox", std::to_string(s.ActionComboBox)},
         {"SkinComboBox", std::to_string(s.SkinComboBox)},
+        {"SnoozeMinutes", std::to_string(s.SnoozeMinutes)},
     }};
 }
 
@@ -188,6 +189,8 @@ StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& 
         ClampToPickerRange(read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime));
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
+    s.SnoozeMinutes = read.Integer("SnoozeMinutes", defaults.SnoozeMinutes);
+    if (s.SnoozeMinutes < 1 || s.SnoozeMinutes > kMaxSnoozeMinutes) s.SnoozeMinutes = defaults.SnoozeMinutes;
     return s;
 }
 

@@ -9,6 +9,9 @@ class ISettingsFileSystem;
 // 21 June 2003 01:00:00: of it only the time of day counts, a countdown of one hour.
 inline constexpr rtl::TDateTime DefaultReverseTime = 37793.0416666667;
 
+inline constexpr int kDefaultSnoozeMinutes = 10;
+inline constexpr int kMaxSnoozeMinutes = 24 * 60;
+
 // The choices kept in section OPTIONS, in the order of the file.
 struct StoredSettings {
     bool RadioButtonDate = false;
@@ -19,6 +22,7 @@ struct StoredSettings {
     rtl::TDateTime DateTimePickerReverseTime = DefaultReverseTime;
     int ActionComboBox = lists::kDefaultActionItem;
     int SkinComboBox = 0;
+    int SnoozeMinutes = kDefaultSnoozeMinutes; // how long "Later" puts the action off
 
     bool operator==(const StoredSettings&) const = default;
 };
@@ -32,7 +36,7 @@ struct StoredSettings {
 StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& file, int skinCount);
 StoredSettings ReadSettings(const std::string& file, int skinCount);
 
-// Writes all eight keys in order into a copy of the file beside it (so other
+// Writes all the keys in order into a copy of the file beside it (so other
 // sections and keys stay as they are), makes sure the copy reached the disk
 // and reads the keys back, and only then puts the copy in the place of the
 // file in one step. Holds the program's lock meanwhile, or goes on without it

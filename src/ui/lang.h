@@ -85,6 +85,21 @@ enum TextId : unsigned {
     SyncFailed = 65178,
     SyncClockNotSet = 65183,
 
+    // The notification-area icon's menu, tip and balloon, and "Later"
+    TrayRestore = 65260,
+    TrayDisarmAll = 65261,
+    TrayExit = 65262,
+    TrayActionNow = 65263, // five, in action-index order: "Turn off now" ...
+    TrayAction = 65268,    // five, in action-index order: "Turn off" ...
+    TrayExitArmed = 65273,
+    TrayBalloonAt = 65274, // between the action and the time
+    ConfirmLater = 65275,
+    SnoozeLine = 65276,  // followed by the time left, h:mm:ss
+    SnoozeLabel = 65277, // after the snooze's end in the timer's label
+
+    // Editing the timer never fires it
+    TimerTargetPassed = 65300,
+
     // What each armed trigger waits for, one line each
     TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
     TriggerCpuLine = 65341,   // followed by the load level and " %"

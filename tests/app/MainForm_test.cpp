@@ -222,7 +222,7 @@ TEST_F(MainFormFixture, TrayIconComesWithMinimisingAndGoesWithALeftClick) {
     EXPECT_TRUE(form->TrayIconShown());
     EXPECT_EQ(form->TrayIconData.uCallbackMessage, static_cast<UINT>(WM_TRAY_ICON));
     EXPECT_STREQ(form->TrayIconData.szTip, "Kal Vex Now!");
-    EXPECT_EQ(form->TrayIconData.uFlags, 7u);
+    EXPECT_EQ(form->TrayIconData.uFlags & 7u, 7u);
 
     for (LPARAM ignored : {LPARAM(WM_RBUTTONDOWN), LPARAM(WM_MOUSEMOVE), LPARAM(WM_LBUTTONUP)}) {
         SendMessageA(form->Handle(), WM_TRAY_ICON, 1, ignored);

@@ -55,7 +55,7 @@ TEST(SettingsSave, ReplacesTheFileThroughACopyBesideIt) {
 
     const char* const keys[] = {"RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
                                 "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
-                                "ActionComboBox",  "SkinComboBox"};
+                                "ActionComboBox",  "SkinComboBox",        "SnoozeMinutes"};
     std::vector<std::string> expected = {"lock", "copy", "read sections"};
     for (const char* key : keys) expected.push_back(std::string("write ") + key);
     expected.push_back("flush");

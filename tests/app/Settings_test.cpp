@@ -73,6 +73,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     written.DateTimePickerReverseTime = rtl::EncodeDateTime(2024, 2, 29, 23, 59, 58, 0);
     written.ActionComboBox = 4;
     written.SkinComboBox = 2;
+    written.SnoozeMinutes = 25;
     WriteSettings(file, written);
     StoredSettings read = ReadSettings(file, kSkinCount);
     // Fifteen significant digits keep the moment to far better than a millisecond.
@@ -90,6 +91,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
         "DateTimePickerReverseTime=" + rtl::FormatSettingsFloat(written.DateTimePickerReverseTime),
         "ActionComboBox=4",
         "SkinComboBox=2",
+        "SnoozeMinutes=25",
     };
     std::vector<std::string> lines = FileLines(file);
     // Windows keeps the value's leading blank; Wine trims values when it writes them.
@@ -165,6 +167,9 @@ TEST(SettingsFile, CorrectsIndicesOutsideTheirLists) {
         {"SkinComboBox=1", &StoredSettings::SkinComboBox, 1, 2},
         {"SkinComboBox=1", &StoredSettings::SkinComboBox, 0, 1},
         {"SkinComboBox=0", &StoredSettings::SkinComboBox, 0, 0},
+        {"SnoozeMinutes=0", &StoredSettings::SnoozeMinutes, 10},
+        {"SnoozeMinutes=1441", &StoredSettings::SnoozeMinutes, 10},
+        {"SnoozeMinutes=1440", &StoredSettings::SnoozeMinutes, 1440},
     };
     TempFolder folder;
     const std::string file = folder.Path() + "settings.ini";
