@@ -67,8 +67,10 @@ rtl::TDateTime DateModeValue(rtl::TDateTime datePicker, rtl::TDateTime timePicke
 }
 
 std::string TimeLeftText(rtl::TDateTime now, rtl::TDateTime end) {
-    const double left = (end - now) * rtl::SecondsPerDay;
-    const long long seconds = left > 0 ? static_cast<long long>(std::ceil(left)) : 0;
+    // Whole milliseconds first: the end is a sum of day fractions, a hair off.
+    const double leftMs = std::round((end - now) * rtl::MSecsPerDay);
+    const long long seconds =
+        leftMs > 0 ? static_cast<long long>(std::ceil(leftMs / rtl::MSecsPerSecond)) : 0;
     const auto twoDigits = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
     return std::to_string(seconds / (rtl::SecondsPerMinute * rtl::MinutesPerHour)) + ":" +
            twoDigits(seconds / rtl::SecondsPerMinute % rtl::MinutesPerHour) + ":" +

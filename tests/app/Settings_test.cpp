@@ -111,7 +111,7 @@ TEST(SettingsFile, WritesDefaultsAndUnselectedListsAsTheyAre) {
     written.DateTimePickerReverseTime = -1.25;
     WriteSettings(file, written);
     const std::vector<std::string> lines = FileLines(file);
-    ASSERT_EQ(lines.size(), 9U);
+    ASSERT_EQ(lines.size(), 10U);
     EXPECT_EQ(lines[5], "ComboBoxCPULoadTime=-1");
     EXPECT_EQ(lines[6], "DateTimePickerReverseTime=-1.25000000000000E+0000");
     EXPECT_EQ(ReadSettings(file, kSkinCount).DateTimePickerReverseTime, -1.25);
@@ -264,8 +264,9 @@ TEST(SettingsFile, LeavesOtherSectionsAndKeysAlone) {
 // Order of the keys
 
 const std::vector<std::string> kKeysInOrder = {
-    "RadioButtonDate",     "RadioButtonCounter",        "DaysComboBox",   "ComboBoxCPULoad",
-    "ComboBoxCPULoadTime", "DateTimePickerReverseTime", "ActionComboBox", "SkinComboBox",
+    "RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
+    "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
+    "ActionComboBox",  "SkinComboBox",        "SnoozeMinutes",
 };
 
 std::vector<std::string> StepsFor(const std::string& step) {

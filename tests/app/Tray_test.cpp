@@ -20,7 +20,7 @@ protected:
         return n;
     }
     // What the shell sends as the pointer moves over the icon.
-    void PointerOverIcon() { SendMessageA(form->Handle(), WM_TRAY_ICON, 0, MAKELPARAM(WM_MOUSEMOVE, 1)); }
+    void PointerOverIcon() { form->WMTrayIcon(WM_MOUSEMOVE); }
 };
 
 TEST_F(TrayTest, TipFollowsTheArmedSetOnlyWhenTheShellAsks) {
@@ -32,18 +32,10 @@ TEST_F(TrayTest, TipFollowsTheArmedSetOnlyWhenTheShellAsks) {
     const Case cases[] = {
         {"nothing", [] {}, "Kal Vex Now!"},
         {"a countdown", [&] { ArmCountdown(0, 0, 12, 30); }, "Kal Vex Now!\nTurn off in 0:12:00"},
-        {"the load and a countdown",
-         [&] {
-             loads = {0.5}; // above the level: the load trigger stays armed
-             form->CheckBoxCPU->SetChecked(true);
-             ArmCountdown(0, 1, 0, 0);
-         },
-         "Kal Vex Now!\nTurn off when the CPU load is at most 10 %\nTurn off in 0:59:30"},
         {"Later", [&] { form->StartSnooze(); }, "Kal Vex Now!\nTurn off later, in 0:09:30"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        loads = {0.0};
         Create();
         c.arm();
         Hide();
