@@ -18,7 +18,6 @@ constexpr int kClientHeight = 216;
 constexpr int kIconSize = 32;
 // The icon frame lies one pixel outside the icon on every side.
 constexpr int kIconFrameSpace = 1;
-constexpr char kOkCaption[] = "Ok"; // not translated
 // Behind the icon's transparent parts; never a colour of the icon itself.
 constexpr tk::TColor kIconKeyColor = tk::RGBColor(255, 0, 255);
 // The user name buffer and the size the system is told.
@@ -30,12 +29,6 @@ tk::ControlKind Text() { return tk::MakeLabel({.transparent = true, .autoSize = 
 const tk::FontSpec kBold{.bold = true};
 const tk::FontSpec kUnderlined{.underline = true};
 const tk::FontSpec kLink{.underline = true, .color = tk::clBlue};
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TAboutBox::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -92,20 +85,17 @@ void OpenWithShell(const std::string& url) {
 AboutSystem WindowsAboutSystem() { return AboutSystem{OpenWithShell, LoggedOnUserName}; }
 
 const tk::FormDescription& TAboutBox::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "AboutBox",
-                            .clientWidth = kClientWidth,
-                            .clientHeight = kClientHeight,
-                            .position = tk::FormPosition::MainFormCenter}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "AboutBox",
+                           .clientWidth = kClientWidth,
+                           .clientHeight = kClientHeight,
+                           .position = tk::FormPosition::MainFormCenter},
+                          kControls);
     return description;
 }
 
 TAboutBox::TAboutBox(AboutSystem system) : tk::Form(Description().form), system_(std::move(system)) {
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
     FormCreate();
 }
 
@@ -116,7 +106,7 @@ void TAboutBox::FormCreate() {
     Bevel->SetBounds({ProgramIcon->Left() - kIconFrameSpace, ProgramIcon->Top() - kIconFrameSpace,
                       ProgramIcon->Width() + 2 * kIconFrameSpace,
                       ProgramIcon->Height() + 2 * kIconFrameSpace});
-    SkinDialog(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    SkinForm(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
 
 void TAboutBox::WEBLinkClick() { system_.openUrl(about::WebUrl(about::kWebHost)); }
@@ -124,5 +114,3 @@ void TAboutBox::WEBLinkClick() { system_.openUrl(about::WebUrl(about::kWebHost))
 void TAboutBox::EMailLinkClick() {
     system_.openUrl(about::MailUrl(about::kEMailAddress, system_.userName()));
 }
-
-void TAboutBox::ActionCancelExecute() { SetModalResult(tk::mrCancel); }

@@ -21,7 +21,6 @@ constexpr int kClientHeight = 216;
 constexpr int kCountDownFontHeight = -43;
 constexpr int kConfirmFontHeight = -32;
 constexpr int kBannerPenWidth = 3;
-constexpr char kOkCaption[] = "Ok"; // not translated
 constexpr char kStartNumberText[] = "30";
 static_assert(countdown::kStartNumber == 30, "the design text shows the first number");
 
@@ -37,12 +36,6 @@ tk::FontSpec ArialBold(int height, tk::TColor color = tk::clWindowText) {
 tk::ControlKind CentredFixedLabel() {
     return tk::MakeLabel({.transparent = true, .autoSize = false, .alignment = tk::TextAlignment::Center});
 }
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TConfirmForm::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -74,21 +67,18 @@ TConfirmForm::OpenMark::OpenMark() { ++openDialogs; }
 TConfirmForm::OpenMark::~OpenMark() { --openDialogs; }
 
 const tk::FormDescription& TConfirmForm::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "ConfirmForm",
-                            .clientWidth = kClientWidth,
-                            .clientHeight = kClientHeight,
-                            .topmost = true,
-                            .position = tk::FormPosition::ScreenCenter}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "ConfirmForm",
+                           .clientWidth = kClientWidth,
+                           .clientHeight = kClientHeight,
+                           .topmost = true,
+                           .position = tk::FormPosition::ScreenCenter},
+                          kControls);
     return description;
 }
 
 TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(Description().form) {
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
     AsyncTimer1.SetThreadPriority(TThreadPriority::TimeCritical);
     AsyncTimer1.SetOnTimer([this](TAsyncTimer&) { Timer1Timer(); });
     FormCreate(actionIndex, tickInterval);
@@ -97,7 +87,7 @@ TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Fo
 void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
     // The other texts come with the description.
     SetCaption(LoadText(lang::ConfirmCaption));
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
 
     TicksLeft = countdown::kStartTicks;
     // ShowModal starts from "no result", and only Ok or the countdown's end
@@ -143,5 +133,3 @@ void TConfirmForm::Timer1Timer() {
         SetModalResult(tk::mrOk);
     }
 }
-
-void TConfirmForm::ActionCancelExecute() { SetModalResult(tk::mrCancel); }

@@ -27,13 +27,6 @@ constexpr int kButtonHeight = 25;
 // A short text must still leave the Ok button whole inside the frame margins.
 constexpr int kMinClientWidth = kButtonWidth + 2 * kFrameMargin;
 constexpr char kDesignText[] = "?";
-constexpr char kOkCaption[] = "Ok"; // not translated
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TMyMessageDlg::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -51,21 +44,18 @@ const tk::ControlRow kControls[] = {
 } // namespace
 
 const tk::FormDescription& TMyMessageDlg::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "MyMessageDlg",
-                            .clientWidth = kDesignClientWidth,
-                            .clientHeight = kClientHeight,
-                            .position = tk::FormPosition::MainFormCenter}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "MyMessageDlg",
+                           .clientWidth = kDesignClientWidth,
+                           .clientHeight = kClientHeight,
+                           .position = tk::FormPosition::MainFormCenter},
+                          kControls);
     return description;
 }
 
 TMyMessageDlg::TMyMessageDlg() : tk::Form(Description().form) {
     SetCaption(LoadText(lang::MessageCaption));
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
 }
 
 void TMyMessageDlg::FormShow() {
@@ -95,10 +85,8 @@ void TMyMessageDlg::FormShow() {
     MessageLabel->SetLeft((width - textWidth) / 2);
     OkBtn->SetBounds({(width - OkBtn->Width()) / 2, kButtonTop + extra, OkBtn->Width(), OkBtn->Height()});
 
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
-
-void TMyMessageDlg::ActionCancelExecute() { SetModalResult(tk::mrCancel); }
 
 void ShowMessageDlg(const std::string& text) {
     // The dialog goes whichever way ShowModal ends.
