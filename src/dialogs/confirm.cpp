@@ -93,6 +93,10 @@ void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
     // ShowModal starts from "no result", and only Ok or the countdown's end
     // set OK, so every other way out reads as Cancel.
     SetModalResult(tk::mrCancel);
+    // The dialog comes up while the user may be typing elsewhere: a stray
+    // Space or Enter must not carry out the action, so the keyboard starts on
+    // Cancel and Ok takes a deliberate choice.
+    ControlFocused(CancelButton);
     AsyncTimer1.SetInterval(tickInterval);
 
     if (actionIndex >= 0 && actionIndex < static_cast<int>(kActionSentences.size()))
