@@ -84,6 +84,13 @@ enum TextId : unsigned {
     SyncClockMatch = 65177,
     SyncFailed = 65178,
     SyncClockNotSet = 65183,
+    // Why it failed, below "Failed to adjust..."
+    SyncTimeServer = 65300,
+    SyncRefused = 65301,
+    SyncTimedOut = 65302,
+    SyncNameNotFound = 65303,
+    SyncClosedWithoutData = 65304,
+    SyncUnreachable = 65305,
 
     // What each armed trigger waits for, one line each
     TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
