@@ -69,8 +69,13 @@ enum TextId : unsigned {
 
     // Command-line options, answered to -?, /? and -help
     OptionsTitle = 65201,
-    OptionsAction = 65202, // one meaning per option, in the order of the table
+    OptionsAction = 65202,
+    OptionsWinamp = 65203,
+    OptionsCpu = 65204,
+    OptionsCountdown = 65205,
+    OptionsTimer = 65206,
     OptionsHelp = 65207,
+    OptionsExamples = 65306,
 
     LanguageCode = 65170,
 
