@@ -40,8 +40,9 @@ std::string OptionsText(const std::function<std::string(unsigned id)>& text, con
     std::string table = text(lang::OptionsTitle);
     std::string examples;
     for (const OptionHelp& row : OptionHelpRows()) {
-        table += "\n" + std::string(row.syntax) + "\t" + text(row.meaningId);
-        if (row.example) examples += "\n" + row.example(fs, today);
+        ((table += '\n') += row.syntax) += '\t';
+        table += text(row.meaningId);
+        if (row.example) (examples += '\n') += row.example(fs, today);
     }
     return table + "\n\n" + text(lang::OptionsExamples) + examples;
 }
