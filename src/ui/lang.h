@@ -69,8 +69,13 @@ enum TextId : unsigned {
 
     // Command-line options, answered to -?, /? and -help
     OptionsTitle = 65201,
-    OptionsAction = 65202, // one meaning per option, in the order of the table
+    OptionsAction = 65202,
+    OptionsWinamp = 65203,
+    OptionsCpu = 65204,
+    OptionsCountdown = 65205,
+    OptionsTimer = 65206,
     OptionsHelp = 65207,
+    OptionsExamples = 65306,
 
     LanguageCode = 65170,
 
@@ -84,6 +89,13 @@ enum TextId : unsigned {
     SyncClockMatch = 65177,
     SyncFailed = 65178,
     SyncClockNotSet = 65183,
+    // Why it failed, below "Failed to adjust..."
+    SyncTimeServer = 65300,
+    SyncRefused = 65301,
+    SyncTimedOut = 65302,
+    SyncNameNotFound = 65303,
+    SyncClosedWithoutData = 65304,
+    SyncUnreachable = 65305,
 
     // What each armed trigger waits for, one line each
     TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
