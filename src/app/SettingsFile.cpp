@@ -20,7 +20,7 @@ constexpr char kSection[] = "OPTIONS";
 constexpr char kTrueText[] = "1";
 constexpr char kFalseText[] = "0";
 constexpr char kTemporarySuffix[] = ".tmp";
-constexpr std::size_t kKeyCount = 8;
+constexpr std::size_t kKeyCount = 11;
 
 class SettingsReader {
 public:
@@ -39,6 +39,15 @@ public:
         return value >= 0 && value < count ? value : fallback;
     }
 
+    // A value that is none of `items` gives the default.
+    template <std::size_t N>
+    int Item(const char* key, const std::array<int, N>& items, int defaultValue) {
+        const int value = Integer(key, defaultValue);
+        return lists::IsItem(items, value) ? value : defaultValue;
+    }
+
+    std::string String(const char* key) { return std::string(rtl::TrimBlanks(Text(key, ""))); }
+
     rtl::TDateTime DateTime(const char* key, rtl::TDateTime defaultValue) {
         return rtl::ParseSettingsFloat(Text(key, rtl::FormatSettingsFloat(defaultValue)));
     }
@@ -56,7 +65,7 @@ using KeyTexts = std::array<std::pair<const char*, std::string>, kKeyCount>;
 
 std::string BooleanText(bool value) { return value ? kTrueText : kFalseText; }
 
-// The eight keys in the order of writing, each with its text.
+// The keys in the order of writing, each with its text.
 KeyTexts SettingsTexts(const StoredSettings& s) {
     return {{
         {"RadioButtonDate", BooleanText(s.RadioButtonDate)},
@@ -67,6 +76,9 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
         {"DateTimePickerReverseTime", rtl::FormatSettingsFloat(s.DateTimePickerReverseTime)},
         {"ActionComboBox", std::to_string(s.ActionComboBox)},
         {"SkinComboBox", std::to_string(s.SkinComboBox)},
+        {"NetQuietLevel", std::to_string(s.NetQuietLevel)},
+        {"NetQuietSeconds", std::to_string(s.NetQuietSeconds)},
+        {"NetQuietAdapter", s.NetQuietAdapter},
     }};
 }
 
@@ -188,6 +200,9 @@ StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& 
         ClampToPickerRange(read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime));
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
+    s.NetQuietLevel = read.Item("NetQuietLevel", lists::kNetLevels, defaults.NetQuietLevel);
+    s.NetQuietSeconds = read.Item("NetQuietSeconds", lists::kNetWindows, defaults.NetQuietSeconds);
+    s.NetQuietAdapter = read.String("NetQuietAdapter");
     return s;
 }
 

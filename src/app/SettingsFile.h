@@ -19,20 +19,26 @@ struct StoredSettings {
     rtl::TDateTime DateTimePickerReverseTime = DefaultReverseTime;
     int ActionComboBox = lists::kDefaultActionItem;
     int SkinComboBox = 0;
+    // The network-quiet trigger keeps values, not list positions: KB/s,
+    // seconds, and the adapter's name (empty: every adapter but loopback).
+    int NetQuietLevel = lists::kDefaultNetLevel;
+    int NetQuietSeconds = lists::kDefaultNetWindow;
+    std::string NetQuietAdapter;
 
     bool operator==(const StoredSettings&) const = default;
 };
 
 // Missing keys and values that are no number give the defaults above; indices
 // outside their lists give the list's default (ComboBoxCPULoadTime, ActionComboBox
-// and SkinComboBox fall back to item 0); a countdown value outside the range
+// and SkinComboBox fall back to item 0), and network-quiet values that are
+// none of the lists' items give their defaults; a countdown value outside the range
 // of the picker is clamped into it (see CountdownSpan.h). A missing file gives
 // all defaults. Reads under the program's lock, and first removes the
 // temporary files that a save killed half-way left behind.
 StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& file, int skinCount);
 StoredSettings ReadSettings(const std::string& file, int skinCount);
 
-// Writes all eight keys in order into a copy of the file beside it (so other
+// Writes every key in order into a copy of the file beside it (so other
 // sections and keys stay as they are), makes sure the copy reached the disk
 // and reads the keys back, and only then puts the copy in the place of the
 // file in one step. Holds the program's lock meanwhile, or goes on without it

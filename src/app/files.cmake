@@ -7,4 +7,5 @@ kn_win_sources(MainForm.cpp MainFormDescription.cpp MainFormTick.cpp MainFormIdl
 kn_win_sources(MainFormCommandLine.cpp TrayIcon.cpp TickScheduler.cpp)
 kn_win_sources(TimerTriggerUnit.cpp CpuLoadTriggerUnit.cpp WinampTriggerUnit.cpp)
 kn_pure_sources(CpuLoadWindow.cpp TimerTrigger.cpp TickPlan.cpp TriggerUnit.cpp)
+kn_pure_sources(NetQuietWindow.cpp NetQuietTrigger.cpp)
 kn_pure_sources(CommandLineSplit.cpp CommandLine.cpp CommandLineHelp.cpp)

@@ -18,6 +18,12 @@ enum TextId : unsigned {
     SkinText = 65097,
     DateText = 65098,
     TimeText = 65099,
+    // Network-quiet group; its header caption follows the action (ActionCaptions)
+    NetLevelText = 65225,
+    NetAdapterText = 65226,
+    NetAllAdapters = 65227, // the adapter list's first item
+    NetAverageText = 65228,
+    NetRateUnit = 65229,
     PlDaysText = 65100,
     PlTimeText = 65101,
     TimeCountdown = 65102,
@@ -71,6 +77,7 @@ enum TextId : unsigned {
     OptionsTitle = 65201,
     OptionsAction = 65202, // one meaning per option, in the order of the table
     OptionsHelp = 65207,
+    OptionsNet = 65230,
 
     LanguageCode = 65170,
 
