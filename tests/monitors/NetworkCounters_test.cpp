@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "LoopbackTraffic.h"
+#include "support/LoopbackTraffic.h"
 
 namespace {
 
