@@ -1,5 +1,7 @@
 #include "app/CommandLineHelp.h"
 
+#include <iterator>
+
 #include "app/CommandLine.h"
 #include "ui/lang.h"
 #include "rtl/DateTimeText.h"
@@ -34,12 +36,13 @@ std::string OptionsText(const std::function<std::string(unsigned id)>& text, con
         "-cpu=30,45",
         "-countdown=" + ExampleTime("01", fs) + ",2",
         "-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs),
+        "-net=5,60",
         HelpRequests(),
     };
-    static_assert(lang::OptionsHelp - lang::OptionsAction + 1 == sizeof(examples) / sizeof(examples[0]));
+    static_assert(std::size(examples) == kOptionMeanings.size());
     std::string table = text(lang::OptionsTitle);
-    unsigned id = lang::OptionsAction;
-    for (const std::string& example : examples) table += "\n" + example + kColumnGap + text(id++);
+    for (std::size_t i = 0; i < kOptionMeanings.size(); ++i)
+        table += "\n" + examples[i] + kColumnGap + text(kOptionMeanings[i]);
     return table;
 }
 

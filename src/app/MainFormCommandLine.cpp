@@ -49,6 +49,13 @@ public:
         f_.CheckBoxTimer->Toggle();
         f_.CheckBoxTimerClick();
     }
+    void SelectNetLevel(int kbPerSecond) override { f_.SelectNetLevel(kbPerSecond); }
+    void SelectNetWindow(int seconds) override { f_.SelectNetWindow(seconds); }
+    void SelectNetAdapter(const std::string& name) override { f_.SelectNetAdapter(name); }
+    void ToggleNet() override {
+        f_.CheckBoxNet->Toggle();
+        f_.CheckBoxNetClick();
+    }
     void ShowOptions() override {
         f_.ShowMessageDlg(cmdline::OptionsText(tk::LoadText, f_.Formats(), rtl::DateOf(f_.Now())));
     }

@@ -37,10 +37,10 @@ TEST(CommandLineHelp, EveryExampleIsAcceptedInTheRegionalFormats) {
         window.formats = fs;
         const std::vector<std::string> lines =
             Lines(cmdline::OptionsText(IdText, fs, rtl::DateOf(window.now)));
-        ASSERT_EQ(lines.size(), 7u);
+        ASSERT_EQ(lines.size(), cmdline::kOptionMeanings.size() + 1);
         EXPECT_EQ(lines[0], IdText(lang::OptionsTitle));
         for (std::size_t i = 1; i < lines.size(); ++i) {
-            const std::string meaning = IdText(lang::OptionsAction + static_cast<unsigned>(i) - 1);
+            const std::string meaning = IdText(cmdline::kOptionMeanings[i - 1]);
             ASSERT_TRUE(lines[i].ends_with("   " + meaning)) << lines[i];
             const std::string example = lines[i].substr(0, lines[i].size() - meaning.size() - 3);
             CommandLineModel applied;
