@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/CpuLoadWindow.h"
+#include "app/NetQuietTrigger.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
@@ -31,6 +32,7 @@ class TBitCheckBox;
 class CpuLoadTriggerUnit;
 class TimerTriggerUnit;
 class WinampTriggerUnit;
+class NetQuietTriggerUnit;
 namespace monitors {
 class WinampLink;
 } // namespace monitors
@@ -65,10 +67,12 @@ struct MainFormServices {
     std::string settingsFileName;
     std::shared_ptr<IPowerSystem> power; // session and power calls
     std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
-    std::string serverListFile;                          // servers.txt
-    std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window
-    std::string commandLine;                             // as the process was started
-    std::function<void(const std::string&)> showMessage; // the program's message dialog
+    std::string serverListFile;                                  // servers.txt
+    std::shared_ptr<monitors::WinampLink> winamp;                // the media player's window
+    std::string commandLine;                                     // as the process was started
+    std::function<void(const std::string&)> showMessage;         // the program's message dialog
+    AdapterReader readAdapters;                                  // the network adapters' counters
+    std::function<std::uint64_t()> monotonicMs = GetTickCount64; // unmoved by clock changes
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -143,6 +147,19 @@ public:
     tk::Label* SkinTxt = nullptr;
     tk::Bevel* Bevel12 = nullptr;
     tk::ComboBox* SkinComboBox = nullptr;
+    tk::Bevel* Bevel13 = nullptr;
+    TBitCheckBox* CheckBoxNet = nullptr;
+    tk::Bevel* Bevel14 = nullptr;
+    tk::Shape* Shape6 = nullptr;
+    tk::Label* NetLevelTxt = nullptr;
+    tk::Label* NetTimeTxt = nullptr;
+    tk::ComboBox* ComboBoxNetLevel = nullptr;
+    tk::ComboBox* ComboBoxNetTime = nullptr;
+    tk::Label* NetAdapterTxt = nullptr;
+    tk::ComboBox* ComboBoxNetAdapter = nullptr;
+    tk::Label* AvNetTxt = nullptr;
+    tk::Label* LabelNetByTime = nullptr;
+    TXiProgressBar* ProgressBarNetByTime = nullptr;
 
     TAsyncTimer SystemTimePingTimer;
     TAsyncTimer WinAmpPingTimer;
@@ -170,6 +187,7 @@ public:
 
     TimerTrigger& Timer();
     CpuLoadWindow& CpuWindow();
+    NetQuietTriggerUnit& NetQuiet() { return *netUnit_; }
     const TriggerUnits& Triggers() const { return triggers_; }
 
     // Control handlers.
@@ -182,6 +200,8 @@ public:
     void CheckBoxWinAmpClick();
     void WinAmpPingTimerTimer();
     void SkinComboBoxSelect();
+    void CheckBoxNetClick();
+    void ComboBoxNetAdapterDropDown();
 
     void SaveSettings();
     void LoadSettings();
@@ -261,6 +281,7 @@ private:
     CpuLoadTriggerUnit* cpuUnit_ = nullptr;
     TimerTriggerUnit* timerUnit_ = nullptr;
     WinampTriggerUnit* winampUnit_ = nullptr;
+    NetQuietTriggerUnit* netUnit_ = nullptr;
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
     rtl::TFormatSettings formats_;
     // The window as the clock synchronisation sees it, and the synchronisation.

@@ -26,14 +26,14 @@ void TMainForm::ApplySkin() {
     GetWindowRect(Handle(), &window);
     // The date and countdown frames lie innermost; the group frames hold them.
     const std::vector<RECT> level1{Bevel5->GetBounds().Rect(), Bevel6->GetBounds().Rect()};
-    const std::vector<RECT> level2{Bevel1->GetBounds().Rect(), Bevel3->GetBounds().Rect(),
-                                   Bevel7->GetBounds().Rect(), Bevel9->GetBounds().Rect(),
-                                   Bevel10->GetBounds().Rect()};
+    const std::vector<RECT> level2{Bevel1->GetBounds().Rect(),  Bevel3->GetBounds().Rect(),
+                                   Bevel7->GetBounds().Rect(),  Bevel9->GetBounds().Rect(),
+                                   Bevel10->GetBounds().Rect(), Bevel13->GetBounds().Rect()};
     ui::BlendBackground(Image1->Picture(), window.right - window.left, window.bottom - window.top, level1,
                         level2);
     for (TXiButton* button : {NetTimeSpeedButton, AboutSpeedButton, PowerSpeedButton, CloseSpeedButton})
         button->SetColorScheme(ui::ButtonSchemeFor());
-    for (TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime})
+    for (TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime, ProgressBarNetByTime})
         bar->SetColorScheme(ui::BarSchemeFor());
 }
 

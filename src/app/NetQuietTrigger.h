@@ -28,6 +28,12 @@ struct NetQuietVerdict {
     bool due = false;                // the armed trigger fires on this run
 };
 
+// The bar's position, 0 to 100: half full at the level, full at twice it.
+int NetBarPosition(std::optional<double> averageKB, int levelKB);
+
+// "(12.3 KB/s)", one decimal below 10 KB/s; "(- KB/s)" before anything is measured.
+std::string NetRateText(std::optional<double> averageKB, char decimalSeparator, const std::string& unit);
+
 class NetQuietTrigger {
 public:
     explicit NetQuietTrigger(AdapterReader read) : read_(std::move(read)) {}

@@ -43,7 +43,7 @@ std::optional<std::vector<AdapterRow>> SelectAdapters(std::span<const AdapterRow
 std::vector<std::string> AdapterNames(std::span<const AdapterRow> rows) {
     std::vector<std::string> names;
     for (const AdapterRow& row : rows) {
-        if (!row.up || row.name.empty()) continue;
+        if (!row.up || row.loopback || row.name.empty()) continue;
         if (std::find(names.begin(), names.end(), row.name) == names.end()) names.push_back(row.name);
     }
     return names;

@@ -33,7 +33,7 @@ std::optional<std::vector<AdapterRow>> SelectAdapters(std::span<const AdapterRow
                                                       std::string_view choice);
 
 // The names a user can choose from: every adapter that is up, in the
-// system's order, without repeats.
+// system's order, without repeats; loopback goes by kLoopbackChoice.
 std::vector<std::string> AdapterNames(std::span<const AdapterRow> rows);
 
 class TrafficCounter {

@@ -96,6 +96,7 @@ enum TextId : unsigned {
     TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
     TriggerCpuLine = 65341,   // followed by the load level and " %"
     TriggerWinampLine = 65342,
+    TriggerNetLine = 65231, // followed by the level and its unit
 
     // What assistive technology says a control's default action does
     ActionPress = 65280,

@@ -118,3 +118,24 @@ TEST(NetQuietTriggerTest, FiresAWholeWindowAfterArmingOnlyWhileArmed) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(NetQuietTriggerTest, ShowsTheAverageInKBAndTheBarHalfFullAtTheLevel) {
+    struct Case {
+        std::optional<double> averageKB;
+        const char* text;
+        int bar; // level 10 KB/s
+    };
+    const Case cases[] = {
+        {std::nullopt, "(- KB/s)", 0}, {0.0, "(0,0 KB/s)", 0},  {0.44, "(0,4 KB/s)", 2},
+        {9.96, "(10,0 KB/s)", 50},     {10.0, "(10 KB/s)", 50}, {19.8, "(20 KB/s)", 99},
+        {4096.4, "(4096 KB/s)", 100},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NetRateText(c.averageKB, ',', "KB/s"), c.text);
+        EXPECT_EQ(NetBarPosition(c.averageKB, 10), c.bar) << c.text;
+    }
+}
+
+} // namespace
