@@ -21,6 +21,7 @@ std::string CountdownExample(const rtl::TFormatSettings& fs, rtl::TDateTime) {
 std::string TimerExample(const rtl::TFormatSettings& fs, rtl::TDateTime today) {
     return "-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs);
 }
+std::string NetExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-net=5,60"; }
 
 constexpr OptionHelp kRows[] = {
     {"-action=name", lang::OptionsAction, ActionExample},
@@ -28,6 +29,7 @@ constexpr OptionHelp kRows[] = {
     {"-cpu=level[,seconds]", lang::OptionsCpu, CpuExample},
     {"-countdown=time[,days]", lang::OptionsCountdown, CountdownExample},
     {"-timer=time[,date]", lang::OptionsTimer, TimerExample},
+    {"-net=level[,seconds[,adapter]]", lang::OptionsNet, NetExample},
     {"-? /? -help", lang::OptionsHelp, nullptr},
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/ActionCaptions.h"
 #include "app/CpuLoadTriggerUnit.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "app/ListRanges.h"
 #include "app/Platform.h"
 #include "app/PowerActions.h"
@@ -18,6 +19,7 @@
 #include "clocksync/ClockSync.h"
 #include "clocksync/LocalClock.h"
 #include "clocksync/ServerList.h"
+#include "monitors/NetworkCounters.h"
 #include "monitors/WinampWindow.h"
 #include "monitors/adCpuUsage.h"
 #include "dialogs/messageUnit.h"
@@ -69,6 +71,7 @@ MainFormServices DefaultMainFormServices() {
     s.winamp = std::make_shared<monitors::WinampWindowLink>();
     s.commandLine = GetCommandLineA();
     s.showMessage = ::ShowMessageDlg;
+    s.readAdapters = [counters = std::make_shared<monitors::NetworkCounters>()] { return counters->Read(); };
     return s;
 }
 
@@ -97,12 +100,15 @@ void TMainForm::RegisterTriggers() {
     auto cpu = std::make_unique<CpuLoadTriggerUnit>(*this, services_.cpu);
     auto timer = std::make_unique<TimerTriggerUnit>(*this);
     auto winamp = std::make_unique<WinampTriggerUnit>(*this, services_.winamp);
+    auto net = std::make_unique<NetQuietTriggerUnit>(*this, services_.readAdapters, services_.monotonicMs);
     cpuUnit_ = cpu.get();
     timerUnit_ = timer.get();
     winampUnit_ = winamp.get();
+    netUnit_ = net.get();
     triggers_.Add(std::move(cpu));
     triggers_.Add(std::move(timer));
     triggers_.Add(std::move(winamp));
+    triggers_.Add(std::move(net));
 }
 
 TimerTrigger& TMainForm::Timer() { return timerUnit_->Rules(); }
@@ -172,6 +178,7 @@ void TMainForm::FillLists() {
             ComboBoxCPULoadTime->AddItem(std::to_string(lists::WindowSeconds(i)));
         ComboBoxCPULoadTime->SetItemIndex(lists::kDefaultWindowItem);
     });
+    RunStep([&] { netUnit_->FillLists(); });
 }
 
 void TMainForm::SetUpPickers() {
@@ -199,6 +206,7 @@ void TMainForm::ActionComboBoxSelect() {
     TimeActionLabel->SetCaption(LoadText(row.timeActionLabel));
     CheckBoxWinAmp->SetCaption(LoadText(row.checkBoxWinAmp));
     CheckBoxCPU->SetCaption(LoadText(row.checkBoxCPU));
+    CheckBoxNet->SetCaption(LoadText(row.checkBoxNet));
 }
 
 void TMainForm::SaveSettings() {
@@ -212,6 +220,10 @@ void TMainForm::SaveSettings() {
     s.ActionComboBox = ActionComboBox->ItemIndex();
     s.SkinComboBox = SkinComboBox->ItemIndex();
     s.SkinFile = SelectedSkinFile();
+    const NetQuietSettings net = netUnit_->Settings();
+    s.NetQuietLevel = net.levelKB;
+    s.NetQuietSeconds = net.seconds;
+    s.NetQuietAdapter = net.adapter;
     WriteSettings(services_.settingsFileName, s);
 }
 
@@ -227,6 +239,9 @@ void TMainForm::LoadSettings() {
     ActionComboBox->SetItemIndex(s.ActionComboBox);
     SkinComboBox->SetItemIndex(ChosenSkinItem(s, SkinFiles()));
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
+    netUnit_->SelectLevel(s.NetQuietLevel);
+    netUnit_->SelectWindow(s.NetQuietSeconds);
+    netUnit_->SelectAdapter(s.NetQuietAdapter);
 }
 
 void TMainForm::FormClose() {

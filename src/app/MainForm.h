@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CpuLoadWindow.h"
+#include "app/NetQuietTrigger.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
@@ -32,6 +33,7 @@ class TBitCheckBox;
 class CpuLoadTriggerUnit;
 class TimerTriggerUnit;
 class WinampTriggerUnit;
+class NetQuietTriggerUnit;
 namespace monitors {
 class WinampLink;
 } // namespace monitors
@@ -66,10 +68,12 @@ struct MainFormServices {
     std::string settingsFileName;
     std::shared_ptr<IPowerSystem> power; // session and power calls
     std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
-    std::string serverListFile;                          // servers.txt
-    std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window
-    std::string commandLine;                             // as the process was started
-    std::function<void(const std::string&)> showMessage; // the program's message dialog
+    std::string serverListFile;                                  // servers.txt
+    std::shared_ptr<monitors::WinampLink> winamp;                // the media player's window
+    std::string commandLine;                                     // as the process was started
+    std::function<void(const std::string&)> showMessage;         // the program's message dialog
+    AdapterReader readAdapters;                                  // the network adapters' counters
+    std::function<std::uint64_t()> monotonicMs = GetTickCount64; // unmoved by clock changes
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -144,6 +148,19 @@ public:
     tk::Label* SkinTxt = nullptr;
     tk::Bevel* Bevel12 = nullptr;
     tk::ComboBox* SkinComboBox = nullptr;
+    tk::Bevel* Bevel13 = nullptr;
+    TBitCheckBox* CheckBoxNet = nullptr;
+    tk::Bevel* Bevel14 = nullptr;
+    tk::Shape* Shape6 = nullptr;
+    tk::Label* NetLevelTxt = nullptr;
+    tk::Label* NetTimeTxt = nullptr;
+    tk::ComboBox* ComboBoxNetLevel = nullptr;
+    tk::ComboBox* ComboBoxNetTime = nullptr;
+    tk::Label* NetAdapterTxt = nullptr;
+    tk::ComboBox* ComboBoxNetAdapter = nullptr;
+    tk::Label* AvNetTxt = nullptr;
+    tk::Label* LabelNetByTime = nullptr;
+    TXiProgressBar* ProgressBarNetByTime = nullptr;
 
     TAsyncTimer SystemTimePingTimer;
     TAsyncTimer WinAmpPingTimer;
@@ -171,6 +188,7 @@ public:
 
     TimerTrigger& Timer();
     CpuLoadWindow& CpuWindow();
+    NetQuietTriggerUnit& NetQuiet() { return *netUnit_; }
     const TriggerUnits& Triggers() const { return triggers_; }
 
     // Control handlers.
@@ -183,6 +201,8 @@ public:
     void CheckBoxWinAmpClick();
     void WinAmpPingTimerTimer();
     void SkinComboBoxSelect();
+    void CheckBoxNetClick();
+    void ComboBoxNetAdapterDropDown();
 
     void SaveSettings();
     void LoadSettings();
@@ -266,6 +286,7 @@ private:
     CpuLoadTriggerUnit* cpuUnit_ = nullptr;
     TimerTriggerUnit* timerUnit_ = nullptr;
     WinampTriggerUnit* winampUnit_ = nullptr;
+    NetQuietTriggerUnit* netUnit_ = nullptr;
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
     rtl::TFormatSettings formats_;
     // The window as the clock synchronisation sees it, and the synchronisation.

@@ -15,7 +15,7 @@ using tk::Call;
 using tk::CursorKind;
 
 constexpr int kClientWidth = 521;
-constexpr int kClientHeight = 257;
+constexpr int kClientHeight = 377; // 257, and a row of groups below
 constexpr int kListItemHeight = 15;
 constexpr int kShortListRows = 5;
 
@@ -189,6 +189,27 @@ const tk::ControlRow kControls[] = {
     {.name = "Bevel12", .kind = Separator(), .bind = Bind<&TMainForm::Bevel12>, .bounds = kSeparator},
     {.name = "SkinComboBox", .kind = List(), .bind = Bind<&TMainForm::SkinComboBox>,
      .bounds = {400, 221, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 12, .onSelect = Call<&TMainForm::SkinComboBoxSelect>},
+
+    // Network-quiet group, in the processor-load group's style
+    {.name = "Bevel13", .kind = Frame(), .bind = Bind<&TMainForm::Bevel13>, .bounds = {8, 256, 249, 113}},
+    {.name = "CheckBoxNet", .kind = ui::MakeBitCheckBox(ui::CheckBoxPictures::Box), .bind = Bind<&TMainForm::CheckBoxNet>,
+     .bounds = kHeader, .cursor = CursorKind::Hand, .tabSlot = 17, .header = {.frame = "Bevel13", .stripe = "Shape6", .separator = "Bevel14"},
+     .onClick = Call<&TMainForm::CheckBoxNetClick>},
+    {.name = "Bevel14", .kind = Separator(), .bind = Bind<&TMainForm::Bevel14>, .bounds = kSeparator},
+    {.name = "Shape6", .kind = Stripe(), .bind = Bind<&TMainForm::Shape6>, .bounds = kStripe},
+    {.name = "NetLevelTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::NetLevelTxt>, .bounds = {16, 275, 0, 0}, .textId = lang::NetLevelText, .labelFor = "ComboBoxNetLevel"},
+    {.name = "NetTimeTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::NetTimeTxt>, .bounds = {144, 275, 0, 0}, .textId = lang::OverTimeText, .labelFor = "ComboBoxNetTime"},
+    {.name = "ComboBoxNetLevel", .kind = ShortList(), .bind = Bind<&TMainForm::ComboBoxNetLevel>,
+     .bounds = {16, 289, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 18, .onChange = Call<&TMainForm::SystemTimePingTimerTimer>},
+    {.name = "ComboBoxNetTime", .kind = ShortList(), .bind = Bind<&TMainForm::ComboBoxNetTime>,
+     .bounds = {144, 289, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 19, .onChange = Call<&TMainForm::SystemTimePingTimerTimer>},
+    {.name = "NetAdapterTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::NetAdapterTxt>, .bounds = {16, 315, 0, 0}, .textId = lang::NetAdapterText, .labelFor = "ComboBoxNetAdapter"},
+    {.name = "ComboBoxNetAdapter", .kind = ShortList(), .bind = Bind<&TMainForm::ComboBoxNetAdapter>,
+     .bounds = {64, 311, 185, 21}, .cursor = CursorKind::Hand, .tabSlot = 20,
+     .onSelect = Call<&TMainForm::SystemTimePingTimerTimer>, .onDropDown = Call<&TMainForm::ComboBoxNetAdapterDropDown>},
+    {.name = "AvNetTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::AvNetTxt>, .bounds = {16, 335, 0, 0}, .textId = lang::NetAverageText, .labelFor = "ProgressBarNetByTime"},
+    {.name = "LabelNetByTime", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::LabelNetByTime>, .bounds = {168, 335, 0, 0}, .font = kBold},
+    {.name = "ProgressBarNetByTime", .kind = LoadBar(), .bind = Bind<&TMainForm::ProgressBarNetByTime>, .bounds = {16, 349, 233, 9}},
 };
 // clang-format on
 

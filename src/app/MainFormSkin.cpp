@@ -42,12 +42,12 @@ void TMainForm::SelectSkin() { ui::SelectSkin(SkinComboBox->ItemIndex()); }
 void TMainForm::ApplySkin() {
     // The date and countdown frames lie innermost; the group frames hold them.
     const std::vector<RECT> level1{Bevel5->GetBounds().Rect(), Bevel6->GetBounds().Rect()};
-    const std::vector<RECT> level2{Bevel1->GetBounds().Rect(), Bevel3->GetBounds().Rect(),
-                                   Bevel7->GetBounds().Rect(), Bevel9->GetBounds().Rect(),
-                                   Bevel10->GetBounds().Rect()};
+    const std::vector<RECT> level2{Bevel1->GetBounds().Rect(),  Bevel3->GetBounds().Rect(),
+                                   Bevel7->GetBounds().Rect(),  Bevel9->GetBounds().Rect(),
+                                   Bevel10->GetBounds().Rect(), Bevel13->GetBounds().Rect()};
     SkinForm(*this, *Image1, level1, level2,
              {NetTimeSpeedButton, AboutSpeedButton, PowerSpeedButton, CloseSpeedButton});
-    for (TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime})
+    for (TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime, ProgressBarNetByTime})
         bar->SetColorScheme(ui::BarSchemeFor());
 }
 

@@ -21,7 +21,7 @@ constexpr char kSection[] = "OPTIONS";
 constexpr char kTrueText[] = "1";
 constexpr char kFalseText[] = "0";
 constexpr char kTemporarySuffix[] = ".tmp";
-constexpr std::size_t kKeyCount = 9;
+constexpr std::size_t kKeyCount = 12;
 
 class SettingsReader {
 public:
@@ -39,6 +39,15 @@ public:
         const int value = Integer(key, defaultValue);
         return value >= 0 && value < count ? value : fallback;
     }
+
+    // A value that is none of `items` gives the default.
+    template <std::size_t N>
+    int Item(const char* key, const std::array<int, N>& items, int defaultValue) {
+        const int value = Integer(key, defaultValue);
+        return lists::IsItem(items, value) ? value : defaultValue;
+    }
+
+    std::string String(const char* key) { return std::string(rtl::TrimBlanks(Text(key, ""))); }
 
     rtl::TDateTime DateTime(const char* key, rtl::TDateTime defaultValue) {
         return rtl::ParseSettingsFloat(Text(key, rtl::FormatSettingsFloat(defaultValue)));
@@ -69,6 +78,9 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
         {"ActionComboBox", std::to_string(s.ActionComboBox)},
         {"SkinComboBox", std::to_string(s.SkinComboBox)},
         {"SkinFile", rtl::PercentEncode(s.SkinFile)},
+        {"NetQuietLevel", std::to_string(s.NetQuietLevel)},
+        {"NetQuietSeconds", std::to_string(s.NetQuietSeconds)},
+        {"NetQuietAdapter", s.NetQuietAdapter},
     }};
 }
 
@@ -193,6 +205,9 @@ StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& 
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
     s.SkinFile = rtl::PercentDecode(read.Text("SkinFile", ""));
+    s.NetQuietLevel = read.Item("NetQuietLevel", lists::kNetLevels, defaults.NetQuietLevel);
+    s.NetQuietSeconds = read.Item("NetQuietSeconds", lists::kNetWindows, defaults.NetQuietSeconds);
+    s.NetQuietAdapter = read.String("NetQuietAdapter");
     return s;
 }
 

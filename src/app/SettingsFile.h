@@ -23,13 +23,19 @@ struct StoredSettings {
     // The chosen skin's file name (UTF-8), so that new skin files cannot move
     // the choice; stored percent-encoded, plain ASCII in any code page.
     std::string SkinFile;
+    // The network-quiet trigger keeps values, not list positions: KB/s,
+    // seconds, and the adapter's name (empty: every adapter but loopback).
+    int NetQuietLevel = lists::kDefaultNetLevel;
+    int NetQuietSeconds = lists::kDefaultNetWindow;
+    std::string NetQuietAdapter;
 
     bool operator==(const StoredSettings&) const = default;
 };
 
 // Missing keys and values that are no number give the defaults above; indices
 // outside their lists give the list's default (ComboBoxCPULoadTime, ActionComboBox
-// and SkinComboBox fall back to item 0); a countdown value outside the range
+// and SkinComboBox fall back to item 0), and network-quiet values that are
+// none of the lists' items give their defaults; a countdown value outside the range
 // of the picker is clamped into it (see CountdownSpan.h). A missing file gives
 // all defaults. Reads under the program's lock, and first removes the
 // temporary files that a save killed half-way left behind.

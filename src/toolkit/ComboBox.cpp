@@ -108,6 +108,9 @@ bool ComboBox::HandleCommand(WORD code) {
     case CBN_CLOSEUP:
         if (OnCloseUp) OnCloseUp(*this);
         return true;
+    case CBN_DROPDOWN:
+        if (OnDropDown) OnDropDown(*this);
+        return true;
     default: return false;
     }
 }

@@ -32,6 +32,7 @@ public:
     std::function<void(ComboBox&)> OnChange;
     std::function<void(ComboBox&)> OnSelect;
     std::function<void(ComboBox&)> OnCloseUp;
+    std::function<void(ComboBox&)> OnDropDown; // before the list opens, which may still change its items
     // The handler may set the key to 0 to swallow it.
     std::function<void(ComboBox&, char& key)> OnKeyPress;
 

@@ -131,6 +131,7 @@ ControlKind MakeComboBox(ComboBoxArgs args) {
         if (row.onChange) box.OnChange = [&form, run = row.onChange](ComboBox&) { run(form); };
         if (row.onSelect) box.OnSelect = [&form, run = row.onSelect](ComboBox&) { run(form); };
         if (row.onCloseUp) box.OnCloseUp = [&form, run = row.onCloseUp](ComboBox&) { run(form); };
+        if (row.onDropDown) box.OnDropDown = [&form, run = row.onDropDown](ComboBox&) { run(form); };
         if (row.onKeyPress)
             box.OnKeyPress = [&form, run = row.onKeyPress](ComboBox&, char& key) { run(form, key); };
         return box;

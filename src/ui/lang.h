@@ -18,6 +18,12 @@ enum TextId : unsigned {
     SkinText = 65097,
     DateText = 65098,
     TimeText = 65099,
+    // Network-quiet group; its header caption follows the action (ActionCaptions)
+    NetLevelText = 65225,
+    NetAdapterText = 65226,
+    NetAllAdapters = 65227, // the adapter list's first item
+    NetAverageText = 65228,
+    NetRateUnit = 65229,
     PlDaysText = 65100,
     PlTimeText = 65101,
     TimeCountdown = 65102,
@@ -76,6 +82,7 @@ enum TextId : unsigned {
     OptionsTimer = 65206,
     OptionsHelp = 65207,
     OptionsExamples = 65306,
+    OptionsNet = 65230,
 
     LanguageCode = 65170,
 
@@ -101,6 +108,7 @@ enum TextId : unsigned {
     TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
     TriggerCpuLine = 65341,   // followed by the load level and " %"
     TriggerWinampLine = 65342,
+    TriggerNetLine = 65231, // followed by the level and its unit
 
     // What assistive technology says a control's default action does
     ActionPress = 65280,

@@ -39,6 +39,10 @@ protected:
     std::vector<rtl::TDateTime> clockSetTo;
     bool useRealClockSetter = false;
     std::function<void()> onNow; // runs whenever the window reads the clock
+    // One adapter, "Ethernet", whose received octets the test moves, and the
+    // monotonic clock the network readings go by.
+    std::uint64_t ethernetOctets = 0;
+    std::uint64_t monotonicMs = 5'000'000;
 
     void SetUp() override {
         char dir[MAX_PATH];
@@ -81,6 +85,11 @@ protected:
         s.serverListFile = serverListFile;
         s.winamp = std::make_shared<monitors::WinampWindowLink>();
         s.commandLine = commandLine;
+        s.readAdapters = [this] {
+            return std::optional(
+                std::vector<monitors::AdapterRow>{{1, "Ethernet", false, true, ethernetOctets, 0}});
+        };
+        s.monotonicMs = [this] { return monotonicMs; };
         if (realMessageDialog)
             s.showMessage = ::ShowMessageDlg;
         else
@@ -128,6 +137,9 @@ protected:
     }
 
     void Tick() { form->SystemTimePingTimerTimer(); }
-    void AdvanceMs(int ms) { now += ms / 86400000.0; }
+    void AdvanceMs(int ms) {
+        now += ms / 86400000.0;
+        monotonicMs += static_cast<std::uint64_t>(ms);
+    }
     void AdvanceSeconds(int s) { now = rtl::IncSecond(now, s); }
 };
