@@ -3,9 +3,10 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_SOURCE_DIR}/src")
 
 set(KN_WIN_DEFINES WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601 WINVER=0x0601)
-set(KN_SYSTEM_LIBS comctl32 gdi32 user32 advapi32 shell32 msimg32 ole32 oleaut32 uuid ws2_32)
-# No DLL of ours and no runtime DLL: the exe imports system DLLs only.
-set(KN_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(KN_SYSTEM_LIBS comctl32 gdi32 user32 advapi32 shell32 ole32 oleaut32 uuid ws2_32)
+# No DLL of ours and no runtime DLL: the exe imports system DLLs only. Remote
+# desktop sessions need no compatibility shims for it.
+set(KN_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--tsaware)
 
 target_compile_definitions(kn_pure PUBLIC ${KN_WIN_DEFINES})
 
@@ -48,6 +49,7 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     add_executable(${name} ${ARGN} ${KN_RESOURCES})
     target_link_libraries(${name} PRIVATE kn_win gtest_main)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests) # the shared tests/support
+    target_compile_definitions(${name} PRIVATE KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
     if(name STREQUAL "e2e_tests")
       add_test(NAME wine_${name}

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Renders every custom control in every state to a PNG picture, and the
-# windows in every shipped skin to a second one beside it (skins.png).
+# Renders every custom control in every state to a PNG picture, the windows
+# in every shipped skin to a second one beside it (skins.png), and every
+# window at 150 % display scale to a third (scale150.png).
 set -eu
 build="$1"; out="$2"
 . "$(dirname "$0")/wine-session.sh"
@@ -12,7 +13,11 @@ convert "$bmp" "$out"
 rm -f "$bmp"
 echo "Gallery: $out"
 skins="$(dirname "$out")/skins.png"
-wine "$build/skin_gallery.exe" "$(winepath -w data)" "$(winepath -w "$bmp")" </dev/null
+scaled="$(dirname "$out")/scale150.png"
+scaled_bmp="$(dirname "$out")/scale150.bmp"
+wine "$build/skin_gallery.exe" "$(winepath -w data)" "$(winepath -w "$bmp")" "$(winepath -w "$scaled_bmp")" </dev/null
 convert "$bmp" "$skins"
-rm -f "$bmp"
+convert "$scaled_bmp" "$scaled"
+rm -f "$bmp" "$scaled_bmp"
 echo "Skins: $skins"
+echo "150 %: $scaled"

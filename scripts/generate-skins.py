@@ -181,6 +181,13 @@ def plain():
     return px
 
 
+def system():
+    # Levels of 1 show only the button face; the tile matters nowhere.
+    def px(x, y):
+        return (255, 255, 255)
+    return px
+
+
 # name, drawing, (level 1, level 2, level 3), button style, bar style, remark
 SKINS = [
     ("Sand", sand, (0.80, 0.65, 0.35), 1, 1, "warm dunes; desert buttons and bars"),
@@ -191,6 +198,7 @@ SKINS = [
     ("Sun", sun, (0.85, 0.70, 0.35), 11, 6, "sunlight; gradient sun buttons"),
     ("Night", night, (0.92, 0.85, 0.55), 4, 8, "a starry sky; sky buttons, night bars"),
     ("Plain", plain, (0.60, 0.40, 0.00), 3, 3, "quiet paper; silver buttons and bars"),
+    ("System", system, (1.00, 1.00, 1.00), 0, 0, "the system's own colours"),
 ]
 
 

@@ -54,29 +54,65 @@ def write_bmp(name, pixels):
         f.write(header + info + palette_bytes() + bits)
 
 
-# --- check-box glyphs, 19 x 14: silver square with a 3D edge on olive -------
+# --- check-box glyphs --------------------------------------------------------
+# Each is drawn at 100 % and again, as a sharp copy, at the larger display
+# scales (the program picks NAME_<per cent>); the 100 % pictures stay exactly
+# as they have always been.
 
-def framed_square():
-    p = canvas(19, 14, OLIVE)
-    left, top, size = 3, 0, 13
+SCALES = (125, 150, 200)
+
+
+def px(value, scale):
+    """A length at 100 % in pixels at `scale` per cent, to the nearest pixel."""
+    return int(value * scale / 100.0 + 0.5)
+
+
+def near_segment(x, y, a, b, reach):
+    (ax, ay), (bx, by) = a, b
+    dx, dy = bx - ax, by - ay
+    t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / float(dx * dx + dy * dy)))
+    return math.hypot(x - ax - t * dx, y - ay - t * dy) <= reach
+
+
+def draw_stroke(p, points, width, colour):
+    """A polyline of the given width through pixel-centre coordinates."""
+    for y in range(len(p)):
+        for x in range(len(p[0])):
+            if any(near_segment(x, y, a, b, width / 2.0) for a, b in zip(points, points[1:])):
+                p[y][x] = colour
+
+
+def framed_square(scale=100):
+    p = canvas(px(19, scale), px(14, scale), OLIVE)
+    left, top, size = px(3, scale), 0, px(13, scale)
+    edge = max(1, px(1, scale))
     for y in range(top, top + size):
         for x in range(left, left + size):
-            p[y][x] = SILVER
-    for i in range(size):
-        p[top][left + i] = WHITE                 # upper edge
-        p[top + i][left] = WHITE                 # left edge
-        p[top + size - 1][left + i] = GRAY       # lower edge
-        p[top + i][left + size - 1] = GRAY       # right edge
+            inner_x, inner_y = x - left, y - top
+            if inner_x < edge or inner_y < edge:
+                p[y][x] = WHITE                  # upper and left edges
+            elif inner_x >= size - edge or inner_y >= size - edge:
+                p[y][x] = GRAY                   # lower and right edges
+            else:
+                p[y][x] = SILVER
     return p
 
 
 TICK = [(0, 2), (1, 3), (2, 4), (3, 3), (4, 2), (5, 1), (6, 0)]
+# The tick's centre line at 100 %, from its top-left pixel, with its thickness.
+TICK_LINE = [(0.0, 2.5), (2.0, 4.5), (6.0, 0.5)]
+TICK_WIDTH = 1.6
 
 
-def draw_tick(p, x0, y0, colour, thickness=2):
-    for dx, dy in TICK:
-        for t in range(thickness):
-            p[y0 + dy + t][x0 + dx] = colour
+def draw_tick(p, x0, y0, colour, thickness=2, scale=100):
+    if scale == 100:
+        for dx, dy in TICK:
+            for t in range(thickness):
+                p[y0 + dy + t][x0 + dx] = colour
+        return
+    f = scale / 100.0
+    points = [((x0 + dx + 0.5) * f - 0.5, (y0 + dy + 0.5) * f - 0.5) for dx, dy in TICK_LINE]
+    draw_stroke(p, points, TICK_WIDTH * f, colour)
 
 
 QUESTION = [
@@ -90,62 +126,75 @@ QUESTION = [
 ]
 
 
-def draw_mask(p, x0, y0, mask, colour):
-    for dy, line in enumerate(mask):
-        for dx, ch in enumerate(line):
-            if ch == "X":
-                p[y0 + dy][x0 + dx] = colour
+def draw_mask(p, x0, y0, mask, colour, scale=100):
+    f = scale / 100.0
+    for y in range(px(y0, scale), px(y0 + len(mask), scale)):
+        for x in range(px(x0, scale), px(x0 + len(mask[0]), scale)):
+            if mask[int(y / f) - y0][int(x / f) - x0] == "X":
+                p[y][x] = colour
+
+
+def suffix(scale):
+    return "" if scale == 100 else "_%d" % scale
 
 
 def builtin_glyphs():
-    unchecked = framed_square()
-    checked = framed_square()
-    draw_tick(checked, 6, 3, BLUE)
-    grayed = framed_square()
-    draw_mask(grayed, 7, 3, QUESTION, BLUE)
-    write_bmp("checked.bmp", checked)
-    write_bmp("unchecked.bmp", unchecked)
-    write_bmp("grayed.bmp", grayed)
+    for scale in (100,) + SCALES:
+        unchecked = framed_square(scale)
+        checked = framed_square(scale)
+        draw_tick(checked, 6, 3, BLUE, scale=scale)
+        grayed = framed_square(scale)
+        draw_mask(grayed, 7, 3, QUESTION, BLUE, scale)
+        write_bmp("checked%s.bmp" % suffix(scale), checked)
+        write_bmp("unchecked%s.bmp" % suffix(scale), unchecked)
+        write_bmp("grayed%s.bmp" % suffix(scale), grayed)
 
 
 # --- the main window's 12 x 12 glyphs on teal --------------------------------
 
-def box(mark):
-    p = canvas(12, 12, TEAL)
-    for y in range(11):
-        for x in range(11):
-            edge = x in (0, 10) or y in (0, 10)
-            p[y][x] = BLACK if edge else WHITE
+def box(mark, scale=100):
+    n, square = px(12, scale), px(11, scale)
+    edge = max(1, px(1, scale))
+    p = canvas(n, n, TEAL)
+    for y in range(square):
+        for x in range(square):
+            border = min(x, y, square - 1 - x, square - 1 - y) < edge
+            p[y][x] = BLACK if border else WHITE
     if mark is not None:
-        draw_tick(p, 2, 2, mark)
+        draw_tick(p, 2, 2, mark, scale=scale)
     return p
 
 
-def radio(mark):
-    p = canvas(12, 12, TEAL)
-    c, r = 5.0, 5.2
-    for y in range(11):
-        for x in range(11):
+def radio(mark, scale=100):
+    f = scale / 100.0
+    n = px(12, scale)
+    p = canvas(n, n, TEAL)
+    c, r = (5.0 + 0.5) * f - 0.5, 5.2 * f
+    ring = 1.1 * f
+    for y in range(px(11, scale)):
+        for x in range(px(11, scale)):
             d = math.hypot(x - c, y - c)
-            if d <= r - 1.1:
+            if d <= r - ring:
                 p[y][x] = WHITE
             elif d <= r:
                 p[y][x] = BLACK
     if mark is not None:
-        for y in range(11):
-            for x in range(11):
-                if math.hypot(x - c, y - c) <= 1.9:
+        for y in range(n):
+            for x in range(n):
+                if math.hypot(x - c, y - c) <= 1.9 * f:
                     p[y][x] = mark
     return p
 
 
 def form_glyphs():
-    write_bmp("box_unchecked.bmp", box(None))
-    write_bmp("box_checked.bmp", box(BLACK))
-    write_bmp("box_grayed.bmp", box(SILVER))
-    write_bmp("radio_unchecked.bmp", radio(None))
-    write_bmp("radio_checked.bmp", radio(BLACK))
-    write_bmp("radio_grayed.bmp", radio(SILVER))
+    for scale in (100,) + SCALES:
+        s = suffix(scale)
+        write_bmp("box_unchecked%s.bmp" % s, box(None, scale))
+        write_bmp("box_checked%s.bmp" % s, box(BLACK, scale))
+        write_bmp("box_grayed%s.bmp" % s, box(SILVER, scale))
+        write_bmp("radio_unchecked%s.bmp" % s, radio(None, scale))
+        write_bmp("radio_checked%s.bmp" % s, radio(BLACK, scale))
+        write_bmp("radio_grayed%s.bmp" % s, radio(SILVER, scale))
 
 
 # --- application icon: a white power sign on a red disc -----------------------
@@ -192,7 +241,8 @@ def icon_entry(size):
 
 
 def write_icon():
-    sizes = [32, 16]
+    # The standard sizes and those of the caption and task bar at 125-200 %.
+    sizes = [32, 16, 20, 24, 40, 48, 64]
     images = [icon_entry(s) for s in sizes]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)

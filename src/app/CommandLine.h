@@ -49,6 +49,14 @@ public:
     // Toggles the timer box and runs its click handler.
     virtual void ToggleTimer() = 0;
 
+    // The network-quiet trigger: values of its lists, and its adapter by the
+    // name the system shows ("loopback" for loopback).
+    virtual void SelectNetLevel(int kbPerSecond) = 0;
+    virtual void SelectNetWindow(int seconds) = 0;
+    virtual void SelectNetAdapter(const std::string& name) = 0;
+    // Toggles the network-quiet box and runs its click handler.
+    virtual void ToggleNet() = 0;
+
     // Answers -?, /? and -help.
     virtual void ShowOptions() = 0;
 };
@@ -57,7 +65,8 @@ public:
 // apply in the order given, each one toggling rather than setting its
 // trigger. An invalid time or date raises rtl::Error with the runtime's
 // text; the options after it are not applied. An unknown argument, one with
-// a blank or tab in it, or an invalid number is ignored. A request for help
+// a blank or tab in it (an adapter's name excepted), or an invalid number is
+// ignored. A request for help
 // anywhere shows the option table and applies nothing.
 void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarget& target);
 

@@ -1,13 +1,11 @@
 #include "app/CommandLineHelp.h"
 
 #include "app/CommandLine.h"
-#include "ui/lang.h"
 #include "rtl/DateTimeText.h"
+#include "ui/lang.h"
 
 namespace cmdline {
 namespace {
-
-constexpr char kColumnGap[] = "   ";
 
 // A time as the option reads it: hours, minutes and seconds with the regional
 // separator, and no blank, which would make the argument be skipped.
@@ -15,32 +13,40 @@ std::string ExampleTime(const char* hours, const rtl::TFormatSettings& fs) {
     return std::string(hours) + fs.TimeSeparator + "30" + fs.TimeSeparator + "00";
 }
 
-std::string HelpRequests() {
-    std::string list;
-    for (const std::string_view request : kHelpRequests) {
-        if (!list.empty()) list += ' ';
-        list += request;
-    }
-    return list;
+std::string ActionExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-action=reboot"; }
+std::string CpuExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-cpu=30,45"; }
+std::string CountdownExample(const rtl::TFormatSettings& fs, rtl::TDateTime) {
+    return "-countdown=" + ExampleTime("01", fs) + ",2";
 }
+std::string TimerExample(const rtl::TFormatSettings& fs, rtl::TDateTime today) {
+    return "-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs);
+}
+std::string NetExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-net=5,60"; }
+
+constexpr OptionHelp kRows[] = {
+    {"-action=name", lang::OptionsAction, ActionExample},
+    {"-winamp", lang::OptionsWinamp, nullptr},
+    {"-cpu=level[,seconds]", lang::OptionsCpu, CpuExample},
+    {"-countdown=time[,days]", lang::OptionsCountdown, CountdownExample},
+    {"-timer=time[,date]", lang::OptionsTimer, TimerExample},
+    {"-net=level[,seconds[,adapter]]", lang::OptionsNet, NetExample},
+    {"-? /? -help", lang::OptionsHelp, nullptr},
+};
 
 } // namespace
 
+std::span<const OptionHelp> OptionHelpRows() { return kRows; }
+
 std::string OptionsText(const std::function<std::string(unsigned id)>& text, const rtl::TFormatSettings& fs,
                         rtl::TDateTime today) {
-    const std::string examples[] = {
-        "-action=reboot",
-        "-winamp",
-        "-cpu=30,45",
-        "-countdown=" + ExampleTime("01", fs) + ",2",
-        "-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs),
-        HelpRequests(),
-    };
-    static_assert(lang::OptionsHelp - lang::OptionsAction + 1 == sizeof(examples) / sizeof(examples[0]));
     std::string table = text(lang::OptionsTitle);
-    unsigned id = lang::OptionsAction;
-    for (const std::string& example : examples) table += "\n" + example + kColumnGap + text(id++);
-    return table;
+    std::string examples;
+    for (const OptionHelp& row : OptionHelpRows()) {
+        ((table += '\n') += row.syntax) += '\t';
+        table += text(row.meaningId);
+        if (row.example) (examples += '\n') += row.example(fs, today);
+    }
+    return table + "\n\n" + text(lang::OptionsExamples) + examples;
 }
 
 } // namespace cmdline

@@ -4,6 +4,7 @@
 
 #include "app/ActionCaptions.h"
 #include "app/CpuLoadTriggerUnit.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "app/ListRanges.h"
 #include "app/Platform.h"
 #include "app/PowerActions.h"
@@ -19,6 +20,7 @@
 #include "clocksync/ClockSync.h"
 #include "clocksync/LocalClock.h"
 #include "clocksync/ServerList.h"
+#include "monitors/NetworkCounters.h"
 #include "monitors/WinampWindow.h"
 #include "monitors/adCpuUsage.h"
 #include "dialogs/messageUnit.h"
@@ -77,6 +79,7 @@ MainFormServices DefaultMainFormServices() {
                            MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_TOPMOST | MB_SETFOREGROUND) ==
                IDYES;
     };
+    s.readAdapters = [counters = std::make_shared<monitors::NetworkCounters>()] { return counters->Read(); };
     return s;
 }
 
@@ -106,15 +109,18 @@ void TMainForm::RegisterTriggers() {
     auto cpu = std::make_unique<CpuLoadTriggerUnit>(*this, services_.cpu);
     auto timer = std::make_unique<TimerTriggerUnit>(*this);
     auto winamp = std::make_unique<WinampTriggerUnit>(*this, services_.winamp);
+    auto net = std::make_unique<NetQuietTriggerUnit>(*this, services_.readAdapters);
     // Last, so that while it runs its end shows in the timer's label.
     auto snooze = std::make_unique<SnoozeUnit>(*this);
     cpuUnit_ = cpu.get();
     timerUnit_ = timer.get();
     winampUnit_ = winamp.get();
+    netUnit_ = net.get();
     snoozeUnit_ = snooze.get();
     triggers_.Add(std::move(cpu));
     triggers_.Add(std::move(timer));
     triggers_.Add(std::move(winamp));
+    triggers_.Add(std::move(net));
     triggers_.Add(std::move(snooze));
 }
 
@@ -185,6 +191,7 @@ void TMainForm::FillLists() {
             ComboBoxCPULoadTime->AddItem(std::to_string(lists::WindowSeconds(i)));
         ComboBoxCPULoadTime->SetItemIndex(lists::kDefaultWindowItem);
     });
+    RunStep([&] { netUnit_->FillLists(); });
 }
 
 void TMainForm::SetUpPickers() {
@@ -212,6 +219,7 @@ void TMainForm::ActionComboBoxSelect() {
     TimeActionLabel->SetCaption(LoadText(row.timeActionLabel));
     CheckBoxWinAmp->SetCaption(LoadText(row.checkBoxWinAmp));
     CheckBoxCPU->SetCaption(LoadText(row.checkBoxCPU));
+    CheckBoxNet->SetCaption(LoadText(row.checkBoxNet));
 }
 
 void TMainForm::SaveSettings() {
@@ -224,6 +232,11 @@ void TMainForm::SaveSettings() {
     s.DateTimePickerReverseTime = DateTimePickerReverseTime->DateTime();
     s.ActionComboBox = ActionComboBox->ItemIndex();
     s.SkinComboBox = SkinComboBox->ItemIndex();
+    s.SkinFile = SelectedSkinFile();
+    const NetQuietSettings net = netUnit_->Settings();
+    s.NetQuietLevel = net.levelKB;
+    s.NetQuietSeconds = net.seconds;
+    s.NetQuietAdapter = net.adapter;
     s.SnoozeMinutes = snoozeMinutes_;
     WriteSettings(services_.settingsFileName, s);
 }
@@ -238,9 +251,12 @@ void TMainForm::LoadSettings() {
     // Read into the picker's range, so that it shows the span the countdown uses.
     DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
-    SkinComboBox->SetItemIndex(s.SkinComboBox);
+    SkinComboBox->SetItemIndex(ChosenSkinItem(s, SkinFiles()));
     snoozeMinutes_ = s.SnoozeMinutes;
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
+    netUnit_->SelectLevel(s.NetQuietLevel);
+    netUnit_->SelectWindow(s.NetQuietSeconds);
+    netUnit_->SelectAdapter(s.NetQuietAdapter);
 }
 
 void TMainForm::FormClose() {

@@ -5,9 +5,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/CpuLoadWindow.h"
 #include "app/SettingsFile.h"
+#include "app/NetQuietTrigger.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
@@ -34,6 +36,7 @@ class CpuLoadTriggerUnit;
 class SnoozeUnit;
 class TimerTriggerUnit;
 class WinampTriggerUnit;
+class NetQuietTriggerUnit;
 namespace monitors {
 class WinampLink;
 } // namespace monitors
@@ -75,6 +78,7 @@ struct MainFormServices {
     std::function<void(const std::string&)> showMessage; // the program's message dialog
     ShellNotify notifyIcon;                              // the notification-area icon's calls
     std::function<bool(const std::string&)> askYesNo;    // a question; true for yes
+    AdapterReader readAdapters;                          // the network adapters' counters
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -149,6 +153,19 @@ public:
     tk::Label* SkinTxt = nullptr;
     tk::Bevel* Bevel12 = nullptr;
     tk::ComboBox* SkinComboBox = nullptr;
+    tk::Bevel* Bevel13 = nullptr;
+    TBitCheckBox* CheckBoxNet = nullptr;
+    tk::Bevel* Bevel14 = nullptr;
+    tk::Shape* Shape6 = nullptr;
+    tk::Label* NetLevelTxt = nullptr;
+    tk::Label* NetTimeTxt = nullptr;
+    tk::ComboBox* ComboBoxNetLevel = nullptr;
+    tk::ComboBox* ComboBoxNetTime = nullptr;
+    tk::Label* NetAdapterTxt = nullptr;
+    tk::ComboBox* ComboBoxNetAdapter = nullptr;
+    tk::Label* AvNetTxt = nullptr;
+    tk::Label* LabelNetByTime = nullptr;
+    TXiProgressBar* ProgressBarNetByTime = nullptr;
 
     TAsyncTimer SystemTimePingTimer;
     TAsyncTimer WinAmpPingTimer;
@@ -176,6 +193,7 @@ public:
 
     TimerTrigger& Timer();
     CpuLoadWindow& CpuWindow();
+    NetQuietTriggerUnit& NetQuiet() { return *netUnit_; }
     const TriggerUnits& Triggers() const { return triggers_; }
 
     // Control handlers.
@@ -194,6 +212,8 @@ public:
     void CheckBoxWinAmpClick();
     void WinAmpPingTimerTimer();
     void SkinComboBoxSelect();
+    void CheckBoxNetClick();
+    void ComboBoxNetAdapterDropDown();
 
     void SaveSettings();
     void LoadSettings();
@@ -211,6 +231,9 @@ public:
     // The skin: the list's items, the chosen skin made active, the window
     // blended and its buttons and bars coloured.
     void FillSkinComboBox();
+    // The skins' file names in list order, and the selected one's ("" for none).
+    static std::vector<std::string> SkinFiles();
+    std::string SelectedSkinFile() const;
     void SelectSkin();
     void ApplySkin();
     void RepaintInSkin();
@@ -258,6 +281,7 @@ public:
 
 protected:
     void FormClose() override;
+    void FormDpiChanged() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -286,6 +310,7 @@ private:
     CpuLoadTriggerUnit* cpuUnit_ = nullptr;
     TimerTriggerUnit* timerUnit_ = nullptr;
     WinampTriggerUnit* winampUnit_ = nullptr;
+    NetQuietTriggerUnit* netUnit_ = nullptr;
     SnoozeUnit* snoozeUnit_ = nullptr;
     int snoozeMinutes_ = kDefaultSnoozeMinutes; // kept in the settings, not shown
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};

@@ -3,6 +3,7 @@
 #include "app/CommandLineHelp.h"
 #include "app/CommandLineSplit.h"
 #include "app/MainForm.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
 
@@ -48,6 +49,13 @@ public:
     void ToggleTimer() override {
         f_.CheckBoxTimer->Toggle();
         f_.CheckBoxTimerClick();
+    }
+    void SelectNetLevel(int kbPerSecond) override { f_.NetQuiet().SelectLevel(kbPerSecond); }
+    void SelectNetWindow(int seconds) override { f_.NetQuiet().SelectWindow(seconds); }
+    void SelectNetAdapter(const std::string& name) override { f_.NetQuiet().SelectAdapter(name); }
+    void ToggleNet() override {
+        f_.CheckBoxNet->Toggle();
+        f_.CheckBoxNetClick();
     }
     void ShowOptions() override {
         f_.ShowMessageDlg(cmdline::OptionsText(tk::LoadText, f_.Formats(), rtl::DateOf(f_.Now())));

@@ -15,7 +15,7 @@ using tk::Call;
 using tk::CursorKind;
 
 constexpr int kClientWidth = 521;
-constexpr int kClientHeight = 257;
+constexpr int kClientHeight = 377; // 257, and a row of groups below
 constexpr int kListItemHeight = 15;
 constexpr int kShortListRows = 5;
 
@@ -27,6 +27,16 @@ constexpr tk::Bounds kStripe{0, 0, 2, 0};
 constexpr tk::Bounds kSeparator{0, 0, 0, 2};
 
 const tk::FontSpec kBold{.bold = true};
+
+// The time values sit right of their captions inside the timer frame; a
+// regional format with long fields draws them smaller rather than past it.
+// Fonts differ between systems: the text keeps a few pixels from the frame.
+constexpr int kTimeValueLeft = 127;
+constexpr int kTimerFrameInside = 8 + 249 - 2;
+constexpr int kTextSafety = 3;
+tk::ControlKind TimeValue() {
+    return tk::MakeLabel({.bold = true, .fitWidth = kTimerFrameInside - kTextSafety - kTimeValueLeft});
+}
 const tk::FontSpec kSmallFonts{.name = "Small Fonts", .height = -8};
 
 tk::ControlKind Frame() { return tk::MakeBevel(tk::BevelShape::Frame); }
@@ -118,9 +128,9 @@ const tk::ControlRow kControls[] = {
      .bind = Bind<&TMainForm::DateTimePickerReverseTime>, .bounds = {136, 136, 106, 21}, .cursor = CursorKind::Text, .tabSlot = 6,
      .onChange = Call<&TMainForm::TimerTargetEdited>},
     {.name = "CurrentTimeTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::CurrentTimeTxt>, .bounds = {21, 176, 0, 0}, .textId = lang::CurrentTimeText},
-    {.name = "CurrTimeLabel", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::CurrTimeLabel>, .bounds = {127, 176, 0, 0}, .font = kBold},
+    {.name = "CurrTimeLabel", .kind = TimeValue(), .bind = Bind<&TMainForm::CurrTimeLabel>, .bounds = {kTimeValueLeft, 176, 0, 0}},
     {.name = "TimeActionLabel", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::TimeActionLabel>, .bounds = {21, 192, 0, 0}},
-    {.name = "PowerOffTimeLabel", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::PowerOffTimeLabel>, .bounds = {127, 192, 0, 0}, .font = kBold},
+    {.name = "PowerOffTimeLabel", .kind = TimeValue(), .bind = Bind<&TMainForm::PowerOffTimeLabel>, .bounds = {kTimeValueLeft, 192, 0, 0}},
     {.name = "AttemptLabel", .kind = tk::MakeLabel({.autoSize = false}), .bind = Bind<&TMainForm::AttemptLabel>,
      .bounds = {10, 215, 87, 10}, .font = kSmallFonts},
 
@@ -179,6 +189,27 @@ const tk::ControlRow kControls[] = {
     {.name = "Bevel12", .kind = Separator(), .bind = Bind<&TMainForm::Bevel12>, .bounds = kSeparator},
     {.name = "SkinComboBox", .kind = List(), .bind = Bind<&TMainForm::SkinComboBox>,
      .bounds = {400, 221, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 12, .onSelect = Call<&TMainForm::SkinComboBoxSelect>},
+
+    // Network-quiet group, in the processor-load group's style
+    {.name = "Bevel13", .kind = Frame(), .bind = Bind<&TMainForm::Bevel13>, .bounds = {8, 256, 249, 113}},
+    {.name = "CheckBoxNet", .kind = ui::MakeBitCheckBox(ui::CheckBoxPictures::Box), .bind = Bind<&TMainForm::CheckBoxNet>,
+     .bounds = kHeader, .cursor = CursorKind::Hand, .tabSlot = 17, .header = {.frame = "Bevel13", .stripe = "Shape6", .separator = "Bevel14"},
+     .onClick = Call<&TMainForm::CheckBoxNetClick>},
+    {.name = "Bevel14", .kind = Separator(), .bind = Bind<&TMainForm::Bevel14>, .bounds = kSeparator},
+    {.name = "Shape6", .kind = Stripe(), .bind = Bind<&TMainForm::Shape6>, .bounds = kStripe},
+    {.name = "NetLevelTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::NetLevelTxt>, .bounds = {16, 275, 0, 0}, .textId = lang::NetLevelText, .labelFor = "ComboBoxNetLevel"},
+    {.name = "NetTimeTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::NetTimeTxt>, .bounds = {144, 275, 0, 0}, .textId = lang::OverTimeText, .labelFor = "ComboBoxNetTime"},
+    {.name = "ComboBoxNetLevel", .kind = ShortList(), .bind = Bind<&TMainForm::ComboBoxNetLevel>,
+     .bounds = {16, 289, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 18, .onChange = Call<&TMainForm::SystemTimePingTimerTimer>},
+    {.name = "ComboBoxNetTime", .kind = ShortList(), .bind = Bind<&TMainForm::ComboBoxNetTime>,
+     .bounds = {144, 289, 105, 21}, .cursor = CursorKind::Hand, .tabSlot = 19, .onChange = Call<&TMainForm::SystemTimePingTimerTimer>},
+    {.name = "NetAdapterTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::NetAdapterTxt>, .bounds = {16, 315, 0, 0}, .textId = lang::NetAdapterText, .labelFor = "ComboBoxNetAdapter"},
+    {.name = "ComboBoxNetAdapter", .kind = ShortList(), .bind = Bind<&TMainForm::ComboBoxNetAdapter>,
+     .bounds = {64, 311, 185, 21}, .cursor = CursorKind::Hand, .tabSlot = 20,
+     .onSelect = Call<&TMainForm::SystemTimePingTimerTimer>, .onDropDown = Call<&TMainForm::ComboBoxNetAdapterDropDown>},
+    {.name = "AvNetTxt", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::AvNetTxt>, .bounds = {16, 335, 0, 0}, .textId = lang::NetAverageText, .labelFor = "ProgressBarNetByTime"},
+    {.name = "LabelNetByTime", .kind = tk::MakeLabel(), .bind = Bind<&TMainForm::LabelNetByTime>, .bounds = {168, 335, 0, 0}, .font = kBold},
+    {.name = "ProgressBarNetByTime", .kind = LoadBar(), .bind = Bind<&TMainForm::ProgressBarNetByTime>, .bounds = {16, 349, 233, 9}},
 };
 // clang-format on
 

@@ -4,6 +4,7 @@
 
 #include "app/CpuLoadTriggerUnit.h"
 #include "app/MainForm.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "app/TimerTriggerUnit.h"
 #include "app/WinampTriggerUnit.h"
 #include "toolkit/ErrorReport.h"
@@ -76,3 +77,6 @@ void TMainForm::ComboBoxCPULoadTimeKeyPress(char& key) {
 void TMainForm::CheckBoxWinAmpClick() { winampUnit_->BoxClicked(); }
 void TMainForm::WinAmpPingTimerTimer() { winampUnit_->Poll(); }
 void TMainForm::ResetWinampLabels() { winampUnit_->ResetLabels(); }
+
+void TMainForm::CheckBoxNetClick() { netUnit_->BoxClicked(); }
+void TMainForm::ComboBoxNetAdapterDropDown() { netUnit_->FillAdapters(); }

@@ -30,6 +30,8 @@ constexpr std::array<ExitCall, 3> kExitCalls{{
     {EWX_LOGOFF | EWX_FORCE, EWX_LOGOFF | EWX_FORCE},     // LogOff
 }};
 static_assert(kExitCalls.size() == paLogOff + 1, "one row per end-of-session action");
+// One privilege: a count, then a LUID and its attributes, unpadded on both builds.
+static_assert(sizeof(TOKEN_PRIVILEGES) == sizeof(DWORD) + sizeof(LUID) + sizeof(DWORD));
 
 bool Suspends(int action) { return action == paStandby || action == paHibernate; }
 

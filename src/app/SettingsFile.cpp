@@ -12,6 +12,7 @@
 #include "rtl/AsciiText.h"
 #include "rtl/Error.h"
 #include "rtl/IntConv.h"
+#include "rtl/PercentEncoding.h"
 #include "rtl/SettingsFloat.h"
 
 namespace {
@@ -20,7 +21,7 @@ constexpr char kSection[] = "OPTIONS";
 constexpr char kTrueText[] = "1";
 constexpr char kFalseText[] = "0";
 constexpr char kTemporarySuffix[] = ".tmp";
-constexpr std::size_t kKeyCount = 9;
+constexpr std::size_t kKeyCount = 13;
 
 class SettingsReader {
 public:
@@ -39,15 +40,24 @@ public:
         return value >= 0 && value < count ? value : fallback;
     }
 
+    // A value that is none of `items` gives the default.
+    template <std::size_t N>
+    int Item(const char* key, const std::array<int, N>& items, int defaultValue) {
+        const int value = Integer(key, defaultValue);
+        return lists::IsItem(items, value) ? value : defaultValue;
+    }
+
+    std::string String(const char* key) { return std::string(rtl::TrimBlanks(Text(key, ""))); }
+
     rtl::TDateTime DateTime(const char* key, rtl::TDateTime defaultValue) {
         return rtl::ParseSettingsFloat(Text(key, rtl::FormatSettingsFloat(defaultValue)));
     }
 
-private:
     std::string Text(const char* key, const std::string& defaultValue) {
         return fs_.ReadValue(kSection, key, defaultValue, file_);
     }
 
+private:
     ISettingsFileSystem& fs_;
     const std::string& file_;
 };
@@ -67,6 +77,10 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
         {"DateTimePickerReverseTime", rtl::FormatSettingsFloat(s.DateTimePickerReverseTime)},
         {"ActionComboBox", std::to_string(s.ActionComboBox)},
         {"SkinComboBox", std::to_string(s.SkinComboBox)},
+        {"SkinFile", rtl::PercentEncode(s.SkinFile)},
+        {"NetQuietLevel", std::to_string(s.NetQuietLevel)},
+        {"NetQuietSeconds", std::to_string(s.NetQuietSeconds)},
+        {"NetQuietAdapter", s.NetQuietAdapter},
         {"SnoozeMinutes", std::to_string(s.SnoozeMinutes)},
     }};
 }
@@ -149,7 +163,9 @@ void RemoveTemporaryFiles(ISettingsFileSystem& fs, const std::string& file) {
         if (IsTemporaryFileOf(found, file)) fs.Delete(found);
 }
 
-[[noreturn]] void FailToWrite(const std::string& file) { throw rtl::Error("Unable to write to " + file); }
+[[noreturn]] void FailToWrite(ISettingsFileSystem& fs, const std::string& file) {
+    throw rtl::Error("Unable to write to " + fs.DisplayPath(file));
+}
 
 // The copy holds every key as written and every other line of the file as it
 // was: a full disk may cut it short anywhere while the profile functions still
@@ -189,22 +205,36 @@ StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& 
         ClampToPickerRange(read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime));
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
+    s.SkinFile = rtl::PercentDecode(read.Text("SkinFile", ""));
+    s.NetQuietLevel = read.Item("NetQuietLevel", lists::kNetLevels, defaults.NetQuietLevel);
+    s.NetQuietSeconds = read.Item("NetQuietSeconds", lists::kNetWindows, defaults.NetQuietSeconds);
+    s.NetQuietAdapter = read.String("NetQuietAdapter");
     s.SnoozeMinutes = read.Integer("SnoozeMinutes", defaults.SnoozeMinutes);
     if (s.SnoozeMinutes < 1 || s.SnoozeMinutes > kMaxSnoozeMinutes) s.SnoozeMinutes = defaults.SnoozeMinutes;
     return s;
+}
+
+int ChosenSkinItem(const StoredSettings& settings, const std::vector<std::string>& skinFiles) {
+    if (settings.SkinFile.empty()) return settings.SkinComboBox;
+    // File names compare as Windows compares them; ASCII case is enough for
+    // the names the program itself wrote.
+    const auto found = std::find_if(skinFiles.begin(), skinFiles.end(), [&](const std::string& name) {
+        return rtl::SameTextIgnoringCase(name, settings.SkinFile);
+    });
+    return found != skinFiles.end() ? static_cast<int>(found - skinFiles.begin()) : settings.SkinComboBox;
 }
 
 void WriteSettings(ISettingsFileSystem& fileSystem, const std::string& file, const StoredSettings& settings) {
     // Two copies closing together take turns; a copy stuck with the lock does not stop the save.
     const LockHold lock(fileSystem);
     TemporaryFile copy(fileSystem, TemporarySettingsFileName(file, fileSystem.ProcessId()));
-    if (!fileSystem.CreateCopy(file, copy.Name())) FailToWrite(file);
+    if (!fileSystem.CreateCopy(file, copy.Name())) FailToWrite(fileSystem, file);
     const KeyTexts texts = SettingsTexts(settings);
     const std::vector<ProfileSection> foreign = ForeignContent(fileSystem.ReadSections(file), texts);
     for (const auto& [key, text] : texts)
-        if (!fileSystem.WriteValue(kSection, key, text, copy.Name())) FailToWrite(file);
-    if (!fileSystem.Flush(copy.Name())) FailToWrite(file);
-    if (!ReadsBackAsWritten(fileSystem, copy.Name(), texts, foreign)) FailToWrite(file);
-    if (!fileSystem.Replace(copy.Name(), file)) FailToWrite(file);
+        if (!fileSystem.WriteValue(kSection, key, text, copy.Name())) FailToWrite(fileSystem, file);
+    if (!fileSystem.Flush(copy.Name())) FailToWrite(fileSystem, file);
+    if (!ReadsBackAsWritten(fileSystem, copy.Name(), texts, foreign)) FailToWrite(fileSystem, file);
+    if (!fileSystem.Replace(copy.Name(), file)) FailToWrite(fileSystem, file);
     copy.Keep();
 }

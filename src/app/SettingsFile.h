@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "app/ListRanges.h"
 #include "rtl/DateTime.h"
@@ -22,6 +23,14 @@ struct StoredSettings {
     rtl::TDateTime DateTimePickerReverseTime = DefaultReverseTime;
     int ActionComboBox = lists::kDefaultActionItem;
     int SkinComboBox = 0;
+    // The chosen skin's file name (UTF-8), so that new skin files cannot move
+    // the choice; stored percent-encoded, plain ASCII in any code page.
+    std::string SkinFile;
+    // The network-quiet trigger keeps values, not list positions: KB/s,
+    // seconds, and the adapter's name (empty: every adapter but loopback).
+    int NetQuietLevel = lists::kDefaultNetLevel;
+    int NetQuietSeconds = lists::kDefaultNetWindow;
+    std::string NetQuietAdapter;
     int SnoozeMinutes = kDefaultSnoozeMinutes; // how long "Later" puts the action off
 
     bool operator==(const StoredSettings&) const = default;
@@ -29,14 +38,19 @@ struct StoredSettings {
 
 // Missing keys and values that are no number give the defaults above; indices
 // outside their lists give the list's default (ComboBoxCPULoadTime, ActionComboBox
-// and SkinComboBox fall back to item 0); a countdown value outside the range
+// and SkinComboBox fall back to item 0), and network-quiet values that are
+// none of the lists' items give their defaults; a countdown value outside the range
 // of the picker is clamped into it (see CountdownSpan.h). A missing file gives
 // all defaults. Reads under the program's lock, and first removes the
 // temporary files that a save killed half-way left behind.
 StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& file, int skinCount);
 StoredSettings ReadSettings(const std::string& file, int skinCount);
 
-// Writes all the keys in order into a copy of the file beside it (so other
+// The item of the skin list to select: the stored file's where it is still
+// listed, else the stored position.
+int ChosenSkinItem(const StoredSettings& settings, const std::vector<std::string>& skinFiles);
+
+// Writes every key in order into a copy of the file beside it (so other
 // sections and keys stay as they are), makes sure the copy reached the disk
 // and reads the keys back, and only then puts the copy in the place of the
 // file in one step. Holds the program's lock meanwhile, or goes on without it

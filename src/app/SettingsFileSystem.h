@@ -41,4 +41,7 @@ public:
     // replaces the file; false when it stayed taken for the whole wait.
     virtual bool Lock() = 0;
     virtual void Unlock() = 0;
+
+    // A path (UTF-8) as a message shows it.
+    virtual std::string DisplayPath(const std::string& file) { return file; }
 };

@@ -1,10 +1,19 @@
 #include "app/TrayIcon.h"
 
+#include <cstddef>
+
 #include "toolkit/Handles.h"
 
 namespace {
 constexpr UINT kTrayIconId = 1;
 using MenuHandle = tk::UniqueHandle<tk::NullNoneTraits<HMENU, &DestroyMenu>>;
+// The first record layout, which every shell reads, holds this much of the tip.
+constexpr int kFirstLayoutTipBytes = 64;
+// That layout ends with the tip: 88 bytes in all in the 32-bit release.
+static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + kFirstLayoutTipBytes);
+#ifndef _WIN64
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the size 32-bit shells check");
+#endif
 } // namespace
 
 TrayIcon::TrayIcon() : shell_(Shell_NotifyIconA), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {}

@@ -4,6 +4,7 @@
 
 #include "app/SettingsFile.h"
 #include "app/global.h"
+#include "toolkit/WideText.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr char kPathDelimiter = '\\';
 // The profile functions keep files they have read; forgetting one makes the
 // next call read the disk.
 void ForgetProfile(const std::string& file) {
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, tk::Widen(file).c_str());
 }
 
 bool WriteAll(HANDLE file, const char* data, DWORD size) {
@@ -42,7 +43,7 @@ bool CopyBytes(HANDLE from, HANDLE to) {
 // takes a buffer and its size and returns the characters written.
 template <typename Fill>
 std::vector<std::string> ProfileList(Fill fill) {
-    std::vector<char> buffer(kListBufferSize);
+    std::vector<wchar_t> buffer(kListBufferSize);
     DWORD length = 0;
     for (;;) {
         const auto size = static_cast<DWORD>(buffer.size());
@@ -52,9 +53,9 @@ std::vector<std::string> ProfileList(Fill fill) {
     }
     std::vector<std::string> items;
     for (DWORD start = 0; start < length;) {
-        const char* item = buffer.data() + start;
-        const std::size_t itemLength = strnlen(item, length - start);
-        items.emplace_back(item, itemLength);
+        const wchar_t* item = buffer.data() + start;
+        const std::size_t itemLength = wcsnlen(item, length - start);
+        items.push_back(tk::Utf8(std::wstring_view(item, itemLength)));
         start += static_cast<DWORD>(itemLength) + 1;
     }
     return items;
@@ -67,38 +68,45 @@ WindowsSettingsFileSystem::WindowsSettingsFileSystem(DWORD lockPatienceMs)
 
 std::string WindowsSettingsFileSystem::ReadValue(const std::string& section, const std::string& key,
                                                  const std::string& defaultValue, const std::string& file) {
-    char buffer[kValueBufferSize] = {};
-    const DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
-                                                  kValueBufferSize, file.c_str());
-    return std::string(buffer, length);
+    wchar_t buffer[kValueBufferSize] = {};
+    const DWORD length = GetPrivateProfileStringW(tk::Widen(section).c_str(), tk::Widen(key).c_str(),
+                                                  tk::Widen(defaultValue).c_str(), buffer, kValueBufferSize,
+                                                  tk::Widen(file).c_str());
+    return tk::Utf8(std::wstring_view(buffer, length));
 }
 
 bool WindowsSettingsFileSystem::WriteValue(const std::string& section, const std::string& key,
                                            const std::string& value, const std::string& file) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+    return WritePrivateProfileStringW(tk::Widen(section).c_str(), tk::Widen(key).c_str(),
+                                      tk::Widen(value).c_str(), tk::Widen(file).c_str()) != FALSE;
 }
 
 std::vector<ProfileSection> WindowsSettingsFileSystem::ReadSections(const std::string& file) {
     std::vector<ProfileSection> sections;
-    const auto names = ProfileList(
-        [&](char* buffer, DWORD size) { return GetPrivateProfileSectionNamesA(buffer, size, file.c_str()); });
+    const std::wstring wideFile = tk::Widen(file);
+    const auto names = ProfileList([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileSectionNamesW(buffer, size, wideFile.c_str());
+    });
     for (const std::string& name : names) {
-        sections.push_back({name, ProfileList([&](char* buffer, DWORD size) {
-                                return GetPrivateProfileSectionA(name.c_str(), buffer, size, file.c_str());
+        const std::wstring wideName = tk::Widen(name);
+        sections.push_back({name, ProfileList([&](wchar_t* buffer, DWORD size) {
+                                return GetPrivateProfileSectionW(wideName.c_str(), buffer, size,
+                                                                 wideFile.c_str());
                             })});
     }
     return sections;
 }
 
 bool WindowsSettingsFileSystem::CreateCopy(const std::string& file, const std::string& copy) {
-    tk::KernelHandle source(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    tk::KernelHandle source(CreateFileW(tk::Widen(file).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     // A file that is there but cannot be read must not be replaced by one
     // without its other sections.
     if (!source && GetLastError() != ERROR_FILE_NOT_FOUND) return false;
     bool copied = false;
     {
-        tk::KernelHandle target(CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        tk::KernelHandle target(CreateFileW(tk::Widen(copy).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!target) return false;
         copied = !source || CopyBytes(source.Get(), target.Get());
@@ -109,30 +117,36 @@ bool WindowsSettingsFileSystem::CreateCopy(const std::string& file, const std::s
 
 bool WindowsSettingsFileSystem::Flush(const std::string& file) {
     ForgetProfile(file);
-    tk::KernelHandle handle(CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    tk::KernelHandle handle(CreateFileW(tk::Widen(file).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return handle && FlushFileBuffers(handle.Get());
 }
 
 bool WindowsSettingsFileSystem::Replace(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return MoveFileExW(tk::Widen(from).c_str(), tk::Widen(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-bool WindowsSettingsFileSystem::Delete(const std::string& file) { return DeleteFileA(file.c_str()) != FALSE; }
+bool WindowsSettingsFileSystem::Delete(const std::string& file) {
+    return DeleteFileW(tk::Widen(file).c_str()) != FALSE;
+}
 
 std::vector<std::string> WindowsSettingsFileSystem::FindFiles(const std::string& pattern) {
     std::vector<std::string> found;
     const std::string folder = pattern.substr(0, pattern.rfind(kPathDelimiter) + 1);
-    WIN32_FIND_DATAA data{};
-    const tk::FindHandle find(FindFirstFileA(pattern.c_str(), &data));
+    WIN32_FIND_DATAW data{};
+    const tk::FindHandle find(FindFirstFileW(tk::Widen(pattern).c_str(), &data));
     if (!find) return found;
     do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(folder + data.cFileName);
-    } while (FindNextFileA(find.Get(), &data));
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            found.push_back(folder + tk::Utf8(data.cFileName));
+    } while (FindNextFileW(find.Get(), &data));
     return found;
 }
 
 unsigned long WindowsSettingsFileSystem::ProcessId() { return GetCurrentProcessId(); }
+
+std::string WindowsSettingsFileSystem::DisplayPath(const std::string& file) { return tk::AnsiFromUtf8(file); }
 
 bool WindowsSettingsFileSystem::Lock() {
     if (!mutex_) return false;

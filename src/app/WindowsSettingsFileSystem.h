@@ -29,6 +29,8 @@ public:
     unsigned long ProcessId() override;
     bool Lock() override;
     void Unlock() override;
+    // In the ANSI code page of the message boxes.
+    std::string DisplayPath(const std::string& file) override;
 
 private:
     DWORD lockPatienceMs_;

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "rtl/Error.h"
+#include "toolkit/WideText.h"
 
 namespace {
 
@@ -25,33 +26,33 @@ std::string g_settingsFileName;
 } // namespace
 
 std::optional<std::string> WindowsSettingsFolderSystem::ApplicationDataFolder() {
-    char path[kShellPathBufferSize] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, path, CSIDL_APPDATA, FALSE)) return std::nullopt;
-    return std::string(path);
+    wchar_t path[kShellPathBufferSize] = {};
+    if (!SHGetSpecialFolderPathW(nullptr, path, CSIDL_APPDATA, FALSE)) return std::nullopt;
+    return tk::Utf8(path);
 }
 
 bool WindowsSettingsFolderSystem::FolderExists(const std::string& folder) {
-    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    const DWORD attributes = GetFileAttributesW(tk::Widen(folder).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool WindowsSettingsFolderSystem::CreateFolder(const std::string& folder) {
-    if (CreateDirectoryA(folder.c_str(), nullptr)) return true;
+    if (CreateDirectoryW(tk::Widen(folder).c_str(), nullptr)) return true;
     // Another copy of the program may have made it in the meantime.
     return GetLastError() == ERROR_ALREADY_EXISTS && FolderExists(folder);
 }
 
 std::string WindowsSettingsFolderSystem::ExecutableFolder() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD size = static_cast<DWORD>(path.size());
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
         if (length == 0) break;
         // A full buffer means the name was cut short: try again with more room.
         if (length < size || size >= kLongestPath) {
             path.resize(length);
-            const auto delimiter = path.rfind(kPathDelimiter);
-            if (delimiter != std::string::npos) return path.substr(0, delimiter + 1);
+            const auto delimiter = path.rfind(L'\\');
+            if (delimiter != std::wstring::npos) return tk::Utf8(path.substr(0, delimiter + 1));
             break;
         }
         path.resize(static_cast<std::size_t>(size) * 2);
@@ -66,7 +67,7 @@ std::string SettingsFolder(ISettingsFolderSystem& system) {
     if (!appData) return system.ExecutableFolder();
     std::string folder = WithTrailingDelimiter(*appData) + kFolderName + kPathDelimiter;
     if (!system.FolderExists(folder) && !system.CreateFolder(folder))
-        throw rtl::Error("Cannot create " + folder);
+        throw rtl::Error("Cannot create " + tk::AnsiFromUtf8(folder));
     return folder;
 }
 

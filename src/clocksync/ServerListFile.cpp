@@ -4,6 +4,7 @@
 
 #include "clocksync/ServerList.h"
 #include "toolkit/Handles.h"
+#include "toolkit/WideText.h"
 
 namespace clocksync {
 
@@ -12,8 +13,9 @@ constexpr DWORD kReadChunk = 4096;
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-    tk::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    tk::KernelHandle file(CreateFileW(tk::Widen(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return std::nullopt;
     std::string text;
     char chunk[kReadChunk];

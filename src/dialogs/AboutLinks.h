@@ -16,12 +16,8 @@ constexpr char kEMailAddress[] = "mail@kalvex.example";
 std::string WebUrl(std::string_view host);
 
 // A new message with the subject: Question about program "Kalvex Now!" /<user>/.
-// The user name is percent-encoded; without one the subject ends after the
+// The user name (UTF-8) is percent-encoded; without one the subject ends after the
 // program's name.
 std::string MailUrl(std::string_view address, const std::optional<std::string>& userName);
-
-// Every byte but the unreserved characters (letters, digits, "-", ".", "_",
-// "~") as "%" and two upper-case hexadecimal digits.
-std::string PercentEncode(std::string_view text);
 
 } // namespace about

@@ -4,6 +4,7 @@
 
 #include "dialogs/AboutLinks.h"
 #include "dialogs/DialogForm.h"
+#include "toolkit/WideText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Texts.h"
 #include "ui/FormKinds.h"
@@ -18,7 +19,6 @@ constexpr int kClientHeight = 216;
 constexpr int kIconSize = 32;
 // The icon frame lies one pixel outside the icon on every side.
 constexpr int kIconFrameSpace = 1;
-constexpr char kOkCaption[] = "Ok"; // not translated
 // Behind the icon's transparent parts; never a colour of the icon itself.
 constexpr tk::TColor kIconKeyColor = tk::RGBColor(255, 0, 255);
 // The user name buffer and the size the system is told.
@@ -30,12 +30,6 @@ tk::ControlKind Text() { return tk::MakeLabel({.transparent = true, .autoSize = 
 const tk::FontSpec kBold{.bold = true};
 const tk::FontSpec kUnderlined{.underline = true};
 const tk::FontSpec kLink{.underline = true, .color = tk::clBlue};
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TAboutBox::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -61,30 +55,34 @@ const tk::ControlRow kControls[] = {
 };
 // clang-format on
 
-// The program's icon on a key colour that the picture leaves out when drawn.
-void PaintProgramIcon(tk::Bitmap& picture) {
-    picture.SetSize(kIconSize, kIconSize);
+// The program's icon on a key colour that the picture leaves out when drawn;
+// drawn from the icon's own image for that size where it has one.
+void PaintProgramIcon(tk::Bitmap& picture, int size) {
+    picture.SetSize(size, size);
     if (picture.Empty()) return;
     tk::Canvas& canvas = picture.GetCanvas();
     canvas.SetBrushStyle(tk::BrushStyle::Solid);
     canvas.SetBrushColor(kIconKeyColor);
-    canvas.FillRect(RECT{0, 0, kIconSize, kIconSize});
-    if (HICON icon = tk::Application::Instance().Identity().icon)
-        DrawIconEx(canvas.Handle(), 0, 0, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    canvas.FillRect(RECT{0, 0, size, size});
+    const tk::Application& app = tk::Application::Instance();
+    const tk::IconHandle sized = app.IconOfSize(size);
+    if (HICON icon = sized ? sized.Get() : app.Identity().icon)
+        DrawIconEx(canvas.Handle(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
     picture.SetTransparentColor(kIconKeyColor);
     picture.SetTransparent(true);
 }
 
 std::optional<std::string> LoggedOnUserName() {
-    char name[kUserNameBuffer] = {};
+    // As UTF-8, the form mail programs expect in a link.
+    wchar_t name[kUserNameBuffer] = {};
     DWORD size = kUserNameSize;
-    if (!GetUserNameA(name, &size)) return std::nullopt;
-    return std::string(name);
+    if (!GetUserNameW(name, &size)) return std::nullopt;
+    return tk::Utf8(name);
 }
 
 void OpenWithShell(const std::string& url) {
     // The shell reports its own failures, if any; the program adds nothing.
-    ShellExecuteA(nullptr, nullptr, url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, nullptr, tk::Widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 } // namespace
@@ -92,37 +90,38 @@ void OpenWithShell(const std::string& url) {
 AboutSystem WindowsAboutSystem() { return AboutSystem{OpenWithShell, LoggedOnUserName}; }
 
 const tk::FormDescription& TAboutBox::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "AboutBox",
-                            .clientWidth = kClientWidth,
-                            .clientHeight = kClientHeight,
-                            .position = tk::FormPosition::MainFormCenter}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "AboutBox",
+                           .clientWidth = kClientWidth,
+                           .clientHeight = kClientHeight,
+                           .position = tk::FormPosition::MainFormCenter},
+                          kControls);
     return description;
 }
 
 TAboutBox::TAboutBox(AboutSystem system) : tk::Form(Description().form), system_(std::move(system)) {
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
     FormCreate();
 }
 
 void TAboutBox::FormCreate() {
     // The labels' texts come with the description.
     SetCaption(LoadText(lang::AboutCaption));
-    PaintProgramIcon(ProgramIcon->Picture());
-    Bevel->SetBounds({ProgramIcon->Left() - kIconFrameSpace, ProgramIcon->Top() - kIconFrameSpace,
-                      ProgramIcon->Width() + 2 * kIconFrameSpace,
-                      ProgramIcon->Height() + 2 * kIconFrameSpace});
-    SkinDialog(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    const tk::Bounds icon = ProgramIcon->DesignBounds();
+    Bevel->SetDesignBounds({icon.left - kIconFrameSpace, icon.top - kIconFrameSpace,
+                            icon.width + 2 * kIconFrameSpace, icon.height + 2 * kIconFrameSpace});
+    PaintIconAndSkin();
 }
+
+void TAboutBox::PaintIconAndSkin() {
+    PaintProgramIcon(ProgramIcon->Picture(), ProgramIcon->Width());
+    SkinForm(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+}
+
+void TAboutBox::FormDpiChanged() { PaintIconAndSkin(); }
 
 void TAboutBox::WEBLinkClick() { system_.openUrl(about::WebUrl(about::kWebHost)); }
 
 void TAboutBox::EMailLinkClick() {
     system_.openUrl(about::MailUrl(about::kEMailAddress, system_.userName()));
 }
-
-void TAboutBox::ActionCancelExecute() { SetModalResult(tk::mrCancel); }

@@ -45,14 +45,16 @@ public:
     tk::Label* WEBLink = nullptr;
     tk::Label* EMailLink = nullptr;
     ui::TXiButton* OkBtn = nullptr;
-    tk::Action* ActionCancel = nullptr;
 
     void WEBLinkClick();
     void EMailLinkClick();
-    void ActionCancelExecute();
+
+protected:
+    void FormDpiChanged() override;
 
 private:
     void FormCreate();
+    void PaintIconAndSkin();
 
     AboutSystem system_;
 };

@@ -25,7 +25,6 @@ constexpr int kClientHeight = 216;
 constexpr int kCountDownFontHeight = -43;
 constexpr int kConfirmFontHeight = -32;
 constexpr int kBannerPenWidth = 3;
-constexpr char kOkCaption[] = "Ok"; // not translated
 constexpr char kStartNumberText[] = "30";
 static_assert(countdown::kStartNumber == 30, "the design text shows the first number");
 
@@ -41,12 +40,6 @@ tk::FontSpec ArialBold(int height, tk::TColor color = tk::clWindowText) {
 tk::ControlKind CentredFixedLabel() {
     return tk::MakeLabel({.transparent = true, .autoSize = false, .alignment = tk::TextAlignment::Center});
 }
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TConfirmForm::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -80,22 +73,19 @@ TConfirmForm::OpenMark::OpenMark() { ++openDialogs; }
 TConfirmForm::OpenMark::~OpenMark() { --openDialogs; }
 
 const tk::FormDescription& TConfirmForm::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "ConfirmForm",
-                            .clientWidth = kClientWidth,
-                            .clientHeight = kClientHeight,
-                            .topmost = true,
-                            .position = tk::FormPosition::ScreenCenter,
-                            .alert = true}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "ConfirmForm",
+                           .clientWidth = kClientWidth,
+                           .clientHeight = kClientHeight,
+                           .topmost = true,
+                           .position = tk::FormPosition::ScreenCenter,
+                           .alert = true},
+                          kControls);
     return description;
 }
 
 TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(Description().form) {
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
     AsyncTimer1.SetThreadPriority(TThreadPriority::TimeCritical);
     AsyncTimer1.SetOnTimer([this](TAsyncTimer&) { Timer1Timer(); });
     FormCreate(actionIndex, tickInterval);
@@ -104,17 +94,25 @@ TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Fo
 void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
     // The other texts come with the description.
     SetCaption(LoadText(lang::ConfirmCaption));
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
     ShowBanner(countdown::kDesignColors);
 
     TicksLeft = countdown::kStartTicks;
     // ShowModal starts from "no result", and only Ok or the countdown's end
     // set OK, so every other way out reads as Cancel.
     SetModalResult(tk::mrCancel);
+    // The dialog comes up while the user may be typing elsewhere: a stray
+    // Space or Enter must not carry out the action, so the keyboard starts on
+    // Cancel and Ok takes a deliberate choice.
+    ControlFocused(CancelButton);
     AsyncTimer1.SetInterval(tickInterval);
 
     if (actionIndex >= 0 && actionIndex < static_cast<int>(kActionSentences.size()))
         ActionLabel->SetCaption(LoadText(kActionSentences[static_cast<std::size_t>(actionIndex)]));
+}
+
+void TConfirmForm::FormDpiChanged() {
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
 }
 
 void TConfirmForm::FormShow() {
@@ -136,7 +134,7 @@ void TConfirmForm::ShowBanner(const countdown::BannerColors& designed) {
         ui::HighContrastInForce() ? countdown::InSystemColors(designed) : designed;
     ConfirmShape->SetPenColor(colors.pen);
     ConfirmShape->SetBrushColor(colors.brush);
-    tk::FontSpec font = ConfirmLabel->Font();
+    tk::FontSpec font = ConfirmLabel->DesignFont();
     font.color = colors.text;
     ConfirmLabel->SetFont(font);
 }
@@ -154,5 +152,3 @@ void TConfirmForm::Timer1Timer() {
         SetModalResult(tk::mrOk);
     }
 }
-
-void TConfirmForm::ActionCancelExecute() { SetModalResult(tk::mrCancel); }

@@ -41,17 +41,16 @@ public:
     ui::TXiButton* LaterBtn = nullptr;
     ui::TXiButton* CancelButton = nullptr;
     TAsyncTimer AsyncTimer1; // goes before the base class destroys the controls it ticks
-    tk::Action* ActionCancel = nullptr;
 
     int TicksLeft = countdown::kStartTicks;
 
     void Timer1Timer();
-    void ActionCancelExecute();
     // Back into the topmost band, without moving, sizing or activating.
     void KeepOnTop();
 
 protected:
     void FormShow() override;
+    void FormDpiChanged() override;
     void FormActivate() override;
     void FormDeactivate() override;
 

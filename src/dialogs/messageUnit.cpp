@@ -27,13 +27,6 @@ constexpr int kButtonHeight = 25;
 // A short text must still leave the Ok button whole inside the frame margins.
 constexpr int kMinClientWidth = kButtonWidth + 2 * kFrameMargin;
 constexpr char kDesignText[] = "?";
-constexpr char kOkCaption[] = "Ok"; // not translated
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TMyMessageDlg::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -51,55 +44,61 @@ const tk::ControlRow kControls[] = {
 } // namespace
 
 const tk::FormDescription& TMyMessageDlg::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "MyMessageDlg",
-                            .clientWidth = kDesignClientWidth,
-                            .clientHeight = kClientHeight,
-                            .position = tk::FormPosition::MainFormCenter,
-                            .alert = true}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "MyMessageDlg",
+                           .clientWidth = kDesignClientWidth,
+                           .clientHeight = kClientHeight,
+                           .position = tk::FormPosition::MainFormCenter,
+                           .alert = true},
+                          kControls);
     return description;
 }
 
 TMyMessageDlg::TMyMessageDlg() : tk::Form(Description().form) {
     SetCaption(LoadText(lang::MessageCaption));
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
 }
 
-void TMyMessageDlg::FormShow() {
-    SetCaption(LoadText(lang::MessageCaption));
-
+SIZE TMyMessageDlg::LayOut() {
     const int textWidth = MessageLabel->Width();
-    const int width = std::max(textWidth + 2 * kTextMargin, kMinClientWidth);
+    const int width = std::max(textWidth + 2 * Scaled(kTextMargin), Scaled(kMinClientWidth));
     // A text of several lines makes the panel taller and moves the button down.
     const std::string& text = MessageLabel->Caption();
     const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     const int extra = MessageLabel->Height() - MessageLabel->Height() / lines;
-    const int height = kClientHeight + extra;
+    const int height = Scaled(kClientHeight) + extra;
+
+    Image1->SetBounds({0, 0, width, height});
+    const int frameWidth = width - 2 * Scaled(kFrameMargin);
+    Bevel1->SetBounds({(width - frameWidth) / 2, Bevel1->Top(), frameWidth, Scaled(kFrameHeight) + extra});
+    // The text's own margin when the dialog fits it; centred when held at its least width.
+    MessageLabel->SetLeft((width - textWidth) / 2);
+    OkBtn->SetBounds(
+        {(width - OkBtn->Width()) / 2, Scaled(kButtonTop) + extra, OkBtn->Width(), OkBtn->Height()});
+    return SIZE{width, height};
+}
+
+void TMyMessageDlg::FormShow() {
+    SetCaption(LoadText(lang::MessageCaption));
     // The form was placed for its old width before this runs; keep its centre.
     RECT before{};
     GetWindowRect(Handle(), &before);
-    SetClientSize(width, height);
+    const SIZE client = LayOut();
+    SetClientSize(client.cx, client.cy);
     RECT after{};
     GetWindowRect(Handle(), &after);
     const int shift = ((after.right - after.left) - (before.right - before.left)) / 2;
     SetWindowPos(Handle(), nullptr, before.left - shift, before.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-    Image1->SetBounds({0, 0, width, height});
-    const int frameWidth = width - 2 * kFrameMargin;
-    Bevel1->SetBounds({(width - frameWidth) / 2, Bevel1->Top(), frameWidth, kFrameHeight + extra});
-    // The text's own margin when the dialog fits it; centred when held at its least width.
-    MessageLabel->SetLeft((width - textWidth) / 2);
-    OkBtn->SetBounds({(width - OkBtn->Width()) / 2, kButtonTop + extra, OkBtn->Width(), OkBtn->Height()});
-
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
 
-void TMyMessageDlg::ActionCancelExecute() { SetModalResult(tk::mrCancel); }
+// The text and the rest follow the new scale, and the window fits them.
+void TMyMessageDlg::FormDpiChanged() {
+    const SIZE client = LayOut();
+    SetClientSize(client.cx, client.cy);
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+}
 
 void ShowMessageDlg(const std::string& text) {
     // The dialog goes whichever way ShowModal ends.

@@ -22,12 +22,14 @@ public:
     tk::Bevel* Bevel1 = nullptr;
     tk::Label* MessageLabel = nullptr;
     ui::TXiButton* OkBtn = nullptr;
-    tk::Action* ActionCancel = nullptr;
-
-    void ActionCancelExecute();
 
 protected:
     void FormShow() override;
+    void FormDpiChanged() override;
+
+private:
+    // Fits the window to the text and places the rest; returns the client size.
+    SIZE LayOut();
 };
 
 // Shows the text in a modal message dialog and returns when it is closed.

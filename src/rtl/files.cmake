@@ -1,1 +1,1 @@
-kn_pure_sources(AsciiText.cpp DateTime.cpp DateTimeText.cpp IntConv.cpp Rounding.cpp SettingsFloat.cpp)
+kn_pure_sources(AsciiText.cpp PercentEncoding.cpp DateTime.cpp DateTimeText.cpp IntConv.cpp Rounding.cpp SettingsFloat.cpp)

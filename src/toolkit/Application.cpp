@@ -96,4 +96,10 @@ std::unique_ptr<HintWindow> Application::CreateHintWindow(HWND owner) const {
     return std::make_unique<HintWindow>(owner);
 }
 
+IconHandle Application::IconOfSize(int size) const {
+    if (!identity_.iconName) return IconHandle();
+    return IconHandle(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), identity_.iconName, IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
 } // namespace tk

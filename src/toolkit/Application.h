@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/Handles.h"
 #include "toolkit/HintWindow.h"
 
 namespace tk {
@@ -14,6 +15,7 @@ class Form;
 // What the program tells the toolkit about itself before its first window.
 struct AppIdentity {
     HICON icon = nullptr;           // shown by every form
+    LPCSTR iconName = nullptr;      // its resource, for sizes other than the standard one
     std::string classPrefix = "Tk"; // begins the name of each window class of the toolkit
 };
 
@@ -29,6 +31,9 @@ public:
     void SetIdentity(AppIdentity identity) { identity_ = std::move(identity); }
     const AppIdentity& Identity() const { return identity_; }
     std::string WindowClassName(const char* role) const { return identity_.classPrefix + role; }
+    // The program's icon drawn for `size` pixels from its resource: none
+    // without a resource.
+    IconHandle IconOfSize(int size) const;
 
     Form* MainForm() const { return mainForm_; }
     void SetMainForm(Form* form) { mainForm_ = form; }

@@ -1,6 +1,9 @@
 #include "toolkit/Bitmap.h"
 
 #include <cstring>
+#include <string>
+
+#include "toolkit/Dpi.h"
 
 namespace tk {
 
@@ -92,6 +95,15 @@ bool Bitmap::LoadFromResource(const char* name) {
     SelectGuard sel(src.Get(), loaded);
     BitBlt(DC(), 0, 0, width_, height_, src.Get(), 0, 0, SRCCOPY);
     return true;
+}
+
+bool Bitmap::LoadFromResourceForDpi(const char* name, int dpi) {
+    static constexpr int kLargerCopies[] = {200, 150, 125}; // per cent, largest first
+    for (const int percent : kLargerCopies) {
+        if (dpi * 100 < kDesignDpi * percent) continue;
+        if (LoadFromResource((std::string(name) + "_" + std::to_string(percent)).c_str())) return true;
+    }
+    return LoadFromResource(name);
 }
 
 Canvas& Bitmap::GetCanvas() {

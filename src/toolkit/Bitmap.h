@@ -31,6 +31,10 @@ public:
 
     // Loads a bitmap resource of the executable; false when there is none.
     bool LoadFromResource(const char* name);
+    // The sharpest copy of a picture for `dpi` that needs no stretching: the
+    // resource NAME_125, NAME_150 or NAME_200 (per cent of 96 DPI) up to
+    // that scale, else NAME itself.
+    bool LoadFromResourceForDpi(const char* name, int dpi);
 
     HDC DC() const { return dc_ ? dc_->Get() : nullptr; }
     Canvas& GetCanvas();

@@ -134,6 +134,24 @@ int Canvas::DrawText(const std::string& s, RECT& r, UINT flags) {
     return ::DrawTextA(dc_, s.c_str(), static_cast<int>(s.size()), &r, flags);
 }
 
+int Canvas::DrawText(const std::string& s, RECT& r, UINT flags, int tabChars) {
+    if (tabChars <= 0) return DrawText(s, r, flags);
+    ApplyFont();
+    DRAWTEXTPARAMS params{};
+    params.cbSize = sizeof params;
+    params.iTabLength = tabChars;
+    std::string text = s; // DrawTextEx takes a writable buffer
+    return ::DrawTextExA(dc_, text.data(), static_cast<int>(text.size()), &r,
+                         flags | DT_EXPANDTABS | DT_TABSTOP, &params);
+}
+
+int Canvas::AverageCharWidth() {
+    ApplyFont();
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc_, &tm);
+    return tm.tmAveCharWidth;
+}
+
 TColor Canvas::Pixel(int x, int y) const {
     const COLORREF c = GetPixel(dc_, x, y);
     return c == CLR_INVALID ? clBlack : c;
@@ -161,9 +179,11 @@ void Canvas::DrawPart(const RECT& dest, const Bitmap& source, const RECT& source
 void Canvas::DrawTransparent(const RECT& dest, const Bitmap& source, const RECT& sourceRect,
                              TColor transparentColor) {
     if (source.Empty()) return;
-    TransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.DC(),
-                   sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
-                   sourceRect.bottom - sourceRect.top, ColorToRGB(transparentColor));
+    // gdi32's own entry: the msimg32 one is only a forwarder, and msimg32 is no
+    // KnownDLL, so the program does not import it.
+    GdiTransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.DC(),
+                      sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left,
+                      sourceRect.bottom - sourceRect.top, ColorToRGB(transparentColor));
 }
 
 } // namespace tk

@@ -20,14 +20,33 @@ ComboBox::ComboBox(WinControl* parent, std::string name, Bounds bounds, ComboBox
     SetTabStop(true);
     CreateHandle("COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
                  0, true);
-    SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), args_.itemHeight);
-    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, args_.itemHeight);
     SendMessageA(Handle(), CB_SETMINVISIBLE, args_.dropDownCount, 0);
+    SetItemHeights();
     BoundsChanged();
 }
 
+void ComboBox::SetItemHeights() {
+    if (!Handle()) return;
+    const int itemHeight = Scaled(args_.itemHeight);
+    SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+    SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight);
+    // The field's edges do not scale as the design does: the field takes up
+    // what is left of the control's height, so it lines up with its neighbours.
+    RECT field{};
+    GetWindowRect(Handle(), &field);
+    const int shortBy = Height() - (field.bottom - field.top);
+    if (shortBy != 0 && itemHeight + shortBy > 0)
+        SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight + shortBy);
+}
+
+void ComboBox::DpiChanged() {
+    SetItemHeights();
+    BoundsChanged();
+    WinControl::DpiChanged();
+}
+
 int ComboBox::DroppedHeight() const {
-    return Height() + args_.dropDownCount * args_.itemHeight + kListBorder;
+    return Height() + args_.dropDownCount * Scaled(args_.itemHeight) + Scaled(kListBorder);
 }
 
 void ComboBox::BoundsChanged() {
@@ -89,6 +108,9 @@ bool ComboBox::HandleCommand(WORD code) {
     case CBN_CLOSEUP:
         if (OnCloseUp) OnCloseUp(*this);
         return true;
+    case CBN_DROPDOWN:
+        if (OnDropDown) OnDropDown(*this);
+        return true;
     default: return false;
     }
 }
@@ -105,19 +127,19 @@ bool ComboBox::HandleDrawItem(DRAWITEMSTRUCT* item) {
     canvas.SetFont(font);
     canvas.SetBrushStyle(BrushStyle::Clear);
     RECT text = item->rcItem;
-    text.left += kTextIndent;
+    text.left += Scaled(kTextIndent);
     if (item->itemID != static_cast<UINT>(-1))
         canvas.DrawText(Item(static_cast<int>(item->itemID)), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (selectionField && !statusText_.empty()) {
         RECT status = item->rcItem;
-        status.right -= kStatusIndent;
+        status.right -= Scaled(kStatusIndent);
         canvas.SetFontColor(selected ? clHighlightText : clGrayText);
         constexpr UINT kStatusFormat = DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX;
         canvas.DrawText(statusText_, status, kStatusFormat);
         RECT extent = status;
         canvas.DrawText(statusText_, extent, kStatusFormat | DT_CALCRECT);
-        statusDrawn_ = RECT{status.right - (extent.right - extent.left) - kStatusIndent, item->rcItem.top,
-                            item->rcItem.right, item->rcItem.bottom};
+        statusDrawn_ = RECT{status.right - (extent.right - extent.left) - Scaled(kStatusIndent),
+                            item->rcItem.top, item->rcItem.right, item->rcItem.bottom};
     }
     if ((item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT))
         canvas.DrawFocusRect(item->rcItem);

@@ -32,6 +32,7 @@ public:
     std::function<void(ComboBox&)> OnChange;
     std::function<void(ComboBox&)> OnSelect;
     std::function<void(ComboBox&)> OnCloseUp;
+    std::function<void(ComboBox&)> OnDropDown; // before the list opens, which may still change its items
     // The handler may set the key to 0 to swallow it.
     std::function<void(ComboBox&, char& key)> OnKeyPress;
 
@@ -43,8 +44,10 @@ public:
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void BoundsChanged() override;
+    void DpiChanged() override;
 
 private:
+    void SetItemHeights();
     int DroppedHeight() const;
     // The closed list's selection field, without the frame and the button.
     RECT SelectionField() const;

@@ -5,12 +5,44 @@
 
 namespace tk {
 
+Bounds ScaleToDpi(const Bounds& design, int dpi) {
+    const int left = ScaleToDpi(design.left, dpi), top = ScaleToDpi(design.top, dpi);
+    return {left, top, ScaleToDpi(design.left + design.width, dpi) - left,
+            ScaleToDpi(design.top + design.height, dpi) - top};
+}
+
+Bounds ScaleFromDpi(const Bounds& scaled, int dpi) {
+    const int left = ScaleFromDpi(scaled.left, dpi), top = ScaleFromDpi(scaled.top, dpi);
+    return {left, top, ScaleFromDpi(scaled.left + scaled.width, dpi) - left,
+            ScaleFromDpi(scaled.top + scaled.height, dpi) - top};
+}
+
+FontSpec ScaleToDpi(const FontSpec& design, int dpi) {
+    FontSpec scaled = design;
+    scaled.height = ScaleToDpi(design.height, dpi);
+    return scaled;
+}
+
 Control::Control(WinControl* parent, std::string name, Bounds bounds)
-    : parent_(parent), name_(std::move(name)), bounds_(bounds) {
+    : parent_(parent), name_(std::move(name)), designBounds_(bounds) {
     if (parent_) {
-        font_ = parent_->Font();
+        dpi_ = parent_->Dpi();
+        designFont_ = parent_->DesignFont();
         color_ = parent_->Color();
     }
+    bounds_ = ScaleToDpi(designBounds_, dpi_);
+    font_ = ScaleToDpi(designFont_, dpi_);
+}
+
+void Control::ChangeDpi(int dpi) {
+    if (dpi == dpi_) return;
+    Invalidate(); // the area it leaves
+    dpi_ = dpi;
+    bounds_ = ScaleToDpi(designBounds_, dpi_);
+    font_ = ScaleToDpi(designFont_, dpi_);
+    BoundsChanged();
+    FontChanged();
+    DpiChanged();
 }
 
 Form* Control::OwnerForm() const {
@@ -30,7 +62,13 @@ void Control::SetBounds(Bounds b) {
         return;
     Invalidate(); // the area it leaves
     bounds_ = b;
+    designBounds_ = ScaleFromDpi(b, dpi_);
     BoundsChanged();
+}
+
+void Control::SetDesignBounds(const Bounds& design) {
+    SetBounds(ScaleToDpi(design, dpi_));
+    designBounds_ = design;
 }
 
 void Control::SetVisible(bool v) {
@@ -51,8 +89,9 @@ void Control::SetCaption(const std::string& text) {
     TextChanged();
 }
 
-void Control::SetFont(const FontSpec& f) {
-    font_ = f;
+void Control::SetFont(const FontSpec& designFont) {
+    designFont_ = designFont;
+    font_ = ScaleToDpi(designFont_, dpi_);
     FontChanged();
 }
 

@@ -6,6 +6,7 @@
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Color.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Font.h"
 
 namespace tk {
@@ -32,8 +33,17 @@ struct Bounds {
     RECT Rect() const { return RECT{left, top, left + width, top + height}; }
 };
 
+// Bounds of the design scale at `dpi` and back. The edges are scaled, not
+// the sizes, so controls that touch at 96 DPI touch at every scale.
+Bounds ScaleToDpi(const Bounds& design, int dpi);
+Bounds ScaleFromDpi(const Bounds& scaled, int dpi);
+FontSpec ScaleToDpi(const FontSpec& design, int dpi);
+
 // Common ground of windowed and windowless controls: position in the parent's
 // client area, visibility, enabled state, caption, font, colour, hint, cursor.
+// Controls are made with bounds and fonts of the design scale (96 DPI) and
+// hold them at the DPI of their form: bounds read and set at run time are in
+// pixels of that DPI; SetFont takes a design font, Font() gives the scaled one.
 class Control {
 public:
     using Event = std::function<void(Control&)>;
@@ -53,6 +63,9 @@ public:
     int Height() const { return bounds_.height; }
     const Bounds& GetBounds() const { return bounds_; }
     void SetBounds(Bounds b);
+    // The bounds at the design scale, as a form description gives them.
+    const Bounds& DesignBounds() const { return designBounds_; }
+    void SetDesignBounds(const Bounds& design);
     void SetLeft(int v) { SetBounds({v, bounds_.top, bounds_.width, bounds_.height}); }
     void SetHeight(int v) { SetBounds({bounds_.left, bounds_.top, bounds_.width, v}); }
 
@@ -65,7 +78,8 @@ public:
     void SetCaption(const std::string& text);
 
     const FontSpec& Font() const { return font_; }
-    void SetFont(const FontSpec& f);
+    const FontSpec& DesignFont() const { return designFont_; }
+    void SetFont(const FontSpec& designFont);
     TColor Color() const { return color_; }
     void SetColor(TColor c);
 
@@ -73,6 +87,12 @@ public:
     void SetHint(const std::string& h);
     CursorKind Cursor() const { return cursor_; }
     void SetCursor(CursorKind c) { cursor_ = c; }
+
+    int Dpi() const { return dpi_; }
+    // A length of the design scale in this control's pixels.
+    int Scaled(int designLength) const { return ScaleToDpi(designLength, dpi_); }
+    // Takes on a new DPI: bounds and font from their design values.
+    void ChangeDpi(int dpi);
 
     Event OnClick;
 
@@ -100,6 +120,10 @@ protected:
     virtual void FontChanged() { Invalidate(); }
     virtual void ColorChanged() { Invalidate(); }
     virtual void HintChanged() {}
+    // After a change of DPI, with bounds and font already scaled: the
+    // control redraws what it made for the old scale.
+    virtual void DpiChanged() { Invalidate(); }
+    void SetDpi(int dpi) { dpi_ = dpi; }
 
     // Runs the click event; derived controls add their own effects.
     virtual void Click();
@@ -109,10 +133,13 @@ private:
     WinControl* parent_;
     std::string name_;
     Bounds bounds_;
+    Bounds designBounds_;
+    int dpi_ = kDesignDpi;
     bool visible_ = true;
     bool enabled_ = true;
     std::string caption_;
     FontSpec font_;
+    FontSpec designFont_;
     TColor color_ = clBtnFace;
     std::string hint_;
     CursorKind cursor_ = CursorKind::Default;

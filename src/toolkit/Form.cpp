@@ -15,6 +15,9 @@ namespace tk {
 
 namespace {
 constexpr int kSnapDistance = 10;
+#ifndef WM_DPICHANGED
+constexpr UINT WM_DPICHANGED = 0x02E0; // Windows 8.1 and later send it
+#endif
 
 const char* FormClass() {
     static const std::string name = [] {
@@ -65,6 +68,7 @@ Form::Form(const FormArgs& args)
       snapToEdges_(args.snapToEdges),
       dialog_(args.border == FormBorder::Dialog),
       alert_(args.alert) {
+    SetDpi(SystemDpi());
     SetFont(args.font);
     SetColor(args.color);
     SetCaption(args.caption);
@@ -79,8 +83,9 @@ Form::Form(const FormArgs& args)
         style |= WS_MINIMIZEBOX;
     }
     if (args.topmost) exStyle |= WS_EX_TOPMOST;
-    RECT r{0, 0, args.clientWidth, args.clientHeight};
-    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    designClient_ = {args.clientWidth, args.clientHeight};
+    RECT r{0, 0, Scaled(args.clientWidth), Scaled(args.clientHeight)};
+    AdjustWindowRectToDpi(r, style, exStyle, Dpi());
     SetBounds({0, 0, r.right - r.left, r.bottom - r.top});
 
     Form* mainForm = Application::Instance().MainForm();
@@ -88,6 +93,9 @@ Form::Form(const FormArgs& args)
     const Bounds& b = GetBounds();
     CreateWindowExA(exStyle, FormClass(), args.caption.c_str(), style, b.left, b.top, b.width, b.height,
                     owner, nullptr, GetModuleHandleA(nullptr), static_cast<WinControl*>(this));
+    // Off the primary monitor the window may have another DPI.
+    if (const int dpi = WindowDpi(Handle()); dpi != Dpi()) ApplyDpi(dpi);
+    TakeIcons();
     CenterOn(position_ == FormPosition::MainFormCenter && owner ? owner : nullptr);
 }
 
@@ -111,11 +119,42 @@ int Form::ClientHeight() const {
 }
 
 void Form::SetClientSize(int width, int height) {
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
-    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+    // The frame the window has now: after a change of DPI the system may
+    // or may not have scaled it (Wine does not).
+    RECT window{}, client{};
+    GetWindowRect(Handle(), &window);
+    GetClientRect(Handle(), &client);
+    const int frameWidth = (window.right - window.left) - client.right;
+    const int frameHeight = (window.bottom - window.top) - client.bottom;
+    SetWindowPos(Handle(), nullptr, 0, 0, width + frameWidth, height + frameHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    designClient_ = {ScaleFromDpi(width, Dpi()), ScaleFromDpi(height, Dpi())};
+}
+
+void Form::ApplyDpi(int dpi) {
+    if (dpi <= 0 || dpi == Dpi()) return;
+    SetDpi(dpi);
+    // The frame need not scale as the client area does (it does not under
+    // Wine): the client area is what must come out right.
+    SetClientSize(Scaled(designClient_.cx), Scaled(designClient_.cy));
+    SetFont(DesignFont());
+    for (const auto& c : controls_) c->ChangeDpi(dpi);
+    FormDpiChanged();
+    TakeIcons();
+    if (Handle()) RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// The caption's and the task switcher's icons, drawn for this DPI rather
+// than scaled from another size.
+void Form::TakeIcons() {
+    const Application& app = Application::Instance();
+    IconHandle small = app.IconOfSize(SystemMetricForDpi(SM_CXSMICON, Dpi()));
+    IconHandle big = app.IconOfSize(SystemMetricForDpi(SM_CXICON, Dpi()));
+    if (small) SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+    if (big) SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+    // The window holds the new ones now; the old ones can go.
+    if (small) smallIcon_ = std::move(small);
+    if (big) bigIcon_ = std::move(big);
 }
 
 void Form::CenterOn(HWND reference) {
@@ -381,6 +420,18 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CLOSE: Close(); return 0;
+    case WM_DPICHANGED: {
+        // The DPI comes with the message: the window may not be on that
+        // monitor yet, and a query could still tell the old one. The window
+        // takes the suggested place first, then the size its scaled client
+        // area needs, so what is laid out for it fits.
+        if (const auto* suggested = reinterpret_cast<const RECT*>(lParam))
+            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        ApplyDpi(LOWORD(wParam));
+        return 0;
+    }
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
             Application::Instance().Minimize();

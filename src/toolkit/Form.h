@@ -50,7 +50,12 @@ public:
 
     int ClientWidth() const;
     int ClientHeight() const;
+    // In pixels of the form's DPI.
     void SetClientSize(int width, int height);
+
+    // Scales the form's client area and every control from their design to
+    // `dpi`; the window keeps its top-left corner.
+    void ApplyDpi(int dpi);
 
     void Show();
     void Hide();
@@ -91,6 +96,8 @@ protected:
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
     virtual void FormClose() {}
+    // After ApplyDpi: the form places what it laid out by itself at run time.
+    virtual void FormDpiChanged() {}
 
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -99,6 +106,7 @@ private:
     void PaintArea(HDC dc, const RECT& area);
     std::vector<WinControl*> FocusOrder() const;
     void CenterOn(HWND reference);
+    void TakeIcons();
 
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<Action>> actions_;
@@ -106,6 +114,8 @@ private:
     WinControl* activeControl_ = nullptr;
     std::unique_ptr<HintWindow> hint_;
     Bitmap backBuffer_;
+    IconHandle smallIcon_, bigIcon_;
+    SIZE designClient_{};
     FormPosition position_;
     bool snapToEdges_;
     bool dialog_;

@@ -56,17 +56,20 @@ Control& Require(const Form& form, const char* name, const ControlRow& row, cons
 // The header rule: the header beside its stripe across the frame's top, the
 // stripe as tall as the header, the separator under the header.
 void LayOutHeader(const Form& form, Control& header, const ControlRow& row) {
-    Control& frame = Require(form, row.header.frame, row);
-    frame.SetNamedBy(&header);
+    Control& frameControl = Require(form, row.header.frame, row);
+    frameControl.SetNamedBy(&header);
+    // At the design scale, so that the gaps scale with everything else.
+    const Bounds frame = frameControl.DesignBounds();
     Control* stripe = row.header.stripe ? &Require(form, row.header.stripe, row) : nullptr;
-    const int stripeWidth = stripe ? stripe->Width() : 0;
-    header.SetBounds(
-        {frame.Left() + stripeWidth + 2, frame.Top() + 2, frame.Width() - stripeWidth - 4, header.Height()});
-    if (stripe) stripe->SetBounds({frame.Left() + 2, header.Top(), stripe->Width(), header.Height()});
+    const int stripeWidth = stripe ? stripe->DesignBounds().width : 0;
+    const int headerHeight = header.DesignBounds().height;
+    header.SetDesignBounds(
+        {frame.left + stripeWidth + 2, frame.top + 2, frame.width - stripeWidth - 4, headerHeight});
+    if (stripe) stripe->SetDesignBounds({frame.left + 2, frame.top + 2, stripeWidth, headerHeight});
     if (row.header.separator) {
         Control& line = Require(form, row.header.separator, row);
-        line.SetBounds(
-            {frame.Left() + 2, frame.Top() + header.Height() + 2, frame.Width() - 4, line.Height()});
+        line.SetDesignBounds(
+            {frame.left + 2, frame.top + headerHeight + 2, frame.width - 4, line.DesignBounds().height});
     }
 }
 
@@ -128,6 +131,7 @@ ControlKind MakeComboBox(ComboBoxArgs args) {
         if (row.onChange) box.OnChange = [&form, run = row.onChange](ComboBox&) { run(form); };
         if (row.onSelect) box.OnSelect = [&form, run = row.onSelect](ComboBox&) { run(form); };
         if (row.onCloseUp) box.OnCloseUp = [&form, run = row.onCloseUp](ComboBox&) { run(form); };
+        if (row.onDropDown) box.OnDropDown = [&form, run = row.onDropDown](ComboBox&) { run(form); };
         if (row.onKeyPress)
             box.OnKeyPress = [&form, run = row.onKeyPress](ComboBox&, char& key) { run(form, key); };
         return box;

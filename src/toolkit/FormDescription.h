@@ -68,6 +68,7 @@ struct ControlRow {
     FormHandler onChange = nullptr;
     FormHandler onSelect = nullptr;
     FormHandler onCloseUp = nullptr;
+    FormHandler onDropDown = nullptr;
     FormKeyHandler onKeyPress = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace tk {
 
@@ -19,8 +20,9 @@ Label::Label(WinControl* parent, std::string name, Bounds bounds, LabelArgs args
     : GraphicControl(parent, std::move(name), bounds),
       transparent_(args.transparent),
       autoSize_(args.autoSize),
-      alignment_(args.alignment) {
-    FontSpec font = args.font.value_or(Font());
+      alignment_(args.alignment),
+      fitWidth_(args.fitWidth) {
+    FontSpec font = args.font.value_or(DesignFont());
     if (args.bold) font.bold = true;
     SetFont(font);
     if (args.color) SetColor(*args.color);
@@ -50,22 +52,58 @@ bool IsMultiLine(const std::string& caption) { return caption.find('\n') != std:
 UINT TextFlags(const std::string& caption) {
     return IsMultiLine(caption) ? DT_EXPANDTABS : DT_EXPANDTABS | DT_SINGLELINE;
 }
+
+// In a text of several lines a tab starts a second column: its stop lies a
+// little past the widest first column, so that the columns line up.
+constexpr int kColumnGapChars = 2;
+int ColumnTabChars(Canvas& canvas, const std::string& caption) {
+    if (!IsMultiLine(caption)) return 0;
+    int widest = 0;
+    for (std::size_t start = 0; start <= caption.size();) {
+        const std::size_t end = std::min(caption.find('\n', start), caption.size());
+        const std::size_t tab = caption.find('\t', start);
+        if (tab < end) widest = std::max(widest, canvas.TextWidth(caption.substr(start, tab - start)));
+        start = end + 1;
+    }
+    if (widest == 0) return 0;
+    const int average = std::max(canvas.AverageCharWidth(), 1);
+    return (widest + average - 1) / average + kColumnGapChars;
+}
 } // namespace
 
-void Label::AdjustSize() {
-    if (!autoSize_) return;
-    SIZE size{};
-    {
-        Canvas canvas(MeasuringDC());
-        canvas.SetFont(Font());
-        if (IsMultiLine(Caption())) {
-            RECT r{};
-            canvas.DrawText(Caption(), r, TextFlags(Caption()) | DT_CALCRECT);
-            size = {r.right - r.left, r.bottom - r.top};
-        } else {
-            size = canvas.TextExtent(StripAccelerator(Caption()));
-        }
+SIZE Label::MeasureCaption(const FontSpec& font) const {
+    Canvas canvas(MeasuringDC());
+    canvas.SetFont(font);
+    if (IsMultiLine(Caption())) {
+        RECT r{};
+        canvas.DrawText(Caption(), r, TextFlags(Caption()) | DT_CALCRECT, ColumnTabChars(canvas, Caption()));
+        return {r.right - r.left, r.bottom - r.top};
     }
+    return canvas.TextExtent(StripAccelerator(Caption()));
+}
+
+FontSpec Label::FittingFont(int width) const {
+    FontSpec font = Font();
+    const int full = std::abs(font.height);
+    const int sign = font.height < 0 ? -1 : 1;
+    const int smallest = std::max(1, full * kSmallestFitPercent / 100);
+    for (int height = full - 1; height >= smallest; --height) {
+        font.height = sign * height;
+        if (MeasureCaption(font).cx <= width) break;
+    }
+    return font;
+}
+
+void Label::AdjustSize() {
+    drawnFont_ = Font();
+    const int fitWidth = Scaled(fitWidth_);
+    SIZE size = MeasureCaption(drawnFont_);
+    if (fitWidth_ > 0 && size.cx > fitWidth) {
+        drawnFont_ = FittingFont(fitWidth);
+        // The line keeps its height, so the label does not jump.
+        size.cx = std::min<LONG>(MeasureCaption(drawnFont_).cx, fitWidth);
+    }
+    if (!autoSize_) return;
     SetBounds({Left(), Top(), size.cx, size.cy});
 }
 
@@ -80,12 +118,13 @@ void Label::Paint(Canvas& canvas) {
         canvas.FillRect(r);
     }
     canvas.SetBrushStyle(BrushStyle::Clear);
-    canvas.SetFont(Font());
+    canvas.SetFont(drawnFont_);
     if (!Enabled()) canvas.SetFontColor(clGrayText);
     UINT flags = TextFlags(Caption());
+    if (!drawnFont_.SameFace(Font())) flags |= DT_VCENTER | DT_END_ELLIPSIS;
     if (alignment_ == TextAlignment::Center) flags |= DT_CENTER;
     if (alignment_ == TextAlignment::Right) flags |= DT_RIGHT;
-    canvas.DrawText(Caption(), r, flags);
+    canvas.DrawText(Caption(), r, flags, ColumnTabChars(canvas, Caption()));
 }
 
 Bevel::Bevel(WinControl* parent, std::string name, Bounds bounds, BevelShape shape)
@@ -133,12 +172,13 @@ void Shape::SetPenColor(TColor c) {
 }
 
 void Shape::Paint(Canvas& canvas) {
+    const int penWidth = Scaled(args_.penWidth);
     canvas.SetPenColor(args_.penColor);
-    canvas.SetPenWidth(args_.penWidth);
+    canvas.SetPenWidth(penWidth);
     canvas.SetBrushColor(args_.brushColor);
     // Keep a wide pen's stroke inside the control.
-    const int x = args_.penWidth / 2;
-    const int w = Width() - args_.penWidth + 1, h = Height() - args_.penWidth + 1;
+    const int x = penWidth / 2;
+    const int w = Width() - penWidth + 1, h = Height() - penWidth + 1;
     if (args_.kind == ShapeKind::RoundRect) {
         const int corner = std::min(w, h) / 4;
         canvas.RoundRect(x, x, x + w, x + h, corner, corner);

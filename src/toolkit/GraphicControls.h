@@ -17,7 +17,13 @@ struct LabelArgs {
     bool bold = false;
     std::optional<FontSpec> font{}; // default: the parent's font
     std::optional<TColor> color{};  // background when opaque; default: the parent's
+    // Design width the text must keep within (0: any). A longer text is drawn
+    // in a smaller size of the font, down to kSmallestFitPercent of it, and
+    // what still does not fit ends in an ellipsis.
+    int fitWidth = 0;
 };
+
+inline constexpr int kSmallestFitPercent = 70;
 
 class Label : public GraphicControl {
 public:
@@ -25,6 +31,9 @@ public:
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool v);
+    bool AutoSize() const { return autoSize_; }
+    // The font the caption is drawn in: Font(), or a smaller size of it that fits.
+    const FontSpec& DrawnFont() const { return drawnFont_; }
     void Paint(Canvas& canvas) override;
     AccessibleFacts Accessible() const override;
 
@@ -34,10 +43,16 @@ protected:
 
 private:
     void AdjustSize();
+    SIZE MeasureCaption(const FontSpec& font) const;
+    // A size of the font in which the caption fits the width; the smallest
+    // allowed one when none does.
+    FontSpec FittingFont(int width) const;
 
     bool transparent_;
     bool autoSize_;
     TextAlignment alignment_;
+    int fitWidth_;
+    FontSpec drawnFont_;
 };
 
 enum class BevelShape { Frame, TopLine };

@@ -62,6 +62,7 @@ using BrushHandle = UniqueHandle<NullNoneTraits<HBRUSH, &DeleteObject>>;
 using FontHandle = UniqueHandle<NullNoneTraits<HFONT, &DeleteObject>>;
 using BitmapHandle = UniqueHandle<NullNoneTraits<HBITMAP, &DeleteObject>>;
 using RegionHandle = UniqueHandle<NullNoneTraits<HRGN, &DeleteObject>>;
+using IconHandle = UniqueHandle<NullNoneTraits<HICON, &DestroyIcon>>; // from LoadImage
 
 // Events, threads, mutexes, tokens, files, snapshots. Creators disagree on
 // failure (NULL or INVALID_HANDLE_VALUE): both mean none.

@@ -37,9 +37,11 @@ tk::Bitmap OpaqueImage(const tk::Bitmap& picture, const ui::GlyphPlacement& plac
 
 TBitCheckBox::TBitCheckBox(tk::WinControl* parent, std::string name, tk::Bounds bounds)
     : tk::CustomControl(parent, std::move(name), bounds, /*doubleClicks=*/false) {
-    checkedGlyph_.LoadFromResource(kBuiltInChecked);
-    uncheckedGlyph_.LoadFromResource(kBuiltInUnchecked);
-    grayedGlyph_.LoadFromResource(kBuiltInGrayed);
+    checked_.resource = kBuiltInChecked;
+    unchecked_.resource = kBuiltInUnchecked;
+    grayed_.resource = kBuiltInGrayed;
+    for (Glyph* glyph : {&checked_, &unchecked_, &grayed_})
+        glyph->picture.LoadFromResourceForDpi(glyph->resource, Dpi());
     SetTabStop(true);
 }
 
@@ -73,30 +75,48 @@ void TBitCheckBox::SetCtl3D(bool value) {
     Invalidate();
 }
 
-void TBitCheckBox::SetCheckedGlyph(const tk::Bitmap* value) {
-    AssignGlyph(checkedGlyph_, value, kBuiltInChecked, &TBitCheckBox::SetCheckedNumGlyphs);
-}
+void TBitCheckBox::SetCheckedGlyph(const tk::Bitmap* value) { AssignGlyph(checked_, value, kBuiltInChecked); }
 
-void TBitCheckBox::SetGrayedGlyph(const tk::Bitmap* value) {
-    AssignGlyph(grayedGlyph_, value, kBuiltInGrayed, &TBitCheckBox::SetGrayedNumGlyphs);
-}
+void TBitCheckBox::SetGrayedGlyph(const tk::Bitmap* value) { AssignGlyph(grayed_, value, kBuiltInGrayed); }
 
 void TBitCheckBox::SetUncheckedGlyph(const tk::Bitmap* value) {
-    AssignGlyph(uncheckedGlyph_, value, kBuiltInUnchecked, &TBitCheckBox::SetUncheckedNumGlyphs);
+    AssignGlyph(unchecked_, value, kBuiltInUnchecked);
 }
 
-void TBitCheckBox::AssignGlyph(tk::Bitmap& glyph, const tk::Bitmap* value, const char* builtInName,
-                               NumGlyphsSetter setNumGlyphs) {
+void TBitCheckBox::SetGlyphResources(const char* checked, const char* unchecked, const char* grayed) {
+    LoadGlyph(checked_, checked);
+    LoadGlyph(unchecked_, unchecked);
+    LoadGlyph(grayed_, grayed);
+}
+
+void TBitCheckBox::AssignGlyph(Glyph& glyph, const tk::Bitmap* value, const char* builtInName) {
     if (value) {
-        glyph = *value;
-        if (const auto count = ui::NumGlyphsOf(glyph.Width(), glyph.Height())) (this->*setNumGlyphs)(*count);
+        glyph.picture = *value;
+        glyph.resource = nullptr; // the owner's picture stays as given
+        if (const auto count = ui::NumGlyphsOf(glyph.picture.Width(), glyph.picture.Height()))
+            (this->*glyph.setNumGlyphs)(*count);
     } else {
-        glyph = tk::Bitmap();
-        glyph.LoadFromResource(builtInName);
+        LoadGlyph(glyph, builtInName);
         // The built-in pictures are single images, whatever count the old one had.
-        (this->*setNumGlyphs)(ui::kMinNumGlyphs);
+        (this->*glyph.setNumGlyphs)(ui::kMinNumGlyphs);
     }
     Invalidate();
+}
+
+void TBitCheckBox::LoadGlyph(Glyph& glyph, const char* resource) {
+    tk::Bitmap loaded;
+    if (!loaded.LoadFromResourceForDpi(resource, Dpi())) return;
+    glyph.picture = std::move(loaded);
+    glyph.resource = resource;
+    if (const auto count = ui::NumGlyphsOf(glyph.picture.Width(), glyph.picture.Height()))
+        (this->*glyph.setNumGlyphs)(*count);
+    Invalidate();
+}
+
+void TBitCheckBox::DpiChanged() {
+    for (Glyph* glyph : {&checked_, &unchecked_, &grayed_})
+        if (glyph->resource) LoadGlyph(*glyph, glyph->resource);
+    tk::CustomControl::DpiChanged();
 }
 
 void TBitCheckBox::StoreNumGlyphs(int& field, int value) {
@@ -168,9 +188,9 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
     canvas.FillRect(RECT{0, 0, clientWidth, clientHeight});
     canvas.SetBrushStyle(tk::BrushStyle::Clear);
 
-    const tk::Bitmap& picture = state_ == cbUnchecked ? uncheckedGlyph_
-                                : state_ == cbChecked ? checkedGlyph_
-                                                      : grayedGlyph_;
+    const tk::Bitmap& picture = state_ == cbUnchecked ? unchecked_.picture
+                                : state_ == cbChecked ? checked_.picture
+                                                      : grayed_.picture;
     const int numGlyphs = state_ == cbUnchecked ? uncheckedNumGlyphs_
                           : state_ == cbChecked ? checkedNumGlyphs_
                                                 : grayedNumGlyphs_;

@@ -37,12 +37,15 @@ public:
 
     // A picture is copied; none (nullptr) brings back the built-in one. A
     // picture whose width is a whole multiple of its height sets its count.
-    const tk::Bitmap& CheckedGlyph() const { return checkedGlyph_; }
+    const tk::Bitmap& CheckedGlyph() const { return checked_.picture; }
     void SetCheckedGlyph(const tk::Bitmap* value);
-    const tk::Bitmap& GrayedGlyph() const { return grayedGlyph_; }
+    const tk::Bitmap& GrayedGlyph() const { return grayed_.picture; }
     void SetGrayedGlyph(const tk::Bitmap* value);
-    const tk::Bitmap& UncheckedGlyph() const { return uncheckedGlyph_; }
+    const tk::Bitmap& UncheckedGlyph() const { return unchecked_.picture; }
     void SetUncheckedGlyph(const tk::Bitmap* value);
+    // Pictures from the program's resources, taken again in the copy drawn
+    // for the box's DPI whenever that changes.
+    void SetGlyphResources(const char* checked, const char* unchecked, const char* grayed);
 
     // Images per picture, kept within 1..2.
     int CheckedNumGlyphs() const { return checkedNumGlyphs_; }
@@ -70,18 +73,26 @@ protected:
     // Toggle, then OnClick, then the focus.
     void Click() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void DpiChanged() override;
 
 private:
     using NumGlyphsSetter = void (TBitCheckBox::*)(int);
-    void AssignGlyph(tk::Bitmap& glyph, const tk::Bitmap* value, const char* builtInName,
-                     NumGlyphsSetter setNumGlyphs);
+    // A picture, the resource it came from (none when given by the owner)
+    // and how its image count is stored.
+    struct Glyph {
+        tk::Bitmap picture;
+        const char* resource = nullptr;
+        NumGlyphsSetter setNumGlyphs = nullptr;
+    };
+    void AssignGlyph(Glyph& glyph, const tk::Bitmap* value, const char* builtInName);
+    void LoadGlyph(Glyph& glyph, const char* resource);
     void StoreNumGlyphs(int& field, int value);
     void KeyPress(char key);
     void MouseUp(LPARAM position);
 
-    tk::Bitmap checkedGlyph_;
-    tk::Bitmap uncheckedGlyph_;
-    tk::Bitmap grayedGlyph_;
+    Glyph checked_{{}, nullptr, &TBitCheckBox::SetCheckedNumGlyphs};
+    Glyph unchecked_{{}, nullptr, &TBitCheckBox::SetUncheckedNumGlyphs};
+    Glyph grayed_{{}, nullptr, &TBitCheckBox::SetGrayedNumGlyphs};
     TLeftRight alignment_ = taRightJustify;
     TCheckBoxState state_ = cbUnchecked;
     bool allowGrayed_ = false;

@@ -14,19 +14,12 @@ struct PictureSet {
 constexpr PictureSet kBoxPictures{"BOX_CHECKED", "BOX_UNCHECKED", "BOX_GRAYED"};
 constexpr PictureSet kRadioPictures{"RADIO_CHECKED", "RADIO_UNCHECKED", "RADIO_GRAYED"};
 
-tk::Bitmap LoadPicture(const char* name) {
-    tk::Bitmap picture;
-    if (!picture.LoadFromResource(name)) throw rtl::Error(std::string("Cannot load the picture ") + name);
-    return picture;
-}
-
 void UsePictures(TBitCheckBox& box, const PictureSet& set) {
-    const tk::Bitmap checked = LoadPicture(set.checked);
-    const tk::Bitmap unchecked = LoadPicture(set.unchecked);
-    const tk::Bitmap grayed = LoadPicture(set.grayed);
-    box.SetCheckedGlyph(&checked);
-    box.SetUncheckedGlyph(&unchecked);
-    box.SetGrayedGlyph(&grayed);
+    for (const char* name : {set.checked, set.unchecked, set.grayed}) {
+        tk::Bitmap probe;
+        if (!probe.LoadFromResource(name)) throw rtl::Error(std::string("Cannot load the picture ") + name);
+    }
+    box.SetGlyphResources(set.checked, set.unchecked, set.grayed);
 }
 
 } // namespace

@@ -37,6 +37,8 @@ struct TSkin {
     std::int32_t ButtonStyle = 0;
     std::int32_t BarStyle = 0;
     std::string ImagePath;
+    // The skin file's own name (UTF-8), which the settings keep.
+    std::string FileName;
 };
 
 // The values in force; the start values hold until a skin is selected.

@@ -210,10 +210,14 @@ void TXiButton::PaintFrame(tk::Canvas& c, const StateColors& colors, int w, int 
     }
     if (hasFocus_) {
         c.SetPenColor(tk::ColorToRGB(GetByIndex(ColorFocusRect)));
-        c.Rectangle(kFocusInset, kFocusInset, w - kFocusInset, h - kFocusInset);
+        const int inset = Scaled(kFocusInset);
+        c.Rectangle(inset, inset, w - inset, h - inset);
         // The scheme's frame can be faint against the face; the dotted one
         // inverts whatever it crosses.
-        if (FocusCuesShown()) c.DrawFocusRect(RECT{kCueInset, kCueInset, w - kCueInset, h - kCueInset});
+        if (FocusCuesShown()) {
+            const int cue = Scaled(kCueInset);
+            c.DrawFocusRect(RECT{cue, cue, w - cue, h - cue});
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "toolkit/Color.h"
 #include "toolkit/Handles.h"
 #include "toolkit/SystemError.h"
+#include "toolkit/WideText.h"
 
 namespace ui {
 
@@ -15,7 +16,7 @@ constexpr char kSkinFolder[] = "skins\\";
 constexpr char kSkinPattern[] = "*.ini";
 constexpr char kTileFolder[] = "skins\\backfones\\";
 constexpr std::uint8_t kWhite = 0xFF;
-// GetPrivateProfileStringA reports a cut value as the buffer's size less one.
+// GetPrivateProfileStringW reports a cut value as the buffer's size less one.
 constexpr DWORD kFirstValueBuffer = 256;
 constexpr DWORD kTruncationMargin = 1;
 
@@ -32,36 +33,40 @@ SkinState& State() {
     return state;
 }
 
+// Skin files are text in the ANSI code page; the wide call reads them as
+// such, whatever letters the path holds. Values come back as UTF-8, like paths.
 class ProfileSkinFile : public skin::ISkinFile {
 public:
-    explicit ProfileSkinFile(std::string path) : path_(std::move(path)) {}
+    explicit ProfileSkinFile(const std::string& path) : path_(tk::Widen(path)) {}
 
     std::string Read(const char* section, const char* key, const char* defaultValue) override {
-        std::string value(kFirstValueBuffer, '\0');
+        const std::wstring wideSection = tk::Widen(section), wideKey = tk::Widen(key);
+        const std::wstring wideDefault = tk::Widen(defaultValue);
+        std::wstring value(kFirstValueBuffer, L'\0');
         for (;;) {
             const DWORD size = static_cast<DWORD>(value.size());
-            const DWORD length =
-                GetPrivateProfileStringA(section, key, defaultValue, value.data(), size, path_.c_str());
+            const DWORD length = GetPrivateProfileStringW(
+                wideSection.c_str(), wideKey.c_str(), wideDefault.c_str(), value.data(), size, path_.c_str());
             if (length + kTruncationMargin < size) {
                 value.resize(length);
-                return value;
+                return tk::Utf8(value);
             }
             value.resize(value.size() * 2);
         }
     }
 
 private:
-    std::string path_;
+    std::wstring path_;
 };
 
 [[noreturn]] void RaiseOpenError(const std::string& path, DWORD error) {
-    throw rtl::Error("Cannot open file \"" + path + "\". " + SystemErrorMessage(error));
+    throw rtl::Error("Cannot open file \"" + tk::AnsiFromUtf8(path) + "\". " + SystemErrorMessage(error));
 }
 
 // Reads the tile file; a file of any other length leaves the tile as it is.
 void LoadTile(const std::string& path, skin::Tile& tile) {
-    tk::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    tk::KernelHandle file(CreateFileW(tk::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) RaiseOpenError(path, GetLastError());
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size) || !skin::IsTileSize(static_cast<std::uint64_t>(size.QuadPart)))
@@ -72,7 +77,7 @@ void LoadTile(const std::string& path, skin::Tile& tile) {
     const bool readOk = ReadFile(file.Get(), read.data(), static_cast<DWORD>(read.size()), &got, nullptr);
     // A file cut short since its size was taken reads as an early end.
     if (!readOk || got != read.size())
-        throw rtl::Error("Cannot read file \"" + path + "\". " +
+        throw rtl::Error("Cannot read file \"" + tk::AnsiFromUtf8(path) + "\". " +
                          SystemErrorMessage(readOk ? ERROR_HANDLE_EOF : GetLastError()));
     tile = read;
 }
@@ -95,14 +100,16 @@ void LoadSkinList(const std::string& programFolder, const std::string& languageC
 
     const std::string skinFolder = programFolder + kSkinFolder;
     const std::string tileFolder = programFolder + kTileFolder;
-    WIN32_FIND_DATAA found{};
-    const tk::FindHandle listing(FindFirstFileA((skinFolder + kSkinPattern).c_str(), &found));
+    WIN32_FIND_DATAW found{};
+    const tk::FindHandle listing(FindFirstFileW(tk::Widen(skinFolder + kSkinPattern).c_str(), &found));
     if (!listing) return;
     do {
         if (!skin::TakesSkinFile(found.dwFileAttributes)) continue;
-        ProfileSkinFile file(skinFolder + found.cFileName);
+        const std::string fileName = tk::Utf8(found.cFileName);
+        ProfileSkinFile file(skinFolder + fileName);
         state.skins.push_back(skin::ReadSkin(file, languageCode, tileFolder));
-    } while (FindNextFileA(listing.Get(), &found));
+        state.skins.back().FileName = fileName;
+    } while (FindNextFileW(listing.Get(), &found));
 }
 
 void SelectSkin(int index) {

@@ -163,12 +163,14 @@ TEST_F(HiddenTickTest, HiddenTheTickRunsOnlyAsOftenAsATriggerCanFire) {
         bool cpuArmed, timerArmed;
         bool ticking;
         std::uint16_t interval;
+        bool netArmed = false;
     };
     const Case cases[] = {
         {"nothing armed: parked", false, false, false, kTickIntervalMs},
         {"processor load: every 250 ms", true, false, true, kTickIntervalMs},
         {"timer in 10 s: once, when due", false, true, true, 10'001},
         {"both: every 250 ms", true, true, true, kTickIntervalMs},
+        {"network: at its next reading", false, false, true, 1000, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -176,6 +178,10 @@ TEST_F(HiddenTickTest, HiddenTheTickRunsOnlyAsOftenAsATriggerCanFire) {
         CountdownMode(0, 0, 10);
         form->CheckBoxCPU->SetChecked(c.cpuArmed);
         if (c.timerArmed) ArmTimer();
+        if (c.netArmed) {
+            form->CheckBoxNet->SetChecked(true);
+            form->CheckBoxNetClick(); // takes the first reading
+        }
         form->HideToTray();
         EXPECT_EQ(Ticking(), c.ticking);
         if (c.ticking) {

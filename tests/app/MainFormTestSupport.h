@@ -58,6 +58,8 @@ protected:
     // The local clock reads `now` plus this: a clock set or a zone moved
     // shifts it, while the steady clock keeps following `now`.
     rtl::TDateTime localShift = 0;
+    // One adapter, "Ethernet", whose received octets the test moves.
+    std::uint64_t ethernetOctets = 0;
 
     void SetUp() override {
         char dir[MAX_PATH];
@@ -110,6 +112,10 @@ protected:
         s.askYesNo = [this](const std::string& question) {
             questions.push_back(question);
             return answerYes;
+        };
+        s.readAdapters = [this] {
+            return std::optional(
+                std::vector<monitors::AdapterRow>{{1, "Ethernet", false, true, ethernetOctets, 0}});
         };
         if (realMessageDialog)
             s.showMessage = ::ShowMessageDlg;

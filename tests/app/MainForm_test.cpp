@@ -94,7 +94,9 @@ TEST_F(MainFormFixture, KeyboardOrderAndCursorsFollowTheDescription) {
         form->RadioButtonCounter, form->DaysComboBox, form->DateTimePickerReverseTime, form->CheckBoxWinAmp,
         form->CheckBoxCPU, form->ComboBoxCPULoad, form->ComboBoxCPULoadTime, form->ActionComboBox,
         // SkinComboBox is disabled while there are no skins, so Tab passes it by.
-        form->NetTimeSpeedButton, form->AboutSpeedButton, form->PowerSpeedButton, form->CloseSpeedButton};
+        form->NetTimeSpeedButton, form->AboutSpeedButton, form->PowerSpeedButton, form->CloseSpeedButton,
+        // The groups below the original window follow it.
+        form->CheckBoxNet, form->ComboBoxNetLevel, form->ComboBoxNetTime, form->ComboBoxNetAdapter};
     form->Show();
     form->CheckBoxTimer->SetFocus();
     for (std::size_t i = 1; i <= order.size(); ++i) {
@@ -195,9 +197,9 @@ TEST_F(MainFormFixture, ClosingWritesAllKeysAndAlwaysCloses) {
     Create();
     form->Close();
     const std::string text = SettingsText(settingsFile);
-    for (const char* key :
-         {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0", "ComboBoxCPULoad=10",
-          "ComboBoxCPULoadTime=4", "DateTimePickerReverseTime=", "ActionComboBox=0", "SkinComboBox=0"})
+    for (const char* key : {"RadioButtonDate=0", "RadioButtonCounter=1", "DaysComboBox=0",
+                            "ComboBoxCPULoad=10", "ComboBoxCPULoadTime=4",
+                            "DateTimePickerReverseTime=", "ActionComboBox=0", "SkinComboBox=0", "SkinFile="})
         EXPECT_NE(text.find(key), std::string::npos) << key;
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     MSG quit;

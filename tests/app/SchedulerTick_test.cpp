@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "MainFormTestSupport.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "rtl/DateTimeText.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiProgressBar.h"
@@ -214,6 +215,24 @@ TEST_F(TickTest, BothTriggersInOneRunPostTwoRequests) {
     EXPECT_EQ(TakePowerRequests(), 2);
     EXPECT_FALSE(form->CheckBoxCPU->Checked());
     EXPECT_FALSE(form->CheckBoxTimer->Checked());
+}
+
+TEST_F(TickTest, NetworkTriggerFiresAWholeQuietWindowAfterArming) {
+    Create();
+    form->NetQuiet().SelectLevel(1);
+    form->NetQuiet().SelectWindow(5);
+    form->CheckBoxNet->SetChecked(true);
+    form->CheckBoxNetClick();
+    for (int second = 1; second <= 5; ++second) {
+        EXPECT_EQ(TakePowerRequests(), 0) << second;
+        AdvanceMs(1000);
+        ethernetOctets += 1000; // under 1 KB/s
+        form->SystemTimePingTimerTimer();
+    }
+    EXPECT_EQ(TakePowerRequests(), 1);
+    EXPECT_FALSE(form->CheckBoxNet->Checked());
+    EXPECT_EQ(form->LabelNetByTime->Caption(), "(1.0 KB/s)");
+    EXPECT_EQ(form->ProgressBarNetByTime->Position(), 49);
 }
 
 TEST_F(TickTest, FailingSampleDoesNotStopTheTimerTrigger) {

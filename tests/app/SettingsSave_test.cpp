@@ -33,6 +33,7 @@ StoredSettings NewSettings() {
     s.DaysComboBox = 200;
     s.ActionComboBox = 4;
     s.SkinComboBox = 2;
+    s.SkinFile = "Caf\xC3\xA9 \xE7\xA8\x8B\xE5\xBA\x8F.ini"; // any letter, whatever the code page
     return s;
 }
 
@@ -55,7 +56,9 @@ TEST(SettingsSave, ReplacesTheFileThroughACopyBesideIt) {
 
     const char* const keys[] = {"RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
                                 "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
-                                "ActionComboBox",  "SkinComboBox",        "SnoozeMinutes"};
+                                "ActionComboBox",  "SkinComboBox",        "SkinFile",
+                                "NetQuietLevel",   "NetQuietSeconds",     "NetQuietAdapter",
+                                "SnoozeMinutes"};
     std::vector<std::string> expected = {"lock", "copy", "read sections"};
     for (const char* key : keys) expected.push_back(std::string("write ") + key);
     expected.push_back("flush");
@@ -126,7 +129,7 @@ public:
     bool WriteValue(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) override {
         const bool written = StepFileSystem::WriteValue(section, key, value, file);
-        if (key == "SkinComboBox") CutShort(file);
+        if (key == "NetQuietAdapter") CutShort(file); // the last key written
         return written;
     }
 

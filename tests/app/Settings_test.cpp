@@ -28,7 +28,8 @@ void PrintTo(const StoredSettings& s, std::ostream* out) {
     *out << "{Date " << s.RadioButtonDate << ", Counter " << s.RadioButtonCounter << ", Days "
          << s.DaysComboBox << ", Load " << s.ComboBoxCPULoad << ", LoadTime " << s.ComboBoxCPULoadTime
          << ", Span " << rtl::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action "
-         << s.ActionComboBox << ", Skin " << s.SkinComboBox << "}";
+         << s.ActionComboBox << ", Skin " << s.SkinComboBox << ", SkinFile " << s.SkinFile << ", Net "
+         << s.NetQuietLevel << "/" << s.NetQuietSeconds << "/" << s.NetQuietAdapter << "}";
 }
 
 namespace {
@@ -58,6 +59,9 @@ TEST(SettingsFile, MissingFileGivesAllDefaultsAndIsNotCreated) {
     EXPECT_EQ(read.DateTimePickerReverseTime, DefaultReverseTime);
     EXPECT_EQ(read.ActionComboBox, 0);
     EXPECT_EQ(read.SkinComboBox, 0);
+    EXPECT_EQ(read.NetQuietLevel, 10);
+    EXPECT_EQ(read.NetQuietSeconds, 60);
+    EXPECT_EQ(read.NetQuietAdapter, "");
     EXPECT_FALSE(FileExists(file));
 }
 
@@ -73,6 +77,10 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     written.DateTimePickerReverseTime = rtl::EncodeDateTime(2024, 2, 29, 23, 59, 58, 0);
     written.ActionComboBox = 4;
     written.SkinComboBox = 2;
+    written.SkinFile = "Caf\xC3\xA9.ini";
+    written.NetQuietLevel = 500;
+    written.NetQuietSeconds = 5;
+    written.NetQuietAdapter = "Local Area Connection";
     written.SnoozeMinutes = 25;
     WriteSettings(file, written);
     StoredSettings read = ReadSettings(file, kSkinCount);
@@ -91,6 +99,10 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
         "DateTimePickerReverseTime=" + rtl::FormatSettingsFloat(written.DateTimePickerReverseTime),
         "ActionComboBox=4",
         "SkinComboBox=2",
+        "SkinFile=Caf%C3%A9.ini",
+        "NetQuietLevel=500",
+        "NetQuietSeconds=5",
+        "NetQuietAdapter=Local Area Connection",
         "SnoozeMinutes=25",
     };
     std::vector<std::string> lines = FileLines(file);
@@ -111,7 +123,7 @@ TEST(SettingsFile, WritesDefaultsAndUnselectedListsAsTheyAre) {
     written.DateTimePickerReverseTime = -1.25;
     WriteSettings(file, written);
     const std::vector<std::string> lines = FileLines(file);
-    ASSERT_EQ(lines.size(), 10U);
+    ASSERT_EQ(lines.size(), 14U);
     EXPECT_EQ(lines[5], "ComboBoxCPULoadTime=-1");
     EXPECT_EQ(lines[6], "DateTimePickerReverseTime=-1.25000000000000E+0000");
     EXPECT_EQ(ReadSettings(file, kSkinCount).DateTimePickerReverseTime, -1.25);
@@ -167,6 +179,14 @@ TEST(SettingsFile, CorrectsIndicesOutsideTheirLists) {
         {"SkinComboBox=1", &StoredSettings::SkinComboBox, 1, 2},
         {"SkinComboBox=1", &StoredSettings::SkinComboBox, 0, 1},
         {"SkinComboBox=0", &StoredSettings::SkinComboBox, 0, 0},
+        // Network-quiet values are the lists' items themselves.
+        {"NetQuietLevel=50", &StoredSettings::NetQuietLevel, 50},
+        {"NetQuietLevel=20", &StoredSettings::NetQuietLevel, 10},
+        {"NetQuietLevel=0", &StoredSettings::NetQuietLevel, 10},
+        {"NetQuietLevel=$1F4", &StoredSettings::NetQuietLevel, 500},
+        {"NetQuietSeconds=600", &StoredSettings::NetQuietSeconds, 600},
+        {"NetQuietSeconds=4", &StoredSettings::NetQuietSeconds, 60},
+        {"NetQuietSeconds=1", &StoredSettings::NetQuietSeconds, 60}, // a list position is no value
         {"SnoozeMinutes=0", &StoredSettings::SnoozeMinutes, 10},
         {"SnoozeMinutes=1441", &StoredSettings::SnoozeMinutes, 10},
         {"SnoozeMinutes=1440", &StoredSettings::SnoozeMinutes, 1440},
@@ -177,6 +197,27 @@ TEST(SettingsFile, CorrectsIndicesOutsideTheirLists) {
         WriteFileText(file, std::string("[OPTIONS]\r\n") + c.text + "\r\n");
         const StoredSettings read = ReadSettings(file, c.skinCount);
         EXPECT_EQ(read.*c.field, c.expected) << c.text << " with " << c.skinCount << " skins";
+    }
+}
+
+TEST(SettingsFile, TheStoredSkinFileWinsWhereItIsStillListed) {
+    struct Case {
+        const char* text;
+        int expected;
+    };
+    const std::vector<std::string> listed = {"sand.ini", "Caf\xC3\xA9.ini", "night.ini"};
+    const Case cases[] = {
+        {"SkinComboBox=0\r\nSkinFile=Caf%C3%A9.ini", 1}, // a new skin moved it
+        {"SkinComboBox=1\r\nSkinFile=NIGHT.INI", 2},
+        {"SkinComboBox=2\r\nSkinFile=gone.ini", 2}, // removed: the position
+        {"SkinComboBox=1\r\nSkinFile=", 1},
+        {"SkinComboBox=1", 1}, // a file from before the key
+    };
+    TempFolder folder;
+    const std::string file = folder.Path() + "settings.ini";
+    for (const Case& c : cases) {
+        WriteFileText(file, std::string("[OPTIONS]\r\n") + c.text + "\r\n");
+        EXPECT_EQ(ChosenSkinItem(ReadSettings(file, kSkinCount), listed), c.expected) << c.text;
     }
 }
 
@@ -266,7 +307,9 @@ TEST(SettingsFile, LeavesOtherSectionsAndKeysAlone) {
 const std::vector<std::string> kKeysInOrder = {
     "RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
     "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
-    "ActionComboBox",  "SkinComboBox",        "SnoozeMinutes",
+    "ActionComboBox",  "SkinComboBox",        "SkinFile",
+    "NetQuietLevel",   "NetQuietSeconds",     "NetQuietAdapter",
+    "SnoozeMinutes",
 };
 
 std::vector<std::string> StepsFor(const std::string& step) {

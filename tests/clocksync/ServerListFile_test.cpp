@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "clocksync/ServerList.h"
 #include "clocksync/ServerListFile.h"
+#include "toolkit/Handles.h"
+#include "toolkit/WideText.h"
 
 using namespace clocksync;
 
@@ -19,12 +20,16 @@ std::string TempPath(const char* name) {
     return std::string(dir) + "kn_servers_" + std::to_string(GetCurrentProcessId()) + "_" + name;
 }
 
+// Paths are UTF-8, as the program keeps them.
 void Write(const std::string& path, const std::string& text) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
+    const tk::KernelHandle file(CreateFileW(tk::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file) << path;
+    DWORD written = 0;
+    WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
+
+void Delete(const std::string& path) { DeleteFileW(tk::Widen(path).c_str()); }
 
 } // namespace
 
@@ -38,13 +43,17 @@ TEST(ServerListFile, ChoosesFromTheFileOrFallsBack) {
         {"no marked line", "; nothing here\r\nbeta\r\n", ""},
         {"empty file", "", ""},
         {"no file", nullptr, kDefaultTimeServer},
+        // Letters outside any one ANSI code page in the path.
+        {"\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB3\xD1\x80\xD0\xB0\xD0\xBC\xD0\xBC\xD0\xB0", "*alpha\r\n", "alpha"},
+        {"\xE7\xA8\x8B\xE5\xBA\x8F", "*alpha\r\n", "alpha"},
+        {"Caf\xC3\xA9", "*alpha\r\n", "alpha"},
     };
     for (const Case& c : cases) {
         const std::string path = TempPath(c.name);
-        DeleteFileA(path.c_str());
+        Delete(path);
         if (c.text) Write(path, c.text);
         EXPECT_EQ(ChooseTimeServer(path), c.host) << c.name;
-        DeleteFileA(path.c_str());
+        Delete(path);
     }
 }
 

@@ -132,8 +132,8 @@ TEST_F(ConfirmFormTest, EachWayOutGivesItsResultAndOpenLastsForTheDialogsLife) {
         {"Later", [](const TConfirmForm& d) { dialog_driving::PostClick(*d.LaterBtn); }, mrLater},
         {"Esc", [](const TConfirmForm& d) { dialog_driving::PostEscape(d); }, tk::mrCancel},
         {"close box", [](const TConfirmForm& d) { dialog_driving::PostCloseBox(d); }, tk::mrCancel},
-        {"Enter on Ok, the first in tab order",
-         [](const TConfirmForm& d) { PostMessageA(d.Handle(), WM_KEYDOWN, VK_RETURN, 0); }, tk::mrOk},
+        {"Enter as the dialog appears, on Cancel",
+         [](const TConfirmForm& d) { PostMessageA(d.Handle(), WM_KEYDOWN, VK_RETURN, 0); }, tk::mrCancel},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.way);

@@ -224,6 +224,17 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
         {ROLE_SYSTEM_GROUPING, "Skin"},
         {ROLE_SYSTEM_STATICTEXT, "Skin"},
         {ROLE_SYSTEM_COMBOBOX, "Skin", "Empty"},
+        {ROLE_SYSTEM_GROUPING, "Standby when the network is quiet"},
+        {ROLE_SYSTEM_CHECKBUTTON, "Standby when the network is quiet"},
+        {ROLE_SYSTEM_STATICTEXT, "Average traffic (KB/s)"},
+        {ROLE_SYSTEM_COMBOBOX, "Average traffic (KB/s)", "10"},
+        {ROLE_SYSTEM_STATICTEXT, "Over the time (sec)"},
+        {ROLE_SYSTEM_COMBOBOX, "Over the time (sec)", "60"},
+        {ROLE_SYSTEM_STATICTEXT, "Adapter"},
+        {ROLE_SYSTEM_COMBOBOX, "Adapter", "All but loopback"},
+        {ROLE_SYSTEM_STATICTEXT, "Average network traffic"},
+        {ROLE_SYSTEM_STATICTEXT, nullptr},
+        {ROLE_SYSTEM_PROGRESSBAR, "Average network traffic"},
     };
     const std::vector<Node> nodes = Children(form.Get());
     ASSERT_EQ(nodes.size(), std::size(expected));

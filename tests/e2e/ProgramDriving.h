@@ -12,6 +12,7 @@
 
 #include "Polling.h"
 #include "toolkit/Handles.h"
+#include "toolkit/WideText.h"
 
 namespace e2e {
 
@@ -62,6 +63,17 @@ inline void PressKey(HWND window, WORD key) {
     PostMessageA(window, WM_KEYUP, key, 0xC0000001);
 }
 
+// A key typed on the keyboard: it goes to whichever window has the focus.
+inline bool TypeKey(WORD key) {
+    INPUT input[2]{};
+    for (INPUT& i : input) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = key;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, input, sizeof(INPUT)) == 2;
+}
+
 inline void ClickChild(HWND dialog, const char* caption) {
     HWND button = FindWindowExA(dialog, nullptr, nullptr, caption);
     ASSERT_NE(button, nullptr) << caption;
@@ -87,11 +99,12 @@ struct RunningProgram {
 
 // Starts `path` with `arguments`.
 inline bool Start(RunningProgram& program, const std::string& path, const std::string& arguments) {
-    STARTUPINFOA si{};
+    STARTUPINFOW si{};
     si.cb = sizeof(si);
     std::string commandLine = "\"" + path + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
-    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+    std::wstring wide = tk::Widen(commandLine); // the path may hold any letter (UTF-8)
+    return CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                           &program.pi) != FALSE;
 }
 

@@ -1,1 +1,1 @@
-kn_pure_tests(AsciiText_test.cpp DateTime_test.cpp DateTimeText_test.cpp IntConv_test.cpp Rounding_test.cpp SettingsFloat_test.cpp)
+kn_pure_tests(AsciiText_test.cpp PercentEncoding_test.cpp DateTime_test.cpp DateTimeText_test.cpp IntConv_test.cpp Rounding_test.cpp SettingsFloat_test.cpp)

@@ -5,28 +5,30 @@
 #include <string>
 
 #include "toolkit/Handles.h"
+#include "toolkit/WideText.h"
 
 namespace temp_files {
 
-// Deletes a folder (given with its trailing backslash) and all it holds,
-// read-only files too.
+// Deletes a folder (given, in UTF-8, with its trailing backslash) and all it
+// holds, read-only files too.
 inline void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    const tk::FindHandle find(FindFirstFileA((folder + "*").c_str(), &found));
+    const std::wstring wideFolder = tk::Widen(folder);
+    WIN32_FIND_DATAW found{};
+    const tk::FindHandle find(FindFirstFileW((wideFolder + L"*").c_str(), &found));
     if (find) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + name;
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = wideFolder + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + "\\");
+                RemoveTree(tk::Utf8(path + L"\\"));
             } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
             }
-        } while (FindNextFileA(find.Get(), &found));
+        } while (FindNextFileW(find.Get(), &found));
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(wideFolder.c_str());
 }
 
 } // namespace temp_files

@@ -1,6 +1,7 @@
 // Shows the windows in every skin found beside a program folder: the main
-// window and the About box of each skin side by side, in one picture.
-//   skin_gallery.exe <program folder> <output.bmp>
+// window and the About box of each skin side by side, in one picture; with a
+// second output, every window at 150 % display scale in the first skin.
+//   skin_gallery.exe <program folder> <output.bmp> [<scaled.bmp>]
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +12,8 @@
 #include "../BitmapFile.h"
 #include "../StillMainForm.h"
 #include "dialogs/aboutUnit.h"
+#include "dialogs/confirm.h"
+#include "dialogs/messageUnit.h"
 #include "resource.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
@@ -46,6 +49,22 @@ struct Shot {
     tk::Bitmap picture;
 };
 
+constexpr int kDpi150 = 144;
+constexpr UINT kDpiChanged = 0x02E0; // WM_DPICHANGED, as on a move to a 150 % monitor
+
+void MoveToDpi(tk::Form& form, int dpi) {
+    RECT r{};
+    GetWindowRect(form.Handle(), &r);
+    RECT suggested{r.left, r.top, r.left + MulDiv(r.right - r.left, dpi, form.Dpi()),
+                   r.top + MulDiv(r.bottom - r.top, dpi, form.Dpi())};
+    SendMessageA(form.Handle(), kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+Shot Scaled(const std::string& title, tk::Form& form) {
+    MoveToDpi(form, kDpi150);
+    return {title + " at 150 %", Capture(form.Handle())};
+}
+
 tk::Bitmap Sheet(std::vector<Shot>& shots) {
     int cellWidth = 0, cellHeight = 0;
     for (const Shot& s : shots) {
@@ -73,7 +92,32 @@ tk::Bitmap Sheet(std::vector<Shot>& shots) {
     return sheet;
 }
 
-int Run(const std::string& programFolder, const char* output) {
+// Every window of the program at 150 %, the main window first.
+std::vector<Shot> ScaledWindows(TMainForm& form) {
+    form.SkinComboBox->SetItemIndex(0);
+    form.SkinComboBoxSelect();
+    std::vector<Shot> shots;
+    shots.push_back(Scaled("Main window", form));
+    TAboutBox about;
+    shots.push_back(Scaled("About box", about));
+    TConfirmForm confirm(0, 125);
+    shots.push_back(Scaled("Confirmation", confirm));
+    confirm.Hide();
+    TMyMessageDlg message;
+    message.MessageLabel->SetCaption("The clock was set: it was 2.5 seconds late.");
+    message.Show(); // lays itself out for its text
+    shots.push_back(Scaled("Message", message));
+    return shots;
+}
+
+bool Save(std::vector<Shot>& shots, const char* output) {
+    tk::Bitmap sheet = Sheet(shots);
+    if (tools::SaveBitmapFile(sheet, output)) return true;
+    std::fprintf(stderr, "Cannot write %s\n", output);
+    return false;
+}
+
+int Run(const std::string& programFolder, const char* output, const char* scaledOutput) {
     tk::Application::Instance().Initialize();
     tk::Application::Instance().SetIdentity(
         {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
@@ -93,14 +137,12 @@ int Run(const std::string& programFolder, const char* output) {
         TAboutBox box;
         shots.push_back({name + ": About box", Capture(box.Handle())});
     }
+    std::vector<Shot> scaled;
+    if (scaledOutput) scaled = ScaledWindows(*form);
     form.reset();
     tk::Application::Instance().SetMainForm(nullptr);
     DeleteFileA(settings.c_str());
-    tk::Bitmap sheet = Sheet(shots);
-    if (!tools::SaveBitmapFile(sheet, output)) {
-        std::fprintf(stderr, "Cannot write %s\n", output);
-        return 1;
-    }
+    if (!Save(shots, output) || (scaledOutput && !Save(scaled, scaledOutput))) return 1;
     std::printf("%d skins\n", count);
     return 0;
 }
@@ -108,14 +150,14 @@ int Run(const std::string& programFolder, const char* output) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("Usage: skin_gallery <program folder> <output.bmp>\n", stderr);
+    if (argc != 3 && argc != 4) {
+        std::fputs("Usage: skin_gallery <program folder> <output.bmp> [<scaled.bmp>]\n", stderr);
         return 2;
     }
     try {
         std::string folder = argv[1];
         if (!folder.empty() && folder.back() != '\\') folder += '\\';
-        return Run(folder, argv[2]);
+        return Run(folder, argv[2], argc == 4 ? argv[3] : nullptr);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
