@@ -1,9 +1,10 @@
 // Puts the running program into the situations the idle benchmark measures,
 // the way a user would: Esc hides the window in the notification area, a
-// click on the CPU-load box arms that trigger.
+// click on a trigger's box arms that trigger.
 //   idle_driver.exe shown    waits until the main window is up
 //   idle_driver.exe hide     presses Esc and waits until the window is hidden
 //   idle_driver.exe arm-cpu  ticks the CPU-load box
+//   idle_driver.exe arm-net  ticks the network-quiet box
 //   idle_driver.exe state    prints "shown=0|1 cpu=0|1"
 // Exits 1 with a message when the window does not do what was asked.
 #include <windows.h>
@@ -21,6 +22,7 @@ constexpr DWORD kPatienceMs = 20000;
 constexpr DWORD kPollMs = 50;
 constexpr char kMainCaption[] = "Kalvex Now!";
 constexpr char kCpuBoxEnding[] = " by CPU load";
+constexpr char kNetBoxEnding[] = " when the network is quiet";
 
 std::string TextOf(HWND window) {
     char text[256] = {};
@@ -49,15 +51,18 @@ HWND MainWindow() {
     return search.found;
 }
 
-HWND CpuBox(HWND main) {
+// The trigger box whose caption ends so (the action's name begins it).
+HWND TriggerBox(HWND main, const char* ending) {
     struct Search {
+        const char* ending;
         HWND found = nullptr;
-    } search;
+    } search{ending};
     EnumChildWindows(
         main,
         [](HWND child, LPARAM data) -> BOOL {
-            if (!EndsWith(TextOf(child), kCpuBoxEnding)) return TRUE;
-            reinterpret_cast<Search*>(data)->found = child;
+            auto* search = reinterpret_cast<Search*>(data);
+            if (!EndsWith(TextOf(child), search->ending)) return TRUE;
+            search->found = child;
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -74,7 +79,17 @@ int Fail(const char* why) {
     return EXIT_FAILURE;
 }
 
-bool CpuArmed(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Armed(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+int Arm(HWND box) {
+    if (Armed(box)) return EXIT_SUCCESS;
+    RECT r;
+    GetClientRect(box, &r);
+    const LPARAM inside = MAKELPARAM(r.right / 2, r.bottom / 2);
+    PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    PostMessageA(box, WM_LBUTTONUP, 0, inside);
+    return WaitFor([&] { return Armed(box); }) ? EXIT_SUCCESS : Fail("the trigger's box did not tick");
+}
 
 } // namespace
 
@@ -93,20 +108,16 @@ int main(int argc, char** argv) {
         return WaitFor([&] { return !IsWindowVisible(main); }) ? EXIT_SUCCESS
                                                                : Fail("Esc did not hide the window");
     }
-    HWND box = CpuBox(main);
+    HWND box = TriggerBox(main, kCpuBoxEnding);
     if (!box) return Fail("no CPU-load box");
-    if (command == "arm-cpu") {
-        if (CpuArmed(box)) return EXIT_SUCCESS;
-        RECT r;
-        GetClientRect(box, &r);
-        const LPARAM inside = MAKELPARAM(r.right / 2, r.bottom / 2);
-        PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, inside);
-        PostMessageA(box, WM_LBUTTONUP, 0, inside);
-        return WaitFor([&] { return CpuArmed(box); }) ? EXIT_SUCCESS : Fail("the CPU-load box did not tick");
+    if (command == "arm-cpu") return Arm(box);
+    if (command == "arm-net") {
+        HWND netBox = TriggerBox(main, kNetBoxEnding);
+        return netBox ? Arm(netBox) : Fail("no network-quiet box");
     }
     if (command == "state") {
-        std::printf("shown=%d cpu=%d\n", IsWindowVisible(main) ? 1 : 0, CpuArmed(box) ? 1 : 0);
+        std::printf("shown=%d cpu=%d\n", IsWindowVisible(main) ? 1 : 0, Armed(box) ? 1 : 0);
         return EXIT_SUCCESS;
     }
-    return Fail("usage: idle_driver shown|hide|arm-cpu|state");
+    return Fail("usage: idle_driver shown|hide|arm-cpu|arm-net|state");
 }

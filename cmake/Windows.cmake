@@ -49,6 +49,7 @@ if(KN_TESTS AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     add_executable(${name} ${ARGN} ${KN_RESOURCES})
     target_link_libraries(${name} PRIVATE kn_win gtest_main)
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests) # the shared tests/support
+    target_compile_definitions(${name} PRIVATE KN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     target_link_options(${name} PRIVATE ${KN_STATIC_LINK})
     if(name STREQUAL "e2e_tests")
       add_test(NAME wine_${name}

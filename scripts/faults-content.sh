@@ -1,11 +1,12 @@
 # Sourced by faults-lib.sh: broken settings files. The program must start
 # with the values the load rules give, and write them as a valid file on close.
 
-# The eight values as the profile functions read them back, defaults first;
+# The values as the profile functions read them back, defaults first;
 # arguments KEY=VALUE replace single ones.
 expected_values() {
   for line in RadioButtonDate=0 RadioButtonCounter=1 DaysComboBox=0 ComboBoxCPULoad=10 \
-    ComboBoxCPULoadTime=4 DateTimePickerReverseTime=3.77930416666667E+0004 ActionComboBox=0 SkinComboBox=0; do
+    ComboBoxCPULoadTime=4 DateTimePickerReverseTime=3.77930416666667E+0004 ActionComboBox=0 SkinComboBox=0 \
+    NetQuietLevel=10 NetQuietSeconds=60 NetQuietAdapter=; do
     key=${line%%=*}
     for given in "$@"; do
       [ "${given%%=*}" = "$key" ] && line=$given

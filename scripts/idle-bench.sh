@@ -1,10 +1,10 @@
 # Sourced by bench.sh inside a running Wine session (kn_wine_start): measures
 # the processor time the program and its wineserver take while the program
-# waits, in five situations, beside a peer program on the same display.
+# waits, in six situations, beside a peer program on the same display.
 #
 #   KN_IDLE_SECONDS  measured seconds per situation (default 60)
 #   KN_IDLE_WARMUP   seconds before measuring (default 10)
-#   KN_IDLE_RUNS     how many times to measure all five (default 1)
+#   KN_IDLE_RUNS     how many times to measure all six (default 1)
 #   KN_STRACE_SECONDS  seconds of system-call counting per situation (default
 #                    20; 0 skips it)
 #   KN_IDLE_EXE      the program to measure (default: the build's KalvexNow.exe)
@@ -81,11 +81,12 @@ kn_idle_ratio() { # ours peer -> "N.Nx" or "inf"
 
 # Settings for the run: a 60 s window at level 0 and the Standby action, so
 # an armed CPU trigger fires only on a minute without any load, and even then
-# only asks for Standby (which Wine accepts and ignores).
+# only asks for Standby (which Wine accepts and ignores); the network trigger
+# needs ten minutes of quiet, longer than any situation is measured.
 kn_idle_settings() {
   dir="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Kalvex Now!"
   mkdir -p "$dir"
-  printf '[OPTIONS]\r\nRadioButtonDate=0\r\nRadioButtonCounter=1\r\nDaysComboBox=0\r\nComboBoxCPULoad=0\r\nComboBoxCPULoadTime=11\r\nActionComboBox=3\r\nSkinComboBox=0\r\n' \
+  printf '[OPTIONS]\r\nRadioButtonDate=0\r\nRadioButtonCounter=1\r\nDaysComboBox=0\r\nComboBoxCPULoad=0\r\nComboBoxCPULoadTime=11\r\nActionComboBox=3\r\nSkinComboBox=0\r\nNetQuietLevel=1\r\nNetQuietSeconds=600\r\n' \
     > "$dir/settings.ini"
 }
 
@@ -124,7 +125,7 @@ kn_idle_job_start() {
 }
 
 # Starts the program and brings it into a situation: shown, hidden, cpu,
-# timer (a countdown of twelve hours) or program (waiting for the job).
+# timer (a countdown of twelve hours), net or program (waiting for the job).
 kn_idle_program_start() { # situation [exe]
   options=""
   case "$1" in
@@ -137,6 +138,7 @@ kn_idle_program_start() { # situation [exe]
   case "$1" in
     hidden | timer | program) wine "$KN_IDLE_WIN/idle_driver.exe" hide </dev/null ;;
     cpu) wine "$KN_IDLE_WIN/idle_driver.exe" arm-cpu </dev/null && wine "$KN_IDLE_WIN/idle_driver.exe" hide </dev/null ;;
+    net) wine "$KN_IDLE_WIN/idle_driver.exe" arm-net </dev/null && wine "$KN_IDLE_WIN/idle_driver.exe" hide </dev/null ;;
   esac
 }
 
@@ -305,13 +307,14 @@ kn_idle_bench() { # win64-build-dir
     kn_idle_measure_both cpu "CPU armed, hidden"
     kn_idle_measure_both timer "timer armed, hidden"
     kn_idle_measure_both program "program armed, hidden"
+    kn_idle_measure_both net "network armed, hidden"
     run=$((run + 1))
   done
   if [ "$KN_STRACE_SECONDS" -gt 0 ] && command -v strace >/dev/null 2>&1; then
     echo "no program (system calls per second over $KN_STRACE_SECONDS s):"
     kn_idle_strace_one "$(kn_idle_server_pid)" "$KN_STRACE_SECONDS" wineserver
     for situation in "shown:nothing armed, shown" "hidden:nothing armed, hidden" "cpu:CPU armed, hidden" \
-      "timer:timer armed, hidden" "program:program armed, hidden"; do
+      "timer:timer armed, hidden" "net:network armed, hidden" "program:program armed, hidden"; do
       if [ -n "${KN_IDLE_BEFORE_EXE:-}" ]; then
         kn_idle_strace "${situation%%:*}" "${situation#*:}, before" "$KN_IDLE_BEFORE_EXE"
         kn_idle_strace "${situation%%:*}" "${situation#*:}, now"

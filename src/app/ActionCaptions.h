@@ -8,6 +8,7 @@ struct ActionCaptionRow {
     unsigned timeActionLabel;
     unsigned checkBoxWinAmp;
     unsigned checkBoxCPU;
+    unsigned checkBoxNet;
     unsigned checkBoxProgram;
 };
 

@@ -91,22 +91,46 @@ void ApplyProcess(Value value, CommandLineTarget& target) {
     if (!refusal.empty()) throw rtl::Error(refusal);
 }
 
+// Level and window are rounded down to an item of their lists, as the
+// processor-load window is; the adapter's name is taken as it is, present or not.
+void ApplyNet(Value value, CommandLineTarget& target) {
+    const ThreeParts parts = SplitAtTwoCommas(value.text);
+    if (const auto level = NumberPart(parts.part1))
+        target.SelectNetLevel(lists::RoundDownToItem(lists::kNetLevels, *level));
+    if (const auto seconds = NumberPart(parts.part2))
+        target.SelectNetWindow(lists::RoundDownToItem(lists::kNetWindows, *seconds));
+    if (!parts.part3.empty()) target.SelectNetAdapter(parts.part3);
+    target.ToggleNet();
+}
+
+// What of an argument may not hold a blank: all of it, or all before the
+// third part of the value, where a quoted adapter name may have blanks.
+enum class BlankRule { None, ExceptThirdPart };
+
 struct Option {
     std::string_view name;
     void (*apply)(Value value, CommandLineTarget& target);
+    BlankRule blanks = BlankRule::None;
 };
 
 // Tested in this order; an argument selects the first whose name begins it.
-constexpr std::array<Option, 6> kOptions = {{
+constexpr std::array<Option, 7> kOptions = {{
     {"-action=", ApplyAction},
     {"-winamp", ApplyWinamp},
     {"-cpu=", ApplyCpu},
     {"-countdown=", ApplyCountdown},
     {"-timer=", ApplyTimer},
+    {"-net=", ApplyNet, BlankRule::ExceptThirdPart},
     {"-process=", ApplyProcess},
 }};
 
-bool HasBlank(std::string_view argument) { return argument.find_first_of(" \t") != std::string_view::npos; }
+bool HasBlank(std::string_view text) { return text.find_first_of(" \t") != std::string_view::npos; }
+
+bool BreaksBlankRule(std::string_view argument, const Option& option) {
+    if (option.blanks == BlankRule::None) return HasBlank(argument);
+    const ThreeParts parts = SplitAtTwoCommas(argument.substr(option.name.size()));
+    return HasBlank(parts.part1) || HasBlank(parts.part2);
+}
 
 bool AsksForHelp(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin() + 1, arguments.end(), [](const std::string& argument) {
@@ -125,17 +149,14 @@ void ApplyCommandLine(const std::vector<std::string>& arguments, CommandLineTarg
         return;
     }
     for (std::size_t i = 1; i < arguments.size(); ++i) {
-        if (HasBlank(arguments[i])) continue;
         const std::string_view text = arguments[i];
         const std::string_view utf8 = haveUtf8 ? std::string_view(utf8Arguments[i]) : text;
-        for (const Option& option : kOptions) {
-            if (text.starts_with(option.name)) {
-                option.apply(
-                    {text.substr(option.name.size()), utf8.substr(std::min(option.name.size(), utf8.size()))},
-                    target);
-                break;
-            }
-        }
+        const auto option = std::find_if(kOptions.begin(), kOptions.end(),
+                                         [&](const Option& o) { return text.starts_with(o.name); });
+        if (option == kOptions.end() || BreaksBlankRule(text, *option)) continue;
+        option->apply(
+            {text.substr(option->name.size()), utf8.substr(std::min(option->name.size(), utf8.size()))},
+            target);
     }
 }
 

@@ -49,6 +49,13 @@ public:
     // Toggles the timer box and runs its click handler.
     virtual void ToggleTimer() = 0;
 
+    // The network-quiet trigger: values of its lists, and its adapter by the
+    // name the system shows ("loopback" for loopback).
+    virtual void SelectNetLevel(int kbPerSecond) = 0;
+    virtual void SelectNetWindow(int seconds) = 0;
+    virtual void SelectNetAdapter(const std::string& name) = 0;
+    // Toggles the network-quiet box and runs its click handler.
+    virtual void ToggleNet() = 0;
     // Names the executable whose end the program-closes trigger waits for,
     // toggles its box and runs its click handler. Empty when that armed or
     // disarmed the trigger; else why it refused to arm (nothing of that name
@@ -64,7 +71,8 @@ public:
 // trigger. An invalid time or date raises rtl::Error with the runtime's
 // text, and a program-closes trigger that refuses to arm raises it with the
 // refusal; the options after it are not applied. An unknown argument, one with
-// a blank or tab in it, or an invalid number is ignored. A request for help
+// a blank or tab in it (an adapter's name excepted), or an invalid number is
+// ignored. A request for help
 // anywhere shows the option table and applies nothing.
 // `utf8Arguments`, when given, are the same arguments as UTF-8, read where
 // the ANSI code page may have lost characters: in the names of programs.

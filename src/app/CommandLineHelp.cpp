@@ -1,13 +1,11 @@
 #include "app/CommandLineHelp.h"
 
 #include "app/CommandLine.h"
-#include "ui/lang.h"
 #include "rtl/DateTimeText.h"
+#include "ui/lang.h"
 
 namespace cmdline {
 namespace {
-
-constexpr char kColumnGap[] = "   ";
 
 // A time as the option reads it: hours, minutes and seconds with the regional
 // separator, and no blank, which would make the argument be skipped.
@@ -15,34 +13,42 @@ std::string ExampleTime(const char* hours, const rtl::TFormatSettings& fs) {
     return std::string(hours) + fs.TimeSeparator + "30" + fs.TimeSeparator + "00";
 }
 
-std::string HelpRequests() {
-    std::string list;
-    for (const std::string_view request : kHelpRequests) {
-        if (!list.empty()) list += ' ';
-        list += request;
-    }
-    return list;
+std::string ActionExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-action=reboot"; }
+std::string CpuExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-cpu=30,45"; }
+std::string CountdownExample(const rtl::TFormatSettings& fs, rtl::TDateTime) {
+    return "-countdown=" + ExampleTime("01", fs) + ",2";
 }
+std::string TimerExample(const rtl::TFormatSettings& fs, rtl::TDateTime today) {
+    return "-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs);
+}
+std::string NetExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-net=5,60"; }
+std::string ProcessExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-process=setup.exe"; }
+
+constexpr OptionHelp kRows[] = {
+    {"-action=name", lang::OptionsAction, ActionExample},
+    {"-winamp", lang::OptionsWinamp, nullptr},
+    {"-cpu=level[,seconds]", lang::OptionsCpu, CpuExample},
+    {"-countdown=time[,days]", lang::OptionsCountdown, CountdownExample},
+    {"-timer=time[,date]", lang::OptionsTimer, TimerExample},
+    {"-net=level[,seconds[,adapter]]", lang::OptionsNet, NetExample},
+    {"-process=name", lang::OptionsProcess, ProcessExample},
+    {"-? /? -help", lang::OptionsHelp, nullptr},
+};
 
 } // namespace
 
+std::span<const OptionHelp> OptionHelpRows() { return kRows; }
+
 std::string OptionsText(const std::function<std::string(unsigned id)>& text, const rtl::TFormatSettings& fs,
                         rtl::TDateTime today) {
-    const struct {
-        std::string example;
-        unsigned meaning;
-    } rows[] = {
-        {"-action=reboot", lang::OptionsAction},
-        {"-winamp", lang::OptionsWinamp},
-        {"-cpu=30,45", lang::OptionsCpu},
-        {"-countdown=" + ExampleTime("01", fs) + ",2", lang::OptionsCountdown},
-        {"-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs), lang::OptionsTimer},
-        {"-process=setup.exe", lang::OptionsProcess},
-        {HelpRequests(), lang::OptionsHelp},
-    };
     std::string table = text(lang::OptionsTitle);
-    for (const auto& row : rows) table += "\n" + row.example + kColumnGap + text(row.meaning);
-    return table;
+    std::string examples;
+    for (const OptionHelp& row : OptionHelpRows()) {
+        ((table += '\n') += row.syntax) += '\t';
+        table += text(row.meaningId);
+        if (row.example) (examples += '\n') += row.example(fs, today);
+    }
+    return table + "\n\n" + text(lang::OptionsExamples) + examples;
 }
 
 } // namespace cmdline

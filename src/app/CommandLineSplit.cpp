@@ -81,4 +81,16 @@ ValueParts SplitAtComma(std::string_view value) {
     return parts;
 }
 
+ThreeParts SplitAtTwoCommas(std::string_view value) {
+    ThreeParts parts;
+    const std::size_t first = value.find(',');
+    parts.part1 = value.substr(0, first);
+    if (first == std::string_view::npos) return parts;
+    const std::string_view rest = value.substr(first + 1);
+    const std::size_t second = rest.find(',');
+    parts.part2 = rest.substr(0, second);
+    if (second != std::string_view::npos) parts.part3 = rest.substr(second + 1);
+    return parts;
+}
+
 } // namespace cmdline

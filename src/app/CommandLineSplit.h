@@ -23,4 +23,14 @@ struct ValueParts {
 // "a,b,c" gives "a" and "bc"; without a comma part 2 is empty. Nothing is trimmed.
 ValueParts SplitAtComma(std::string_view value);
 
+struct ThreeParts {
+    std::string part1; // before the first comma
+    std::string part2; // between the first and the second
+    std::string part3; // the rest as it is, commas included: a name may hold one
+    bool operator==(const ThreeParts&) const = default;
+};
+
+// "a,b,c,d" gives "a", "b" and "c,d"; missing parts are empty. Nothing is trimmed.
+ThreeParts SplitAtTwoCommas(std::string_view value);
+
 } // namespace cmdline

@@ -79,3 +79,5 @@ void CpuLoadTriggerUnit::Restored(rtl::TDateTime now) {
 std::string CpuLoadTriggerUnit::Describe(rtl::TDateTime /*now*/) const {
     return tk::LoadText(lang::TriggerCpuLine) + std::to_string(form_.ComboBoxCPULoad->ItemIndex()) + " %";
 }
+
+void CpuLoadTriggerUnit::Disarm() { form_.CheckBoxCPU->SetChecked(false); }

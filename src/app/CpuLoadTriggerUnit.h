@@ -16,6 +16,7 @@ public:
     WaitNeed HiddenNeed(rtl::TDateTime now) override;
     void Restored(rtl::TDateTime now) override;
     std::string Describe(rtl::TDateTime now) const override;
+    void Disarm() override;
 
     CpuLoadWindow& Window() { return window_; }
 

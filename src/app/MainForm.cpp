@@ -4,11 +4,13 @@
 
 #include "app/ActionCaptions.h"
 #include "app/CpuLoadTriggerUnit.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "app/ListRanges.h"
 #include "app/Platform.h"
 #include "app/PowerActions.h"
 #include "app/Product.h"
 #include "app/SettingsFile.h"
+#include "app/SnoozeUnit.h"
 #include "app/TickPlan.h"
 #include "app/TimerTriggerUnit.h"
 #include "app/ProgramCloseTriggerUnit.h"
@@ -19,6 +21,7 @@
 #include "clocksync/ClockSync.h"
 #include "clocksync/LocalClock.h"
 #include "clocksync/ServerList.h"
+#include "monitors/NetworkCounters.h"
 #include "monitors/WinampWindow.h"
 #include "monitors/adCpuUsage.h"
 #include "dialogs/messageUnit.h"
@@ -60,6 +63,7 @@ void RunStep(Step&& step) {
 MainFormServices DefaultMainFormServices() {
     MainFormServices s;
     s.now = LocalNow;
+    s.steadyMs = GetTickCount64;
     s.cpu = {TakeCpuSample, CpuSlotCount, CpuLoadFraction};
     s.isNTPlatform = IsNTPlatformFamily();
     s.settingsFileName = SettingsFileName();
@@ -72,12 +76,20 @@ MainFormServices DefaultMainFormServices() {
     s.commandLine = GetCommandLineA();
     s.commandLineUtf8 = tk::Utf8(GetCommandLineW());
     s.showMessage = ::ShowMessageDlg;
+    s.notifyIcon = Shell_NotifyIconA;
+    s.askYesNo = [](const std::string& question) {
+        return MessageBoxA(nullptr, question.c_str(), kProductTitle,
+                           MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_TOPMOST | MB_SETFOREGROUND) ==
+               IDYES;
+    };
+    s.readAdapters = [counters = std::make_shared<monitors::NetworkCounters>()] { return counters->Read(); };
     return s;
 }
 
 TMainForm::TMainForm(MainFormServices services)
     : tk::Form(Description().form), TrayIconData(tray_.Record()), services_(std::move(services)) {
     tk::BuildForm(*this, Description(), LoadText);
+    tray_.SetShell(services_.notifyIcon);
     RegisterTriggers();
     SystemTimePingTimer.SetInterval(kTickIntervalMs);
     SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
@@ -106,14 +118,21 @@ void TMainForm::RegisterTriggers() {
                              .message = WM_PROGRAM_CLOSED,
                              .requestAction = [this] { PostPowerAction(); },
                              .showMessage = [this](const std::string& text) { ShowMessageDlg(text); }});
+    auto net = std::make_unique<NetQuietTriggerUnit>(*this, services_.readAdapters);
+    // Last, so that while it runs its end shows in the timer's label.
+    auto snooze = std::make_unique<SnoozeUnit>(*this);
     cpuUnit_ = cpu.get();
     timerUnit_ = timer.get();
     winampUnit_ = winamp.get();
+    netUnit_ = net.get();
     programUnit_ = program.get();
+    snoozeUnit_ = snooze.get();
     triggers_.Add(std::move(cpu));
     triggers_.Add(std::move(timer));
     triggers_.Add(std::move(winamp));
+    triggers_.Add(std::move(net));
     triggers_.Add(std::move(program));
+    triggers_.Add(std::move(snooze));
 }
 
 TimerTrigger& TMainForm::Timer() { return timerUnit_->Rules(); }
@@ -144,7 +163,7 @@ void TMainForm::FormCreate() {
         ChooseTimeServer();
         NetTimeSpeedButton->SetHint(NetTimeSpeedButton->Hint() + " " + TimeServerHost);
     });
-    RunStep([&] { Timer().Arm(Now()); });
+    RunStep([&] { Timer().Arm(Now(), SteadyNow()); });
     FillLists();
     RunStep([&] { FillSkinComboBox(); });
     RunStep([&] { SetUpPickers(); });
@@ -183,6 +202,7 @@ void TMainForm::FillLists() {
             ComboBoxCPULoadTime->AddItem(std::to_string(lists::WindowSeconds(i)));
         ComboBoxCPULoadTime->SetItemIndex(lists::kDefaultWindowItem);
     });
+    RunStep([&] { netUnit_->FillLists(); });
 }
 
 void TMainForm::SetUpPickers() {
@@ -210,6 +230,7 @@ void TMainForm::ActionComboBoxSelect() {
     TimeActionLabel->SetCaption(LoadText(row.timeActionLabel));
     CheckBoxWinAmp->SetCaption(LoadText(row.checkBoxWinAmp));
     CheckBoxCPU->SetCaption(LoadText(row.checkBoxCPU));
+    CheckBoxNet->SetCaption(LoadText(row.checkBoxNet));
     CheckBoxProgram->SetCaption(LoadText(row.checkBoxProgram));
 }
 
@@ -224,7 +245,12 @@ void TMainForm::SaveSettings() {
     s.ActionComboBox = ActionComboBox->ItemIndex();
     s.SkinComboBox = SkinComboBox->ItemIndex();
     s.SkinFile = SelectedSkinFile();
+    const NetQuietSettings net = netUnit_->Settings();
+    s.NetQuietLevel = net.levelKB;
+    s.NetQuietSeconds = net.seconds;
+    s.NetQuietAdapter = net.adapter;
     s.ProcessName = programUnit_->Name();
+    s.SnoozeMinutes = snoozeMinutes_;
     WriteSettings(services_.settingsFileName, s);
 }
 
@@ -239,8 +265,11 @@ void TMainForm::LoadSettings() {
     DateTimePickerReverseTime->SetDateTime(s.DateTimePickerReverseTime);
     ActionComboBox->SetItemIndex(s.ActionComboBox);
     SkinComboBox->SetItemIndex(ChosenSkinItem(s, SkinFiles()));
-    programUnit_->SetName(s.ProcessName);
+    snoozeMinutes_ = s.SnoozeMinutes;
     if (ComboBoxCPULoadTime->ItemIndex() < 0) ComboBoxCPULoadTime->SetItemIndex(0);
+    netUnit_->SelectLevel(s.NetQuietLevel);
+    netUnit_->SelectWindow(s.NetQuietSeconds);
+    netUnit_->SelectAdapter(s.NetQuietAdapter);
 }
 
 void TMainForm::FormClose() {
@@ -255,23 +284,6 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::PostToSelf(UINT msg) { PostMessageA(Handle(), msg, 0, 0); }
-
-void TMainForm::HideToTray() {
-    ShowWindow(Handle(), SW_HIDE);
-    tray_.Show();
-    PlanTicks(Now());
-}
-
-void TMainForm::WMTrayIcon(LPARAM mouseMessage) {
-    if (mouseMessage != WM_LBUTTONDOWN && mouseMessage != WM_LBUTTONDBLCLK) {
-        tray_.MouseMessage(mouseMessage);
-        return;
-    }
-    tk::Application::Instance().Restore();
-    SetForegroundWindow(Handle());
-    tray_.Remove();
-    BringUpToDate();
-}
 
 LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "app/CpuLoadWindow.h"
+#include "app/SettingsFile.h"
+#include "app/NetQuietTrigger.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
+#include "app/TrayTexts.h"
 #include "app/TriggerUnit.h"
 #include "clocksync/ClockSyncProcedure.h"
 #include "clocksync/ClockSyncReport.h"
@@ -30,8 +33,10 @@ class TIdTime;
 } // namespace clocksync
 class TBitCheckBox;
 class CpuLoadTriggerUnit;
+class SnoozeUnit;
 class TimerTriggerUnit;
 class WinampTriggerUnit;
+class NetQuietTriggerUnit;
 class ProgramCloseTriggerUnit;
 namespace monitors {
 class WinampLink;
@@ -63,6 +68,7 @@ struct CpuLoadSource {
 // tick any "now", any load and any platform family.
 struct MainFormServices {
     std::function<rtl::TDateTime()> now;
+    std::function<SteadyMs()> steadyMs; // what a length of time is measured on
     CpuLoadSource cpu;
     bool isNTPlatform = true;
     std::string settingsFileName;
@@ -73,6 +79,9 @@ struct MainFormServices {
     std::string commandLine;                             // as the process was started
     std::string commandLineUtf8;                         // the same, without the code page's losses
     std::function<void(const std::string&)> showMessage; // the program's message dialog
+    ShellNotify notifyIcon;                              // the notification-area icon's calls
+    std::function<bool(const std::string&)> askYesNo;    // a question; true for yes
+    AdapterReader readAdapters;                          // the network adapters' counters
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -147,6 +156,19 @@ public:
     tk::Label* SkinTxt = nullptr;
     tk::Bevel* Bevel12 = nullptr;
     tk::ComboBox* SkinComboBox = nullptr;
+    tk::Bevel* Bevel13 = nullptr;
+    TBitCheckBox* CheckBoxNet = nullptr;
+    tk::Bevel* Bevel14 = nullptr;
+    tk::Shape* Shape6 = nullptr;
+    tk::Label* NetLevelTxt = nullptr;
+    tk::Label* NetTimeTxt = nullptr;
+    tk::ComboBox* ComboBoxNetLevel = nullptr;
+    tk::ComboBox* ComboBoxNetTime = nullptr;
+    tk::Label* NetAdapterTxt = nullptr;
+    tk::ComboBox* ComboBoxNetAdapter = nullptr;
+    tk::Label* AvNetTxt = nullptr;
+    tk::Label* LabelNetByTime = nullptr;
+    TXiProgressBar* ProgressBarNetByTime = nullptr;
     tk::Bevel* BevelProgram = nullptr;
     TBitCheckBox* CheckBoxProgram = nullptr;
     tk::Bevel* BevelProgramLine = nullptr;
@@ -181,10 +203,17 @@ public:
 
     TimerTrigger& Timer();
     CpuLoadWindow& CpuWindow();
+    NetQuietTriggerUnit& NetQuiet() { return *netUnit_; }
     const TriggerUnits& Triggers() const { return triggers_; }
 
     // Control handlers.
     void CheckBoxTimerClick();
+    // The user's own edits of the timer, before the handlers above: editing
+    // never fires the timer (the command line calls the handlers directly).
+    void CheckBoxTimerEdited();
+    void RadioButtonDateEdited();
+    void RadioButtonCounterEdited();
+    void TimerTargetEdited();
     void RadioButtonDateClick();
     void RadioButtonCounterClick();
     void ComboBoxCPULoadTimeCloseUp();
@@ -193,6 +222,8 @@ public:
     void CheckBoxWinAmpClick();
     void WinAmpPingTimerTimer();
     void SkinComboBoxSelect();
+    void CheckBoxNetClick();
+    void ComboBoxNetAdapterDropDown();
     void CheckBoxProgramClick();
     void ComboBoxProgramDropDown();
     void ComboBoxProgramSelect();
@@ -242,6 +273,15 @@ public:
     void WMTrayIcon(LPARAM mouseMessage);
     bool TrayIconShown() const { return tray_.Shown(); }
     TrayIcon& Tray() { return tray_; }
+    // The icon's tip as it is now: the title, then each armed trigger with the action.
+    std::string TrayTip();
+    void RunTrayCommand(TrayCommand command);
+    // Hidden, a balloon a minute before a timer's end.
+    void AnnounceEnd(rtl::TDateTime end);
+
+    // "Later" in the confirmation: the action comes again after a while.
+    void StartSnooze();
+    bool Snoozing() const;
 
     // Hidden in the notification area the tick runs only as often as a
     // trigger can fire (TickPlan) and paints nothing; these bring it back.
@@ -250,6 +290,7 @@ public:
     void WMSettingChange();
 
     rtl::TDateTime Now() const { return services_.now(); }
+    SteadyMs SteadyNow() const { return services_.steadyMs(); }
     const rtl::TFormatSettings& Formats() const { return formats_; }
 
 protected:
@@ -271,6 +312,9 @@ private:
     void BringUpToDate();
 
     void PostToSelf(UINT msg);
+    void RestoreFromTray();
+    void ShowTrayMenu();
+    std::string ActionName() const;
     void CreateClockSync();
     clocksync::SyncWording ClockSyncWording() const;
 
@@ -280,6 +324,9 @@ private:
     CpuLoadTriggerUnit* cpuUnit_ = nullptr;
     TimerTriggerUnit* timerUnit_ = nullptr;
     WinampTriggerUnit* winampUnit_ = nullptr;
+    NetQuietTriggerUnit* netUnit_ = nullptr;
+    SnoozeUnit* snoozeUnit_ = nullptr;
+    int snoozeMinutes_ = kDefaultSnoozeMinutes; // kept in the settings, not shown
     ProgramCloseTriggerUnit* programUnit_ = nullptr;
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
     rtl::TFormatSettings formats_;

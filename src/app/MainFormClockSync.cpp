@@ -40,6 +40,12 @@ clocksync::SyncWording TMainForm::ClockSyncWording() const {
     w.clockMatch = LoadText(lang::SyncClockMatch);
     w.failed = LoadText(lang::SyncFailed);
     w.clockNotSet = LoadText(lang::SyncClockNotSet);
+    w.timeServer = LoadText(lang::SyncTimeServer);
+    w.refused = LoadText(lang::SyncRefused);
+    w.timedOut = LoadText(lang::SyncTimedOut);
+    w.nameNotFound = LoadText(lang::SyncNameNotFound);
+    w.closedWithoutData = LoadText(lang::SyncClosedWithoutData);
+    w.unreachable = LoadText(lang::SyncUnreachable);
     w.decimalSeparator = formats_.DecimalSeparator;
     return w;
 }

@@ -3,6 +3,7 @@
 #include "app/CommandLineHelp.h"
 #include "app/CommandLineSplit.h"
 #include "app/MainForm.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "app/ProgramCloseTriggerUnit.h"
 #include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
@@ -49,6 +50,13 @@ public:
     void ToggleTimer() override {
         f_.CheckBoxTimer->Toggle();
         f_.CheckBoxTimerClick();
+    }
+    void SelectNetLevel(int kbPerSecond) override { f_.NetQuiet().SelectLevel(kbPerSecond); }
+    void SelectNetWindow(int seconds) override { f_.NetQuiet().SelectWindow(seconds); }
+    void SelectNetAdapter(const std::string& name) override { f_.NetQuiet().SelectAdapter(name); }
+    void ToggleNet() override {
+        f_.CheckBoxNet->Toggle();
+        f_.CheckBoxNetClick();
     }
     std::string ToggleProgramClose(const std::string& executable) override {
         return f_.ProgramClose().ToggleByName(executable);

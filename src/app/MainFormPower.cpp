@@ -16,6 +16,7 @@ void TMainForm::WMPowerAction() {
         TConfirmForm confirm(ActionComboBox->ItemIndex());
         result = confirm.ShowModal();
     }
+    if (result == mrLater) StartSnooze();
     if (result != tk::mrOk) return;
 
     // The user scheduled this action and may be away: a settings file that

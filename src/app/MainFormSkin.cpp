@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "dialogs/DialogForm.h"
 #include "dialogs/aboutUnit.h"
 #include "toolkit/Texts.h"
 #include "toolkit/WideText.h"
@@ -39,18 +40,15 @@ std::string TMainForm::SelectedSkinFile() const {
 void TMainForm::SelectSkin() { ui::SelectSkin(SkinComboBox->ItemIndex()); }
 
 void TMainForm::ApplySkin() {
-    RECT window{};
-    GetWindowRect(Handle(), &window);
     // The date and countdown frames lie innermost; the group frames hold them.
     const std::vector<RECT> level1{Bevel5->GetBounds().Rect(), Bevel6->GetBounds().Rect()};
-    const std::vector<RECT> level2{Bevel1->GetBounds().Rect(),  Bevel3->GetBounds().Rect(),
-                                   Bevel7->GetBounds().Rect(),  Bevel9->GetBounds().Rect(),
-                                   Bevel10->GetBounds().Rect(), BevelProgram->GetBounds().Rect()};
-    ui::BlendBackground(Image1->Picture(), window.right - window.left, window.bottom - window.top, level1,
-                        level2);
-    for (TXiButton* button : {NetTimeSpeedButton, AboutSpeedButton, PowerSpeedButton, CloseSpeedButton})
-        button->SetColorScheme(ui::ButtonSchemeFor());
-    for (TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime})
+    const std::vector<RECT> level2{Bevel1->GetBounds().Rect(),      Bevel3->GetBounds().Rect(),
+                                   Bevel7->GetBounds().Rect(),      Bevel9->GetBounds().Rect(),
+                                   Bevel10->GetBounds().Rect(),     Bevel13->GetBounds().Rect(),
+                                   BevelProgram->GetBounds().Rect()};
+    SkinForm(*this, *Image1, level1, level2,
+             {NetTimeSpeedButton, AboutSpeedButton, PowerSpeedButton, CloseSpeedButton});
+    for (TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime, ProgressBarNetByTime})
         bar->SetColorScheme(ui::BarSchemeFor());
 }
 

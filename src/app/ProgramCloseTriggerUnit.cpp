@@ -51,6 +51,12 @@ std::string ProgramCloseTriggerUnit::ClickRefusal() {
     return refusal;
 }
 
+void ProgramCloseTriggerUnit::Disarm() {
+    c_.box.SetChecked(false);
+    watch_.Disarm();
+    ShowStatus();
+}
+
 void ProgramCloseTriggerUnit::BoxClick() {
     const std::string refusal = ClickRefusal();
     if (!refusal.empty()) services_.showMessage(refusal);

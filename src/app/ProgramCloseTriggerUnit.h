@@ -44,6 +44,7 @@ public:
     TriggerVerdict Run(const TickRun&) override { return TriggerVerdict::Skipped; }
     WaitNeed HiddenNeed(rtl::TDateTime) override { return WaitNeed::Nothing(); }
     std::string Describe(rtl::TDateTime now) const override;
+    void Disarm() override;
 
     // The box's click: arms, or unticks it again and shows why not; or disarms.
     void BoxClick();

@@ -22,7 +22,7 @@ constexpr char kSection[] = "OPTIONS";
 constexpr char kTrueText[] = "1";
 constexpr char kFalseText[] = "0";
 constexpr char kTemporarySuffix[] = ".tmp";
-constexpr std::size_t kKeyCount = 10;
+constexpr std::size_t kKeyCount = 14;
 
 class SettingsReader {
 public:
@@ -40,6 +40,15 @@ public:
         const int value = Integer(key, defaultValue);
         return value >= 0 && value < count ? value : fallback;
     }
+
+    // A value that is none of `items` gives the default.
+    template <std::size_t N>
+    int Item(const char* key, const std::array<int, N>& items, int defaultValue) {
+        const int value = Integer(key, defaultValue);
+        return lists::IsItem(items, value) ? value : defaultValue;
+    }
+
+    std::string String(const char* key) { return std::string(rtl::TrimBlanks(Text(key, ""))); }
 
     rtl::TDateTime DateTime(const char* key, rtl::TDateTime defaultValue) {
         return rtl::ParseSettingsFloat(Text(key, rtl::FormatSettingsFloat(defaultValue)));
@@ -76,7 +85,11 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
         {"ActionComboBox", std::to_string(s.ActionComboBox)},
         {"SkinComboBox", std::to_string(s.SkinComboBox)},
         {"SkinFile", rtl::PercentEncode(s.SkinFile)},
+        {"NetQuietLevel", std::to_string(s.NetQuietLevel)},
+        {"NetQuietSeconds", std::to_string(s.NetQuietSeconds)},
+        {"NetQuietAdapter", s.NetQuietAdapter},
         {"ProcessName", rtl::PercentEncode(s.ProcessName)},
+        {"SnoozeMinutes", std::to_string(s.SnoozeMinutes)},
     }};
 }
 
@@ -201,7 +214,12 @@ StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& 
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
     s.SkinFile = rtl::PercentDecode(read.Text("SkinFile", ""));
+    s.NetQuietLevel = read.Item("NetQuietLevel", lists::kNetLevels, defaults.NetQuietLevel);
+    s.NetQuietSeconds = read.Item("NetQuietSeconds", lists::kNetWindows, defaults.NetQuietSeconds);
+    s.NetQuietAdapter = read.String("NetQuietAdapter");
     s.ProcessName = read.Name("ProcessName");
+    s.SnoozeMinutes = read.Integer("SnoozeMinutes", defaults.SnoozeMinutes);
+    if (s.SnoozeMinutes < 1 || s.SnoozeMinutes > kMaxSnoozeMinutes) s.SnoozeMinutes = defaults.SnoozeMinutes;
     return s;
 }
 

@@ -10,6 +10,9 @@ class ISettingsFileSystem;
 // 21 June 2003 01:00:00: of it only the time of day counts, a countdown of one hour.
 inline constexpr rtl::TDateTime DefaultReverseTime = 37793.0416666667;
 
+inline constexpr int kDefaultSnoozeMinutes = 10;
+inline constexpr int kMaxSnoozeMinutes = 24 * 60;
+
 // The choices kept in section OPTIONS, in the order of the file.
 struct StoredSettings {
     bool RadioButtonDate = false;
@@ -23,6 +26,12 @@ struct StoredSettings {
     // The chosen skin's file name (UTF-8), so that new skin files cannot move
     // the choice; stored percent-encoded, plain ASCII in any code page.
     std::string SkinFile;
+    // The network-quiet trigger keeps values, not list positions: KB/s,
+    // seconds, and the adapter's name (empty: every adapter but loopback).
+    int NetQuietLevel = lists::kDefaultNetLevel;
+    int NetQuietSeconds = lists::kDefaultNetWindow;
+    std::string NetQuietAdapter;
+    int SnoozeMinutes = kDefaultSnoozeMinutes; // how long "Later" puts the action off
     // The program-closes trigger's executable, UTF-8; empty when none was chosen.
     std::string ProcessName;
 
@@ -31,7 +40,8 @@ struct StoredSettings {
 
 // Missing keys and values that are no number give the defaults above; indices
 // outside their lists give the list's default (ComboBoxCPULoadTime, ActionComboBox
-// and SkinComboBox fall back to item 0); a countdown value outside the range
+// and SkinComboBox fall back to item 0), and network-quiet values that are
+// none of the lists' items give their defaults; a countdown value outside the range
 // of the picker is clamped into it (see CountdownSpan.h). A missing file gives
 // all defaults. ProcessName is kept percent-encoded like SkinFile, so that
 // the ANSI profile functions carry any name whatever the code page; a value

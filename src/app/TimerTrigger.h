@@ -1,7 +1,30 @@
 #pragma once
 // The timer trigger's target: an absolute date and time, or a countdown of
 // days plus hours, minutes and seconds.
+#include <cstdint>
+#include <string>
+
 #include "rtl/DateTime.h"
+
+// Milliseconds on a clock that nobody sets and no time zone moves, which
+// also counts the time the computer sleeps.
+using SteadyMs = std::uint64_t;
+
+// A length of time measured on the steady clock, its end shown in local
+// time. The end keeps still while the two clocks run together and follows
+// the local clock when that is set or its zone changes.
+class SteadyCountdown {
+public:
+    void Start(rtl::TDateTime localNow, SteadyMs steadyNow);
+    SteadyMs StartedAt() const { return start_; }
+    // At least a millisecond past the end.
+    bool Due(std::int64_t lengthMs, SteadyMs steadyNow) const;
+    rtl::TDateTime LocalEnd(std::int64_t lengthMs, rtl::TDateTime localNow, SteadyMs steadyNow);
+
+private:
+    SteadyMs start_ = 0;
+    rtl::TDateTime localAtSteadyZero_ = 0; // where the steady clock's zero lies in local time
+};
 
 // What the scheduling controls say on one run.
 struct TimerSettings {
@@ -21,17 +44,22 @@ struct TimerVerdict {
 class TimerTrigger {
 public:
     // The countdown of an armed timer runs from here.
-    void Arm(rtl::TDateTime now) { armedTime_ = now; }
+    void Arm(rtl::TDateTime now, SteadyMs steadyNow);
     rtl::TDateTime ArmedTime() const { return armedTime_; }
 
-    // An armed countdown is fixed from the arming moment; an unarmed one
-    // moves with the clock. Due only at least a millisecond past the target,
-    // or at once when date-mode pickers had passed.
-    TimerVerdict Decide(const TimerSettings& settings, rtl::TDateTime now) const;
+    // An armed countdown is a length of time from the arming moment, on the
+    // steady clock; an unarmed one moves with the local clock. A date-mode
+    // target is a moment of the local clock. Due only at least a millisecond
+    // past the target, or at once when date-mode pickers had passed.
+    TimerVerdict Decide(const TimerSettings& settings, rtl::TDateTime now, SteadyMs steadyNow);
 
 private:
     rtl::TDateTime armedTime_ = 0;
+    SteadyCountdown countdown_;
 };
+
+// The countdown's length: the days plus the span's hours, minutes and seconds.
+std::int64_t CountdownLengthMs(int days, rtl::TDateTime span);
 
 // base plus the days, then the hours, minutes and seconds of the span's time
 // of day (its milliseconds ignored).
@@ -45,3 +73,25 @@ rtl::TDateTime DateModeValue(rtl::TDateTime datePicker, rtl::TDateTime timePicke
 inline bool DatePickersPassed(rtl::TDateTime now, rtl::TDateTime dateTarget) {
     return rtl::IsLater(now, dateTarget);
 }
+
+// The time left until `end` as h:mm:ss, whole seconds rounded up; 0:00:00 once passed.
+std::string TimeLeftText(rtl::TDateTime now, rtl::TDateTime end);
+
+// The notice a minute before a timer's end while the window is hidden: once
+// per end, until the window is shown again.
+class EndNotice {
+public:
+    static constexpr rtl::TDateTime kAhead = 1.0 / rtl::MinutesPerDay;
+
+    // True on the first call at most a minute before `end`.
+    bool Due(rtl::TDateTime end, rtl::TDateTime now);
+    // When a hidden tick must run next: for the notice while it lies ahead,
+    // else for the end.
+    rtl::TDateTime WakeFor(rtl::TDateTime end, rtl::TDateTime now) const {
+        return !given_ && rtl::IsLater(end - kAhead, now) ? end - kAhead : end;
+    }
+    void Reset() { given_ = false; }
+
+private:
+    bool given_ = false;
+};

@@ -1,7 +1,5 @@
 #include "app/TimerTriggerUnit.h"
 
-#include <cmath>
-
 #include "app/MainForm.h"
 #include "rtl/DateTimeText.h"
 #include "toolkit/Texts.h"
@@ -13,27 +11,41 @@ bool TimerTriggerUnit::Armed() const { return form_.CheckBoxTimer->Checked(); }
 TriggerVerdict TimerTriggerUnit::Run(const TickRun& run) {
     // Hidden and disarmed, nothing would be shown or fired.
     if (!run.shown && !Armed()) return TriggerVerdict::Skipped;
-    const TimerVerdict verdict = timer_.Decide(ReadSettings(run.now, run.shown), run.now);
+    const TimerVerdict verdict = timer_.Decide(ReadSettings(run.now, run.shown), run.now, run.steadyMs);
     target_ = verdict.target;
     if (run.shown) ShowLabels(run.now, verdict.target);
-    if (!verdict.due) return TriggerVerdict::Quiet;
+    if (!verdict.due) {
+        if (!run.shown && Armed() && notice_.Due(verdict.target, run.now)) form_.AnnounceEnd(verdict.target);
+        return TriggerVerdict::Quiet;
+    }
     form_.CheckBoxTimer->SetChecked(false);
     return TriggerVerdict::Due;
 }
 
 WaitNeed TimerTriggerUnit::HiddenNeed(rtl::TDateTime now) {
     if (!Armed()) return WaitNeed::Nothing();
-    return WaitNeed::Wake(timer_.Decide(ReadSettings(now, false), now).target);
+    return WaitNeed::Wake(
+        notice_.WakeFor(timer_.Decide(ReadSettings(now, false), now, form_.SteadyNow()).target, now));
 }
 
+void TimerTriggerUnit::Restored(rtl::TDateTime /*now*/) { notice_.Reset(); }
+
+void TimerTriggerUnit::Disarm() { form_.CheckBoxTimer->SetChecked(false); }
+
 std::string TimerTriggerUnit::Describe(rtl::TDateTime now) const {
-    constexpr long long kSecondsPerMinute = 60, kSecondsPerHour = 3600;
-    const double left = (target_ - now) * rtl::SecondsPerDay;
-    const long long seconds = left > 0 ? static_cast<long long>(std::ceil(left)) : 0;
-    const auto twoDigits = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    return tk::LoadText(lang::TriggerTimerLine) + std::to_string(seconds / kSecondsPerHour) + ":" +
-           twoDigits(seconds / kSecondsPerMinute % kSecondsPerMinute) + ":" +
-           twoDigits(seconds % kSecondsPerMinute);
+    return tk::LoadText(lang::TriggerTimerLine) + TimeLeftText(now, target_);
+}
+
+bool TimerTriggerUnit::TargetAhead(rtl::TDateTime now) {
+    TimerSettings settings = ReadSettings(now, false);
+    settings.armed = true;
+    const TimerVerdict verdict = timer_.Decide(settings, now, form_.SteadyNow());
+    return !verdict.due && rtl::IsLater(verdict.target, now);
+}
+
+void TimerTriggerUnit::RefusePassedTarget() {
+    form_.CheckBoxTimer->SetChecked(false);
+    form_.ShowMessageDlg(tk::LoadText(lang::TimerTargetPassed));
 }
 
 TimerSettings TimerTriggerUnit::ReadSettings(rtl::TDateTime now, bool shown) {

@@ -14,11 +14,19 @@ public:
     TriggerVerdict Run(const TickRun& run) override;
     WaitNeed HiddenNeed(rtl::TDateTime now) override;
     std::string Describe(rtl::TDateTime now) const override;
+    void Disarm() override;
+    void Restored(rtl::TDateTime now) override;
 
     // The date pickers' combined target, written back to the date picker.
     rtl::TDateTime DateModeTarget();
     // Date pickers that point into the past go to `now`; true when they did.
     bool ClampDatePickers(rtl::TDateTime now);
+
+    // The target the controls give lies ahead of now, as if the timer were
+    // armed; the pickers are left as they are.
+    bool TargetAhead(rtl::TDateTime now);
+    // Disarms and tells the user that the target has passed.
+    void RefusePassedTarget();
 
     TimerTrigger& Rules() { return timer_; }
 
@@ -32,4 +40,5 @@ private:
     TMainForm& form_;
     TimerTrigger timer_;
     rtl::TDateTime target_ = 0; // of the last run, for the description
+    EndNotice notice_;
 };

@@ -35,3 +35,14 @@ std::vector<std::string> TriggerUnits::Describe(rtl::TDateTime now) const {
         if (e.unit->Armed()) lines.push_back(e.unit->Describe(now));
     return lines;
 }
+
+bool TriggerUnits::AnyArmed() const {
+    for (const Entry& e : units_)
+        if (e.unit->Armed()) return true;
+    return false;
+}
+
+void TriggerUnits::DisarmAll() {
+    for (Entry& e : units_)
+        if (e.unit->Armed()) e.unit->Disarm();
+}

@@ -3,6 +3,7 @@
 // whether it fires, states what it needs while the window is hidden and
 // describes itself in one line. A new trigger is one more unit in the
 // window's list; the tick and the hidden-wait planning ask every unit alike.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,8 +12,9 @@
 #include "rtl/DateTime.h"
 
 struct TickRun {
-    rtl::TDateTime now = 0; // read once for the whole run
-    bool shown = true;      // hidden in the notification area, nothing is shown
+    rtl::TDateTime now = 0;     // read once for the whole run
+    bool shown = true;          // hidden in the notification area, nothing is shown
+    std::uint64_t steadyMs = 0; // the steady clock, read with `now`
 };
 
 enum class TriggerVerdict {
@@ -36,6 +38,8 @@ public:
     virtual void Restored(rtl::TDateTime /*now*/) {}
     // What the armed unit waits for, in one line (the tray's tip lists them).
     virtual std::string Describe(rtl::TDateTime now) const = 0;
+    // Unticks the unit's box and stops whatever it watches with.
+    virtual void Disarm() = 0;
 };
 
 // The window's triggers in the order the tick asks them.
@@ -54,6 +58,8 @@ public:
     void Restored(rtl::TDateTime now);
     // One line per armed unit.
     std::vector<std::string> Describe(rtl::TDateTime now) const;
+    bool AnyArmed() const;
+    void DisarmAll();
 
 private:
     struct Entry {

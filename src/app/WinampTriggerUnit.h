@@ -29,7 +29,7 @@ public:
 
 private:
     // Before any message or request: no second poll runs while a dialog is open.
-    void Disarm();
+    void Disarm() override;
 
     TMainForm& form_;
     const std::shared_ptr<monitors::WinampLink>& link_;

@@ -1,5 +1,6 @@
 #include "clocksync/ClockSync.h"
 
+#include <exception>
 #include <utility>
 
 #include "toolkit/ErrorReport.h"
@@ -20,7 +21,7 @@ bool TClockSync::Start(const std::string& host, SyncWording wording) {
     // before the client is touched.
     JoinWorker();
     client_.SetHost(host);
-    return procedure_.Start(std::move(wording));
+    return procedure_.Start(std::move(wording), host);
 }
 
 void TClockSync::StartQuery() {
@@ -51,10 +52,16 @@ void TClockSync::Work() noexcept {
         do {
             again_ = false;
             std::optional<rtl::TDateTime> result;
-            // A failed exchange is one failed attempt; the report has its own words.
+            // A failed exchange is one failed attempt; the report names the last one's reason.
             try {
                 result = client_.QueryServerTime();
-            } catch (...) {}
+            } catch (const QueryError& e) {
+                failure_ = e;
+            } catch (const std::exception& e) {
+                failure_ = QueryError(e.what(), QueryFailure::Other);
+            } catch (...) {
+                failure_ = QueryError("", QueryFailure::Other);
+            }
             result_ = result;
         } while (handOver_->Run() && again_);
     } catch (...) {
@@ -68,7 +75,7 @@ void TClockSync::Deliver() {
         bool& flag;
         ~Delivered() { flag = false; }
     } delivered{delivering_};
-    procedure_.QueryDone(result_);
+    procedure_.QueryDone(result_, failure_);
 }
 
 } // namespace clocksync

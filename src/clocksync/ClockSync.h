@@ -52,6 +52,7 @@ private:
     std::thread worker_;
     // Written by the worker before each hand-over, read by the window thread during it.
     std::optional<rtl::TDateTime> result_;
+    QueryError failure_{"", QueryFailure::Other};
     // Set by the window thread during a hand-over: the worker runs another exchange.
     bool again_ = false;
     bool delivering_ = false;

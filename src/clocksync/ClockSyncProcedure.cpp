@@ -20,9 +20,10 @@ private:
 
 } // namespace
 
-bool ClockSyncProcedure::Start(SyncWording wording) {
+bool ClockSyncProcedure::Start(SyncWording wording, std::string server) {
     if (running_) return false;
     wording_ = std::move(wording);
+    server_ = std::move(server);
     running_ = true;
     attempt_ = 0;
     window_.EnableSyncButton(false);
@@ -41,7 +42,7 @@ void ClockSyncProcedure::StartQuery() {
     }
 }
 
-void ClockSyncProcedure::QueryDone(std::optional<rtl::TDateTime> serverTime) {
+void ClockSyncProcedure::QueryDone(std::optional<rtl::TDateTime> serverTime, const QueryError& failure) {
     if (!running_) return;
     ++attempt_;
     window_.ShowAttempt(AttemptText(attempt_, wording_));
@@ -49,15 +50,20 @@ void ClockSyncProcedure::QueryDone(std::optional<rtl::TDateTime> serverTime) {
         StartQuery();
         return;
     }
-    Finish(serverTime);
+    Finish(serverTime, failure);
 }
 
-void ClockSyncProcedure::Finish(std::optional<rtl::TDateTime> serverTime) {
+void ClockSyncProcedure::Finish(std::optional<rtl::TDateTime> serverTime, const QueryError& failure) {
     running_ = false;
     ButtonBack button(window_);
     const rtl::TDateTime now = window_.Now();
-    std::string report = wording_.failed;
-    if (serverTime && *serverTime != 0.0) {
+    std::string report;
+    if (!serverTime) {
+        report = FailureReport(server_, failure, wording_);
+    } else if (*serverTime == 0.0) {
+        // Part of the answer came, then the server closed.
+        report = FailureReport(server_, QueryError("", QueryFailure::ClosedWithoutData), wording_);
+    } else {
         const ClockSetResult set = engine_.SetLocalClock(*serverTime);
         report = SyncReport(now, *serverTime, set, wording_);
     }

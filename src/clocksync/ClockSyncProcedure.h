@@ -39,11 +39,13 @@ public:
     ClockSyncProcedure(IClockSyncWindow& window, IClockSyncEngine& engine)
         : window_(window), engine_(engine) {}
 
-    // Starts a synchronisation; false, and nothing happens, while one runs.
-    bool Start(SyncWording wording);
+    // Starts a synchronisation with `server`, the name a failure report
+    // gives; false, and nothing happens, while one runs.
+    bool Start(SyncWording wording, std::string server);
     // The running exchange ended: the server's local date-time (0.0 when the
-    // server gave no value), or nothing when the exchange failed.
-    void QueryDone(std::optional<rtl::TDateTime> serverTime);
+    // server gave no value), or nothing when the exchange failed, and why.
+    void QueryDone(std::optional<rtl::TDateTime> serverTime,
+                   const QueryError& failure = QueryError("", QueryFailure::Other));
     // Ends a running synchronisation at once: no report, no clock change.
     // The window goes back to idle, since the program may carry on (a refused
     // power action).
@@ -54,11 +56,12 @@ public:
 
 private:
     void StartQuery();
-    void Finish(std::optional<rtl::TDateTime> serverTime);
+    void Finish(std::optional<rtl::TDateTime> serverTime, const QueryError& failure);
 
     IClockSyncWindow& window_;
     IClockSyncEngine& engine_;
     SyncWording wording_;
+    std::string server_;
     bool running_ = false;
     int attempt_ = 0;
 };

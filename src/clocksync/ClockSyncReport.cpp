@@ -25,4 +25,18 @@ std::string SyncReport(rtl::TDateTime now, rtl::TDateTime serverTime, const Cloc
     return wording.clockNotSet + set.reason + " " + difference;
 }
 
+std::string FailureReport(const std::string& server, const QueryError& failure, const SyncWording& wording) {
+    std::string reason;
+    switch (failure.failure()) {
+    case QueryFailure::Refused: reason = wording.refused; break;
+    case QueryFailure::TimedOut: reason = wording.timedOut; break;
+    case QueryFailure::NameNotFound: reason = wording.nameNotFound; break;
+    case QueryFailure::ClosedWithoutData: reason = wording.closedWithoutData; break;
+    case QueryFailure::Other:
+        reason = wording.unreachable + (failure.text().empty() ? "." : ": " + failure.text());
+        break;
+    }
+    return wording.failed + "\n" + wording.timeServer + server + reason;
+}
+
 } // namespace clocksync

@@ -2,6 +2,7 @@
 // The texts a clock synchronisation shows: the attempt counter and the report.
 #include <string>
 
+#include "clocksync/QueryFailure.h"
 #include "rtl/DateTime.h"
 
 namespace clocksync {
@@ -19,6 +20,13 @@ struct SyncWording {
     std::string clockMatch;  // "Clock match! "
     std::string failed;      // "Failed to adjust..."
     std::string clockNotSet; // "The clock was not set: "
+    // Why it failed: "Time server ", the server's name, then one of these.
+    std::string timeServer;        // "Time server "
+    std::string refused;           // " refused the connection."
+    std::string timedOut;          // " did not answer in time."
+    std::string nameNotFound;      // " could not be found: no computer has this name."
+    std::string closedWithoutData; // " closed the connection without sending the time."
+    std::string unreachable;       // " could not be reached", then the system's reason
     char decimalSeparator = '.';
 };
 
@@ -39,5 +47,9 @@ std::string DifferenceSentence(rtl::TDateTime now, rtl::TDateTime serverTime, co
 // refused, the report says so with the system's reason, then the difference.
 std::string SyncReport(rtl::TDateTime now, rtl::TDateTime serverTime, const ClockSetResult& set,
                        const SyncWording& wording);
+
+// "Failed to adjust...", and below it the server and why its last exchange
+// failed; for a failure of no known kind, the system's own text.
+std::string FailureReport(const std::string& server, const QueryError& failure, const SyncWording& wording);
 
 } // namespace clocksync

@@ -6,6 +6,7 @@
 #include <thread>
 #include <utility>
 
+#include "clocksync/QueryFailure.h"
 #include "clocksync/TimeProtocol.h"
 #include "rtl/Error.h"
 #include "toolkit/Event.h"
@@ -75,11 +76,13 @@ std::vector<ResolvedAddress> ResolveHost(const std::string& host, std::int32_t p
     switch (WaitForMultipleObjects(static_cast<DWORD>(std::size(events)), events, FALSE, timeoutMs)) {
     case WAIT_OBJECT_0: throw rtl::Error(kAbortedText);
     case WAIT_OBJECT_0 + 1: break;
-    case WAIT_TIMEOUT: throw rtl::Error(kConnectTimeoutText);
+    case WAIT_TIMEOUT: throw QueryError(kConnectTimeoutText, QueryFailure::TimedOut);
     default: throw rtl::Error(SystemErrorMessage(GetLastError()));
     }
-    if (lookup->error != 0) throw rtl::Error(SystemErrorMessage(static_cast<DWORD>(lookup->error)));
-    if (lookup->addresses.empty()) throw rtl::Error("No address for " + host);
+    if (lookup->error != 0)
+        throw QueryError(SystemErrorMessage(static_cast<DWORD>(lookup->error)),
+                         FailureOfSocketError(lookup->error));
+    if (lookup->addresses.empty()) throw QueryError("No address for " + host, QueryFailure::NameNotFound);
     return std::move(lookup->addresses);
 }
 

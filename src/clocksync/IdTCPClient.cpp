@@ -13,7 +13,7 @@ namespace {
 constexpr long kSocketEvents = FD_CONNECT | FD_READ | FD_CLOSE;
 
 [[noreturn]] void RaiseSocketError(int error) {
-    throw rtl::Error(SystemErrorMessage(static_cast<DWORD>(error)));
+    throw QueryError(SystemErrorMessage(static_cast<DWORD>(error)), FailureOfSocketError(error));
 }
 
 // Milliseconds left until a deadline on the 64-bit tick counter.
@@ -59,7 +59,7 @@ void TIdTCPClient::Connect(DWORD timeoutMs) {
     const Deadline deadline(timeoutMs);
     const std::vector<ResolvedAddress> addresses =
         resolver_(host_, port_, abort_.Get(), deadline.Remaining());
-    std::string error = "No address for " + host_;
+    QueryError error("No address for " + host_, QueryFailure::NameNotFound);
     try {
         for (std::size_t i = 0; i < addresses.size(); ++i) {
             // Each address left gets its share of the time, so that one that
@@ -71,10 +71,10 @@ void TIdTCPClient::Connect(DWORD timeoutMs) {
         Disconnect();
         throw;
     }
-    throw rtl::Error(error);
+    throw error;
 }
 
-bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, std::string& error) {
+bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, QueryError& error) {
     socket_.Reset(socket(address.family, SOCK_STREAM, IPPROTO_TCP));
     if (!socket_) RaiseSocketError(WSAGetLastError());
     open_ = true;
@@ -90,7 +90,7 @@ bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, s
         const Wake wake = WaitForSocket(deadline.Remaining());
         if (wake == Wake::Abort) throw rtl::Error(kAbortedText);
         if (wake == Wake::Timeout) {
-            error = kConnectTimeoutText;
+            error = QueryError(kConnectTimeoutText, QueryFailure::TimedOut);
             Disconnect();
             return false;
         }
@@ -100,7 +100,7 @@ bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, s
         if (happened.lNetworkEvents & FD_CONNECT) code = happened.iErrorCode[FD_CONNECT_BIT];
     }
     if (code == 0) return true;
-    error = SystemErrorMessage(static_cast<DWORD>(code));
+    error = QueryError(SystemErrorMessage(static_cast<DWORD>(code)), FailureOfSocketError(code));
     Disconnect();
     return false;
 }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "clocksync/HostResolver.h"
+#include "clocksync/QueryFailure.h"
 #include "toolkit/Event.h"
 #include "toolkit/Handles.h"
 
@@ -64,7 +65,7 @@ private:
     Wake WaitForSocket(DWORD timeoutMs);
     // Connects to one address within the time-out; false (with the reason in
     // `error`) when it refuses or cannot be reached.
-    bool TryConnect(const ResolvedAddress& address, DWORD timeoutMs, std::string& error);
+    bool TryConnect(const ResolvedAddress& address, DWORD timeoutMs, QueryError& error);
 
     HostResolverFunction resolver_ = ResolveHost;
     std::string host_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "clocksync/LocalClock.h"
+#include "clocksync/QueryFailure.h"
 #include "rtl/Error.h"
 
 namespace clocksync {
@@ -40,7 +41,7 @@ std::uint32_t TIdTime::QueryServerSeconds() {
         const bool closed = TakeArrived();
         if (reply_.Complete()) break;
         if (closed) return reply_.ClosedEarly();
-        if (!WaitReadable(waitMs)) throw rtl::Error(kReadTimeoutText);
+        if (!WaitReadable(waitMs)) throw QueryError(kReadTimeoutText, QueryFailure::TimedOut);
     }
     replyDelay_ = ReplyDelayMs(startTick, GetTickCount());
     return reply_.Seconds();

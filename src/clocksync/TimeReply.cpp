@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "rtl/Error.h"
+#include "clocksync/QueryFailure.h"
 
 namespace clocksync {
 
@@ -20,7 +20,7 @@ std::uint32_t TimeReply::Seconds() const {
 }
 
 std::uint32_t TimeReply::ClosedEarly() const {
-    if (size_ == 0) throw rtl::Error(kConnectionClosedText);
+    if (size_ == 0) throw QueryError(kConnectionClosedText, QueryFailure::ClosedWithoutData);
     return 0;
 }
 

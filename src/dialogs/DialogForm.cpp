@@ -1,18 +1,30 @@
 #include "dialogs/DialogForm.h"
 
+#include <utility>
+
 #include "ui/skin.h"
 
-tk::FormArgs DialogArgs(tk::FormArgs args) {
+namespace {
+
+void CancelDialog(tk::Form& dialog) { dialog.SetModalResult(tk::mrCancel); }
+
+const tk::ActionRow kDialogActions[] = {
+    {.name = "ActionCancel", .shortcut = {.key = VK_ESCAPE}, .onExecute = CancelDialog},
+};
+
+} // namespace
+
+tk::FormDescription DialogDescription(tk::FormArgs args, std::span<const tk::ControlRow> controls) {
     args.border = tk::FormBorder::Dialog;
     args.minimizeBox = false;
     args.font = tk::FontSpec{}; // MS Sans Serif, 8 point
-    return args;
+    return {.form = std::move(args), .actions = kDialogActions, .controls = controls};
 }
 
-void SkinDialog(const tk::Form& dialog, tk::Image& background, const std::vector<RECT>& level1,
-                const std::vector<RECT>& level2, std::initializer_list<ui::TXiButton*> buttons) {
+void SkinForm(const tk::Form& form, tk::Image& background, const std::vector<RECT>& level1,
+              const std::vector<RECT>& level2, std::initializer_list<ui::TXiButton*> buttons) {
     RECT window{};
-    GetWindowRect(dialog.Handle(), &window);
+    GetWindowRect(form.Handle(), &window);
     ui::BlendBackground(background.Picture(), window.right - window.left, window.bottom - window.top, level1,
                         level2);
     for (ui::TXiButton* button : buttons) button->SetColorScheme(ui::ButtonSchemeFor());

@@ -19,7 +19,6 @@ constexpr int kClientHeight = 216;
 constexpr int kIconSize = 32;
 // The icon frame lies one pixel outside the icon on every side.
 constexpr int kIconFrameSpace = 1;
-constexpr char kOkCaption[] = "Ok"; // not translated
 // Behind the icon's transparent parts; never a colour of the icon itself.
 constexpr tk::TColor kIconKeyColor = tk::RGBColor(255, 0, 255);
 // The user name buffer and the size the system is told.
@@ -31,12 +30,6 @@ tk::ControlKind Text() { return tk::MakeLabel({.transparent = true, .autoSize = 
 const tk::FontSpec kBold{.bold = true};
 const tk::FontSpec kUnderlined{.underline = true};
 const tk::FontSpec kLink{.underline = true, .color = tk::clBlue};
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TAboutBox::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -97,20 +90,17 @@ void OpenWithShell(const std::string& url) {
 AboutSystem WindowsAboutSystem() { return AboutSystem{OpenWithShell, LoggedOnUserName}; }
 
 const tk::FormDescription& TAboutBox::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "AboutBox",
-                            .clientWidth = kClientWidth,
-                            .clientHeight = kClientHeight,
-                            .position = tk::FormPosition::MainFormCenter}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "AboutBox",
+                           .clientWidth = kClientWidth,
+                           .clientHeight = kClientHeight,
+                           .position = tk::FormPosition::MainFormCenter},
+                          kControls);
     return description;
 }
 
 TAboutBox::TAboutBox(AboutSystem system) : tk::Form(Description().form), system_(std::move(system)) {
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
     FormCreate();
 }
 
@@ -125,7 +115,7 @@ void TAboutBox::FormCreate() {
 
 void TAboutBox::PaintIconAndSkin() {
     PaintProgramIcon(ProgramIcon->Picture(), ProgramIcon->Width());
-    SkinDialog(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    SkinForm(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
 
 void TAboutBox::FormDpiChanged() { PaintIconAndSkin(); }
@@ -135,5 +125,3 @@ void TAboutBox::WEBLinkClick() { system_.openUrl(about::WebUrl(about::kWebHost))
 void TAboutBox::EMailLinkClick() {
     system_.openUrl(about::MailUrl(about::kEMailAddress, system_.userName()));
 }
-
-void TAboutBox::ActionCancelExecute() { SetModalResult(tk::mrCancel); }

@@ -45,11 +45,9 @@ public:
     tk::Label* WEBLink = nullptr;
     tk::Label* EMailLink = nullptr;
     ui::TXiButton* OkBtn = nullptr;
-    tk::Action* ActionCancel = nullptr;
 
     void WEBLinkClick();
     void EMailLinkClick();
-    void ActionCancelExecute();
 
 protected:
     void FormDpiChanged() override;

@@ -17,12 +17,14 @@ namespace {
 
 int openDialogs = 0;
 
-constexpr int kClientWidth = 265;
+// Wide enough for three buttons: Ok where it always was, then Later, then Cancel.
+constexpr int kClientWidth = 361;
+constexpr int kPanelWidth = kClientWidth - 16;
+constexpr int kInnerWidth = kClientWidth - 32;
 constexpr int kClientHeight = 216;
 constexpr int kCountDownFontHeight = -43;
 constexpr int kConfirmFontHeight = -32;
 constexpr int kBannerPenWidth = 3;
-constexpr char kOkCaption[] = "Ok"; // not translated
 constexpr char kStartNumberText[] = "30";
 static_assert(countdown::kStartNumber == 30, "the design text shows the first number");
 
@@ -39,31 +41,27 @@ tk::ControlKind CentredFixedLabel() {
     return tk::MakeLabel({.transparent = true, .autoSize = false, .alignment = tk::TextAlignment::Center});
 }
 
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TConfirmForm::ActionCancelExecute>},
-};
-
 // clang-format off
 const tk::ControlRow kControls[] = {
     {.name = "Image1", .kind = tk::MakeImage(), .bind = tk::Bind<&TConfirmForm::Image1>, .bounds = {0, 0, kClientWidth, kClientHeight}},
-    {.name = "Bevel1", .kind = tk::MakeBevel(tk::BevelShape::Frame), .bind = tk::Bind<&TConfirmForm::Bevel1>, .bounds = {8, 8, 249, 169}},
-    {.name = "Bevel2", .kind = tk::MakeBevel(tk::BevelShape::TopLine), .bind = tk::Bind<&TConfirmForm::Bevel2>, .bounds = {16, 72, 233, 9}},
-    {.name = "ActionLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::ActionLabel>, .bounds = {16, 88, 233, 13}},
-    {.name = "Seconds", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::Seconds>, .bounds = {16, 152, 233, 13},
+    {.name = "Bevel1", .kind = tk::MakeBevel(tk::BevelShape::Frame), .bind = tk::Bind<&TConfirmForm::Bevel1>, .bounds = {8, 8, kPanelWidth, 169}},
+    {.name = "Bevel2", .kind = tk::MakeBevel(tk::BevelShape::TopLine), .bind = tk::Bind<&TConfirmForm::Bevel2>, .bounds = {16, 72, kInnerWidth, 9}},
+    {.name = "ActionLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::ActionLabel>, .bounds = {16, 88, kInnerWidth, 13}},
+    {.name = "Seconds", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::Seconds>, .bounds = {16, 152, kInnerWidth, 13},
      .textId = lang::ConfirmSeconds},
-    {.name = "CountDownLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::CountDownLabel>, .bounds = {16, 104, 233, 49},
+    {.name = "CountDownLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::CountDownLabel>, .bounds = {16, 104, kInnerWidth, 49},
      .text = kStartNumberText, .font = ArialBold(kCountDownFontHeight)},
     {.name = "ConfirmShape", .kind = tk::MakeShape({.kind = tk::ShapeKind::RoundRect, .brushColor = countdown::kDesignColors.brush,
                                                     .penColor = countdown::kDesignColors.pen, .penWidth = kBannerPenWidth}),
-     .bind = tk::Bind<&TConfirmForm::ConfirmShape>, .bounds = {16, 16, 233, 49}},
-    {.name = "ConfirmLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::ConfirmLabel>, .bounds = {24, 22, 217, 37},
+     .bind = tk::Bind<&TConfirmForm::ConfirmShape>, .bounds = {16, 16, kInnerWidth, 49}},
+    {.name = "ConfirmLabel", .kind = CentredFixedLabel(), .bind = tk::Bind<&TConfirmForm::ConfirmLabel>, .bounds = {24, 22, kInnerWidth - 16, 37},
      .textId = lang::ConfirmAttention, .font = ArialBold(kConfirmFontHeight, countdown::kDesignColors.text)},
     {.name = "OkBtn", .kind = ui::MakeXiButton(), .bind = tk::Bind<&TConfirmForm::OkBtn>, .bounds = {40, 184, 89, 25},
      .text = kOkCaption, .cursor = tk::CursorKind::Hand, .tabSlot = 0, .modalResult = tk::mrOk},
-    {.name = "CancelButton", .kind = ui::MakeXiButton(), .bind = tk::Bind<&TConfirmForm::CancelButton>, .bounds = {136, 184, 89, 25},
-     .textId = lang::ConfirmCancel, .cursor = tk::CursorKind::Hand, .tabSlot = 1, .modalResult = tk::mrCancel},
+    {.name = "LaterBtn", .kind = ui::MakeXiButton(), .bind = tk::Bind<&TConfirmForm::LaterBtn>, .bounds = {136, 184, 89, 25},
+     .textId = lang::ConfirmLater, .cursor = tk::CursorKind::Hand, .tabSlot = 1, .modalResult = mrLater},
+    {.name = "CancelButton", .kind = ui::MakeXiButton(), .bind = tk::Bind<&TConfirmForm::CancelButton>, .bounds = {232, 184, 89, 25},
+     .textId = lang::ConfirmCancel, .cursor = tk::CursorKind::Hand, .tabSlot = 2, .modalResult = tk::mrCancel},
 };
 // clang-format on
 
@@ -75,22 +73,19 @@ TConfirmForm::OpenMark::OpenMark() { ++openDialogs; }
 TConfirmForm::OpenMark::~OpenMark() { --openDialogs; }
 
 const tk::FormDescription& TConfirmForm::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "ConfirmForm",
-                            .clientWidth = kClientWidth,
-                            .clientHeight = kClientHeight,
-                            .topmost = true,
-                            .position = tk::FormPosition::ScreenCenter,
-                            .alert = true}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "ConfirmForm",
+                           .clientWidth = kClientWidth,
+                           .clientHeight = kClientHeight,
+                           .topmost = true,
+                           .position = tk::FormPosition::ScreenCenter,
+                           .alert = true},
+                          kControls);
     return description;
 }
 
 TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(Description().form) {
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
     AsyncTimer1.SetThreadPriority(TThreadPriority::TimeCritical);
     AsyncTimer1.SetOnTimer([this](TAsyncTimer&) { Timer1Timer(); });
     FormCreate(actionIndex, tickInterval);
@@ -99,13 +94,17 @@ TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Fo
 void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
     // The other texts come with the description.
     SetCaption(LoadText(lang::ConfirmCaption));
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
     ShowBanner(countdown::kDesignColors);
 
     TicksLeft = countdown::kStartTicks;
     // ShowModal starts from "no result", and only Ok or the countdown's end
     // set OK, so every other way out reads as Cancel.
     SetModalResult(tk::mrCancel);
+    // The dialog comes up while the user may be typing elsewhere: a stray
+    // Space or Enter must not carry out the action, so the keyboard starts on
+    // Cancel and Ok takes a deliberate choice.
+    ControlFocused(CancelButton);
     AsyncTimer1.SetInterval(tickInterval);
 
     if (actionIndex >= 0 && actionIndex < static_cast<int>(kActionSentences.size()))
@@ -113,7 +112,7 @@ void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
 }
 
 void TConfirmForm::FormDpiChanged() {
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, CancelButton});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
 }
 
 void TConfirmForm::FormShow() {
@@ -153,5 +152,3 @@ void TConfirmForm::Timer1Timer() {
         SetModalResult(tk::mrOk);
     }
 }
-
-void TConfirmForm::ActionCancelExecute() { SetModalResult(tk::mrCancel); }

@@ -10,12 +10,16 @@
 #include "toolkit/GraphicControls.h"
 #include "ui/XiButton.h"
 
+// "Later": the dialog closes without the action, which comes again after a while.
+inline constexpr int mrLater = 3;
+
 // True while a confirmation dialog exists; the power action drops requests
 // that arrive meanwhile.
 bool ConfirmOpen();
 
 // The 30-second countdown before a power action. Ends with OK when the
-// countdown runs out or on Ok, with Cancel on Cancel, Esc or the close box.
+// countdown runs out or on Ok, with Cancel on Cancel, Esc or the close box,
+// with mrLater on Later.
 class TConfirmForm : public tk::Form {
 public:
     // actionIndex: the main window's action, whose sentence the dialog shows.
@@ -34,14 +38,13 @@ public:
     tk::Shape* ConfirmShape = nullptr;
     tk::Label* ConfirmLabel = nullptr;
     ui::TXiButton* OkBtn = nullptr;
+    ui::TXiButton* LaterBtn = nullptr;
     ui::TXiButton* CancelButton = nullptr;
     TAsyncTimer AsyncTimer1; // goes before the base class destroys the controls it ticks
-    tk::Action* ActionCancel = nullptr;
 
     int TicksLeft = countdown::kStartTicks;
 
     void Timer1Timer();
-    void ActionCancelExecute();
     // Back into the topmost band, without moving, sizing or activating.
     void KeepOnTop();
 

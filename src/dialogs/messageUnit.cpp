@@ -27,13 +27,6 @@ constexpr int kButtonHeight = 25;
 // A short text must still leave the Ok button whole inside the frame margins.
 constexpr int kMinClientWidth = kButtonWidth + 2 * kFrameMargin;
 constexpr char kDesignText[] = "?";
-constexpr char kOkCaption[] = "Ok"; // not translated
-
-const tk::ActionRow kActions[] = {
-    {.name = "ActionCancel",
-     .shortcut = {.key = VK_ESCAPE},
-     .onExecute = tk::Call<&TMyMessageDlg::ActionCancelExecute>},
-};
 
 // clang-format off
 const tk::ControlRow kControls[] = {
@@ -51,22 +44,19 @@ const tk::ControlRow kControls[] = {
 } // namespace
 
 const tk::FormDescription& TMyMessageDlg::Description() {
-    static const tk::FormDescription description{
-        .form = DialogArgs({.name = "MyMessageDlg",
-                            .clientWidth = kDesignClientWidth,
-                            .clientHeight = kClientHeight,
-                            .position = tk::FormPosition::MainFormCenter,
-                            .alert = true}),
-        .actions = kActions,
-        .controls = kControls,
-    };
+    static const tk::FormDescription description =
+        DialogDescription({.name = "MyMessageDlg",
+                           .clientWidth = kDesignClientWidth,
+                           .clientHeight = kClientHeight,
+                           .position = tk::FormPosition::MainFormCenter,
+                           .alert = true},
+                          kControls);
     return description;
 }
 
 TMyMessageDlg::TMyMessageDlg() : tk::Form(Description().form) {
     SetCaption(LoadText(lang::MessageCaption));
     tk::BuildForm(*this, Description(), LoadText);
-    ActionCancel = FindAction("ActionCancel");
 }
 
 SIZE TMyMessageDlg::LayOut() {
@@ -100,17 +90,15 @@ void TMyMessageDlg::FormShow() {
     const int shift = ((after.right - after.left) - (before.right - before.left)) / 2;
     SetWindowPos(Handle(), nullptr, before.left - shift, before.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
 
 // The text and the rest follow the new scale, and the window fits them.
 void TMyMessageDlg::FormDpiChanged() {
     const SIZE client = LayOut();
     SetClientSize(client.cx, client.cy);
-    SkinDialog(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
-
-void TMyMessageDlg::ActionCancelExecute() { SetModalResult(tk::mrCancel); }
 
 void ShowMessageDlg(const std::string& text) {
     // The dialog goes whichever way ShowModal ends.

@@ -22,9 +22,6 @@ public:
     tk::Bevel* Bevel1 = nullptr;
     tk::Label* MessageLabel = nullptr;
     ui::TXiButton* OkBtn = nullptr;
-    tk::Action* ActionCancel = nullptr;
-
-    void ActionCancelExecute();
 
 protected:
     void FormShow() override;

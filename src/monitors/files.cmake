@@ -2,5 +2,7 @@ kn_pure_sources(PerfData.cpp SystemTimeStamp.cpp ProcessorTimes.cpp CpuSamplerCo
 kn_win_sources(CpuDataSource.cpp CpuSampler.cpp PlatformLayout.cpp adCpuUsage.cpp)
 kn_pure_sources(WinampPoll.cpp)
 kn_win_sources(WinampWindow.cpp)
+kn_pure_sources(NetTraffic.cpp)
+kn_win_sources(NetworkCounters.cpp)
 kn_pure_sources(ProgramCloseRule.cpp)
 kn_win_sources(ProcessWaits.cpp ProgramCloseWatch.cpp UserPrograms.cpp)

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <atomic>
+#include <memory>
 
 #include "rtl/Error.h"
 #include "toolkit/ErrorReport.h"
@@ -65,9 +66,9 @@ private:
     std::atomic<bool> running_{false};
     std::atomic<unsigned> run_{0};
     std::atomic<bool> delivering_{false}; // a tick is queued or running
-    // Points at the running Deliver()'s flag, so that a handler that destroys
-    // its timer tells Deliver() not to touch it afterwards.
-    bool* destroyedDuringTick_ = nullptr;
+    // Lives exactly as long as this object: a Deliver() whose handler
+    // destroyed the timer sees it gone and touches nothing afterwards.
+    std::shared_ptr<const bool> lifetime_ = std::make_shared<const bool>(true);
     tk::KernelHandle wake_ = tk::CreateEventHandle(tk::EventReset::Automatic);
     tk::KernelHandle due_ = tk::CreateWaitableTimerHandle();
     tk::PostedCall tick_{[this](WPARAM run) { Deliver(static_cast<unsigned>(run)); }};
@@ -82,7 +83,6 @@ TTimerThread::TTimerThread(TAsyncTimer& owner) : owner_(owner) {
 }
 
 TTimerThread::~TTimerThread() {
-    if (destroyedDuringTick_) *destroyedDuringTick_ = true;
     terminated_.store(true);
     running_.store(false);
     // Wakes the worker wherever it waits, also for a tick that the window
@@ -158,11 +158,9 @@ void TTimerThread::TimeNextTick() noexcept {
 }
 
 void TTimerThread::Deliver(unsigned run) noexcept {
-    bool destroyed = false;
-    destroyedDuringTick_ = &destroyed;
+    const std::weak_ptr<const bool> alive = lifetime_;
     owner_.FireOnTimer(run);
-    if (destroyed) return; // the worker has been released and has ended
-    destroyedDuringTick_ = nullptr;
+    if (alive.expired()) return; // the worker has been released and has ended
     delivering_.store(false);
     // Parked, the worker times nothing; restarted, it times its own first tick
     // too, and the later setting wins.

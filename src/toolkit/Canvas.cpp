@@ -134,6 +134,24 @@ int Canvas::DrawText(const std::string& s, RECT& r, UINT flags) {
     return ::DrawTextA(dc_, s.c_str(), static_cast<int>(s.size()), &r, flags);
 }
 
+int Canvas::DrawText(const std::string& s, RECT& r, UINT flags, int tabChars) {
+    if (tabChars <= 0) return DrawText(s, r, flags);
+    ApplyFont();
+    DRAWTEXTPARAMS params{};
+    params.cbSize = sizeof params;
+    params.iTabLength = tabChars;
+    std::string text = s; // DrawTextEx takes a writable buffer
+    return ::DrawTextExA(dc_, text.data(), static_cast<int>(text.size()), &r,
+                         flags | DT_EXPANDTABS | DT_TABSTOP, &params);
+}
+
+int Canvas::AverageCharWidth() {
+    ApplyFont();
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc_, &tm);
+    return tm.tmAveCharWidth;
+}
+
 TColor Canvas::Pixel(int x, int y) const {
     const COLORREF c = GetPixel(dc_, x, y);
     return c == CLR_INVALID ? clBlack : c;

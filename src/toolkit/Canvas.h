@@ -48,6 +48,9 @@ public:
     int TextWidth(const std::string& s) { return TextExtent(s).cx; }
     void TextOut(int x, int y, const std::string& s);
     int DrawText(const std::string& s, RECT& r, UINT flags);
+    // Tabs stop every `tabChars` average character widths; 0: the system's eight.
+    int DrawText(const std::string& s, RECT& r, UINT flags, int tabChars);
+    int AverageCharWidth();
 
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor c);

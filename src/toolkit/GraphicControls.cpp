@@ -52,6 +52,23 @@ bool IsMultiLine(const std::string& caption) { return caption.find('\n') != std:
 UINT TextFlags(const std::string& caption) {
     return IsMultiLine(caption) ? DT_EXPANDTABS : DT_EXPANDTABS | DT_SINGLELINE;
 }
+
+// In a text of several lines a tab starts a second column: its stop lies a
+// little past the widest first column, so that the columns line up.
+constexpr int kColumnGapChars = 2;
+int ColumnTabChars(Canvas& canvas, const std::string& caption) {
+    if (!IsMultiLine(caption)) return 0;
+    int widest = 0;
+    for (std::size_t start = 0; start <= caption.size();) {
+        const std::size_t end = std::min(caption.find('\n', start), caption.size());
+        const std::size_t tab = caption.find('\t', start);
+        if (tab < end) widest = std::max(widest, canvas.TextWidth(caption.substr(start, tab - start)));
+        start = end + 1;
+    }
+    if (widest == 0) return 0;
+    const int average = std::max(canvas.AverageCharWidth(), 1);
+    return (widest + average - 1) / average + kColumnGapChars;
+}
 } // namespace
 
 SIZE Label::MeasureCaption(const FontSpec& font) const {
@@ -59,7 +76,7 @@ SIZE Label::MeasureCaption(const FontSpec& font) const {
     canvas.SetFont(font);
     if (IsMultiLine(Caption())) {
         RECT r{};
-        canvas.DrawText(Caption(), r, TextFlags(Caption()) | DT_CALCRECT);
+        canvas.DrawText(Caption(), r, TextFlags(Caption()) | DT_CALCRECT, ColumnTabChars(canvas, Caption()));
         return {r.right - r.left, r.bottom - r.top};
     }
     return canvas.TextExtent(StripAccelerator(Caption()));
@@ -107,7 +124,7 @@ void Label::Paint(Canvas& canvas) {
     if (!drawnFont_.SameFace(Font())) flags |= DT_VCENTER | DT_END_ELLIPSIS;
     if (alignment_ == TextAlignment::Center) flags |= DT_CENTER;
     if (alignment_ == TextAlignment::Right) flags |= DT_RIGHT;
-    canvas.DrawText(Caption(), r, flags);
+    canvas.DrawText(Caption(), r, flags, ColumnTabChars(canvas, Caption()));
 }
 
 Bevel::Bevel(WinControl* parent, std::string name, Bounds bounds, BevelShape shape)

@@ -18,6 +18,12 @@ enum TextId : unsigned {
     SkinText = 65097,
     DateText = 65098,
     TimeText = 65099,
+    // Network-quiet group; its header caption follows the action (ActionCaptions)
+    NetLevelText = 65225,
+    NetAdapterText = 65226,
+    NetAllAdapters = 65227, // the adapter list's first item
+    NetAverageText = 65228,
+    NetRateUnit = 65229,
     PlDaysText = 65100,
     PlTimeText = 65101,
     TimeCountdown = 65102,
@@ -88,6 +94,8 @@ enum TextId : unsigned {
     ProgramEveryProcess = 65253, // %s: the executable's name
     ProgramNoneChosen = 65254,
     TriggerProgramLine = 65255, // %s: the executable's name
+    OptionsExamples = 65306,
+    OptionsNet = 65230,
 
     LanguageCode = 65170,
 
@@ -101,11 +109,34 @@ enum TextId : unsigned {
     SyncClockMatch = 65177,
     SyncFailed = 65178,
     SyncClockNotSet = 65183,
+    // Why it failed, below "Failed to adjust..."
+    SyncTimeServer = 65300,
+    SyncRefused = 65301,
+    SyncTimedOut = 65302,
+    SyncNameNotFound = 65303,
+    SyncClosedWithoutData = 65304,
+    SyncUnreachable = 65305,
+
+    // The notification-area icon's menu, tip and balloon, and "Later"
+    TrayRestore = 65260,
+    TrayDisarmAll = 65261,
+    TrayExit = 65262,
+    TrayActionNow = 65263, // five, in action-index order: "Turn off now" ...
+    TrayAction = 65268,    // five, in action-index order: "Turn off" ...
+    TrayExitArmed = 65273,
+    TrayBalloonAt = 65274, // between the action and the time
+    ConfirmLater = 65275,
+    SnoozeLine = 65276,  // followed by the time left, h:mm:ss
+    SnoozeLabel = 65277, // after the snooze's end in the timer's label
+
+    // Editing the timer never fires it
+    TimerTargetPassed = 65310,
 
     // What each armed trigger waits for, one line each
     TriggerTimerLine = 65340, // followed by the time left, h:mm:ss
     TriggerCpuLine = 65341,   // followed by the load level and " %"
     TriggerWinampLine = 65342,
+    TriggerNetLine = 65231, // followed by the level and its unit
 
     // What assistive technology says a control's default action does
     ActionPress = 65280,

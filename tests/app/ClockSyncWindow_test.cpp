@@ -164,7 +164,7 @@ TEST_F(ClockSyncWindowTest, TenRefusedConnectionsFailToAdjust) {
     CreateAimedAt("127.0.0.1", RefusingLoopbackPort());
     MessageDialogCloser closer(*form);
     ASSERT_TRUE(RunSync());
-    EXPECT_EQ(Report(), "Failed to adjust...");
+    EXPECT_EQ(Report(), "Failed to adjust...\nTime server 127.0.0.1 refused the connection.");
     EXPECT_EQ(labels.back(), "Attempt 10 of 10");
     EXPECT_TRUE(clockSetTo.empty());
 }

@@ -23,6 +23,10 @@ struct CommandLineModel : cmdline::CommandLineTarget {
     rtl::TDateTime targetDate = now; // date and time, like the date picker
     rtl::TDateTime targetTime = now;
     bool timer = false;
+    int netLevel = 10;
+    int netWindow = 60;
+    std::string netAdapter;
+    bool net = false;
     std::string programName;
     bool programArmed = false;
     std::string programRefusal; // what arming the program-closes trigger answers
@@ -84,6 +88,22 @@ struct CommandLineModel : cmdline::CommandLineTarget {
     void ToggleTimer() override {
         Log("ToggleTimer");
         timer = !timer;
+    }
+    void SelectNetLevel(int kb) override {
+        Log("SelectNetLevel");
+        netLevel = kb;
+    }
+    void SelectNetWindow(int seconds) override {
+        Log("SelectNetWindow");
+        netWindow = seconds;
+    }
+    void SelectNetAdapter(const std::string& name) override {
+        Log("SelectNetAdapter");
+        netAdapter = name;
+    }
+    void ToggleNet() override {
+        Log("ToggleNet");
+        net = !net;
     }
     std::string ToggleProgramClose(const std::string& executable) override {
         Log("ToggleProgramClose");

@@ -61,4 +61,17 @@ TEST(CommandLineSplit, SplitAtCommaTakesTheFirstCommaAndDropsTheRest) {
     for (const CommaCase& c : kCommaCases) EXPECT_EQ(SplitAtComma(c.value), c.parts) << c.value;
 }
 
+TEST(CommandLineSplit, SplitAtTwoCommasKeepsTheThirdPartWhole) {
+    const std::pair<const char*, cmdline::ThreeParts> cases[] = {
+        {"", {"", "", ""}},
+        {"5", {"5", "", ""}},
+        {"5,30", {"5", "30", ""}},
+        {"5,30,Local Area Connection", {"5", "30", "Local Area Connection"}},
+        {"5,,loopback", {"5", "", "loopback"}},
+        {"5,30,a,b", {"5", "30", "a,b"}},
+        {",,", {"", "", ""}},
+    };
+    for (const auto& [value, parts] : cases) EXPECT_EQ(cmdline::SplitAtTwoCommas(value), parts) << value;
+}
+
 } // namespace

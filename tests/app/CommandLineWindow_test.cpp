@@ -121,7 +121,8 @@ TEST_F(CommandLineWindowTest, HelpShowsTheOptionTableAndArmsNothing) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].substr(0, messages[0].find('\n')),
               "Options (each one toggles its trigger; other arguments are ignored):");
-    EXPECT_NE(messages[0].find("\n-cpu=30,45   "), std::string::npos);
+    EXPECT_NE(messages[0].find("\n-cpu=level[,seconds]\tact when"), std::string::npos);
+    EXPECT_NE(messages[0].find("\n-cpu=30,45\n"), std::string::npos);
     EXPECT_FALSE(form->CheckBoxCPU->Checked());
     EXPECT_EQ(form->ComboBoxCPULoad->ItemIndex(), 10);
 }

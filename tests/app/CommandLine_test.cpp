@@ -95,6 +95,37 @@ TEST(CommandLine, CpuClampsLevelAndRoundsTheWindowDown) {
     }
 }
 
+TEST(CommandLine, NetRoundsDownToListItemsAndTakesTheAdapterWhole) {
+    struct NetCase {
+        const char* options;
+        int level;
+        int window;
+        const char* adapter;
+        bool armed;
+    };
+    const NetCase cases[] = {
+        {"-net=5,60", 5, 60, "", true},
+        {"-net=7,100", 5, 60, "", true},
+        {"-net=0,1", 1, 5, "", true},
+        {"-net=9999,9999", 500, 600, "", true},
+        {"-net=$32", 50, 60, "", true},
+        {"-net=x,y,loopback", 10, 60, "loopback", true},
+        {"\"-net=1,30,Local Area Connection\"", 1, 30, "Local Area Connection", true},
+        {"-net=1,30,a,b", 1, 30, "a,b", true},
+        {"\"-net=1, 30,eth0\"", 10, 60, "", false}, // a blank before the name
+        {"-net=5 -net=1", 1, 60, "", false},
+    };
+    for (const NetCase& c : cases) {
+        SCOPED_TRACE(c.options);
+        CommandLineModel window;
+        EXPECT_EQ(Apply(window, c.options), "");
+        EXPECT_EQ(window.netLevel, c.level);
+        EXPECT_EQ(window.netWindow, c.window);
+        EXPECT_EQ(window.netAdapter, c.adapter);
+        EXPECT_EQ(window.net, c.armed);
+    }
+}
+
 TEST(CommandLine, CountdownSetsDaysSpanModeAndArmsInThatOrder) {
     CommandLineModel window;
     window.countdownMode = false;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -18,11 +19,18 @@
 #include "dialogs/messageUnit.h"
 #include "monitors/WinampWindow.h"
 #include "rtl/DateTime.h"
+#include "rtl/DateTimeText.h"
+#include "ui/BtChkBox.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 
+inline std::string Stamp(rtl::TDateTime t, const rtl::TFormatSettings& fs) {
+    return rtl::DateText(t, fs) + " " + rtl::TimeText(t, fs);
+}
+
 class MainFormFixture : public ::testing::Test {
 protected:
+    static constexpr rtl::TDateTime kSteadyZero = 46000; // the steady clock's start, in 2025
     rtl::TDateTime now = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
     std::vector<double> loads{0.0};
     bool failSample = false;
@@ -39,6 +47,19 @@ protected:
     std::vector<rtl::TDateTime> clockSetTo;
     bool useRealClockSetter = false;
     std::function<void()> onNow; // runs whenever the window reads the clock
+    // The notification area's calls, and the questions asked with their answer.
+    struct ShellCall {
+        DWORD message;
+        std::string tip, info;
+    };
+    std::vector<ShellCall> shellCalls;
+    std::vector<std::string> questions;
+    bool answerYes = false;
+    // The local clock reads `now` plus this: a clock set or a zone moved
+    // shifts it, while the steady clock keeps following `now`.
+    rtl::TDateTime localShift = 0;
+    // One adapter, "Ethernet", whose received octets the test moves.
+    std::uint64_t ethernetOctets = 0;
 
     void SetUp() override {
         char dir[MAX_PATH];
@@ -63,7 +84,10 @@ protected:
         MainFormServices s;
         s.now = [this] {
             if (onNow) onNow();
-            return now;
+            return now + localShift;
+        };
+        s.steadyMs = [this] {
+            return static_cast<SteadyMs>(std::llround((now - kSteadyZero) * rtl::MSecsPerDay));
         };
         s.cpu.takeSample = [this] {
             if (failSample) throw std::runtime_error("Unable to locate the \"Processor\" performance object");
@@ -81,6 +105,18 @@ protected:
         s.serverListFile = serverListFile;
         s.winamp = std::make_shared<monitors::WinampWindowLink>();
         s.commandLine = commandLine;
+        s.notifyIcon = [this](DWORD message, NOTIFYICONDATAA* data) {
+            shellCalls.push_back({message, data->szTip, (data->uFlags & NIF_INFO) ? data->szInfo : ""});
+            return TRUE;
+        };
+        s.askYesNo = [this](const std::string& question) {
+            questions.push_back(question);
+            return answerYes;
+        };
+        s.readAdapters = [this] {
+            return std::optional(
+                std::vector<monitors::AdapterRow>{{1, "Ethernet", false, true, ethernetOctets, 0}});
+        };
         if (realMessageDialog)
             s.showMessage = ::ShowMessageDlg;
         else
@@ -128,6 +164,14 @@ protected:
     }
 
     void Tick() { form->SystemTimePingTimerTimer(); }
+    void ArmCountdown(int days, int h, int m, int s) {
+        form->RadioButtonCounter->SetChecked(true);
+        form->RadioButtonCounterClick();
+        form->DaysComboBox->SetItemIndex(days);
+        form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, h, m, s, 0));
+        form->CheckBoxTimer->SetChecked(true);
+        form->CheckBoxTimerClick();
+    }
     void AdvanceMs(int ms) { now += ms / 86400000.0; }
     void AdvanceSeconds(int s) { now = rtl::IncSecond(now, s); }
 };

@@ -95,6 +95,8 @@ TEST_F(MainFormFixture, KeyboardOrderAndCursorsFollowTheDescription) {
         form->CheckBoxCPU, form->ComboBoxCPULoad, form->ComboBoxCPULoadTime, form->ActionComboBox,
         // SkinComboBox is disabled while there are no skins, so Tab passes it by.
         form->NetTimeSpeedButton, form->AboutSpeedButton, form->PowerSpeedButton, form->CloseSpeedButton,
+        // The groups below the original window follow it.
+        form->CheckBoxNet, form->ComboBoxNetLevel, form->ComboBoxNetTime, form->ComboBoxNetAdapter,
         form->CheckBoxProgram, form->ComboBoxProgram};
     form->Show();
     form->CheckBoxTimer->SetFocus();
@@ -223,7 +225,7 @@ TEST_F(MainFormFixture, TrayIconComesWithMinimisingAndGoesWithALeftClick) {
     EXPECT_TRUE(form->TrayIconShown());
     EXPECT_EQ(form->TrayIconData.uCallbackMessage, static_cast<UINT>(WM_TRAY_ICON));
     EXPECT_STREQ(form->TrayIconData.szTip, "Kal Vex Now!");
-    EXPECT_EQ(form->TrayIconData.uFlags, 7u);
+    EXPECT_EQ(form->TrayIconData.uFlags & 7u, 7u);
 
     for (LPARAM ignored : {LPARAM(WM_RBUTTONDOWN), LPARAM(WM_MOUSEMOVE), LPARAM(WM_LBUTTONUP)}) {
         SendMessageA(form->Handle(), WM_TRAY_ICON, 1, ignored);

@@ -3,31 +3,17 @@
 #include <windows.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "MainFormTestSupport.h"
+#include "app/NetQuietTriggerUnit.h"
 #include "rtl/DateTimeText.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiProgressBar.h"
 
-namespace {
-
-std::string Stamp(rtl::TDateTime t, const rtl::TFormatSettings& fs) {
-    return rtl::DateText(t, fs) + " " + rtl::TimeText(t, fs);
-}
-
-} // namespace
-
 class TickTest : public MainFormFixture {
 protected:
-    void ArmCountdown(int days, int h, int m, int s) {
-        form->RadioButtonCounter->SetChecked(true);
-        form->RadioButtonCounterClick();
-        form->DaysComboBox->SetItemIndex(days);
-        form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, h, m, s, 0));
-        form->CheckBoxTimer->SetChecked(true);
-        form->CheckBoxTimerClick();
-    }
     void UseDateMode(rtl::TDateTime target) {
         form->DateTimePickerDate->SetDateTime(target);
         form->DateTimePickerTime->SetDateTime(target);
@@ -231,6 +217,24 @@ TEST_F(TickTest, BothTriggersInOneRunPostTwoRequests) {
     EXPECT_FALSE(form->CheckBoxTimer->Checked());
 }
 
+TEST_F(TickTest, NetworkTriggerFiresAWholeQuietWindowAfterArming) {
+    Create();
+    form->NetQuiet().SelectLevel(1);
+    form->NetQuiet().SelectWindow(5);
+    form->CheckBoxNet->SetChecked(true);
+    form->CheckBoxNetClick();
+    for (int second = 1; second <= 5; ++second) {
+        EXPECT_EQ(TakePowerRequests(), 0) << second;
+        AdvanceMs(1000);
+        ethernetOctets += 1000; // under 1 KB/s
+        form->SystemTimePingTimerTimer();
+    }
+    EXPECT_EQ(TakePowerRequests(), 1);
+    EXPECT_FALSE(form->CheckBoxNet->Checked());
+    EXPECT_EQ(form->LabelNetByTime->Caption(), "(1.0 KB/s)");
+    EXPECT_EQ(form->ProgressBarNetByTime->Position(), 49);
+}
+
 TEST_F(TickTest, FailingSampleDoesNotStopTheTimerTrigger) {
     Create();
     ArmCountdown(0, 0, 0, 1);
@@ -249,4 +253,70 @@ TEST_F(TickTest, FailingSampleDoesNotStopTheTimerTrigger) {
     failSample = true;
     Tick();
     EXPECT_EQ(errors.size(), 2u); // again after a good sample
+}
+
+TEST_F(TickTest, EditingTheTimerNeverFiresIt) {
+    const rtl::TDateTime noon = rtl::EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
+    const auto userSets = [](tk::DateTimePicker& picker, rtl::TDateTime value) {
+        picker.SetDateTime(value);
+        picker.OnChange(picker);
+    };
+    struct Case {
+        const char* what;
+        const char* options; // command line
+        std::function<void()> edit;
+        bool armed, refused, dateMode;
+    };
+    const Case cases[] = {
+        {"an armed countdown switched to date mode, its pickers at now", "",
+         [&] {
+             ArmCountdown(0, 1, 0, 0);
+             form->RadioButtonDate->DoDefaultAction(); // as a click does
+         },
+         false, false, true},
+        {"armed in date mode with the pickers following the clock", "",
+         [&] {
+             UseDateMode(now);
+             AdvanceSeconds(1);
+             form->CheckBoxTimer->DoDefaultAction(); // as a click does
+         },
+         false, true, true},
+        {"an armed date timer's time moved into the past", "",
+         [&] {
+             UseDateMode(noon);
+             form->CheckBoxTimer->DoDefaultAction(); // as a click does
+             userSets(*form->DateTimePickerTime, rtl::EncodeDateTime(2026, 12, 8, 9, 0, 0, 0));
+         },
+         false, true, true},
+        {"an armed countdown's span cut below the time gone", "",
+         [&] {
+             ArmCountdown(0, 1, 0, 0);
+             AdvanceSeconds(40 * 60);
+             userSets(*form->DateTimePickerReverseTime, rtl::EncodeDateTime(2003, 6, 21, 0, 30, 0, 0));
+         },
+         false, true, false},
+        {"an armed date timer moved to another future time", "",
+         [&] {
+             UseDateMode(noon);
+             form->CheckBoxTimer->DoDefaultAction(); // as a click does
+             userSets(*form->DateTimePickerTime, rtl::EncodeDateTime(2026, 12, 8, 11, 0, 0, 0));
+         },
+         true, false, true},
+        {"the command line still toggles twice", "-countdown=00:30:00 -timer=23:00:00", [] {}, false, false,
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        commandLine = std::string("KalvexNow.exe ") + c.options;
+        now = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+        messages.clear();
+        Create();
+        c.edit();
+        AdvanceMs(1);
+        Tick();
+        EXPECT_EQ(TakePowerRequests(), 0);
+        EXPECT_EQ(form->CheckBoxTimer->Checked(), c.armed);
+        EXPECT_EQ(messages.size(), c.refused ? 1u : 0u);
+        EXPECT_EQ(form->RadioButtonDate->Checked(), c.dateMode);
+    }
 }

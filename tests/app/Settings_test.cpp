@@ -28,7 +28,8 @@ void PrintTo(const StoredSettings& s, std::ostream* out) {
     *out << "{Date " << s.RadioButtonDate << ", Counter " << s.RadioButtonCounter << ", Days "
          << s.DaysComboBox << ", Load " << s.ComboBoxCPULoad << ", LoadTime " << s.ComboBoxCPULoadTime
          << ", Span " << rtl::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action "
-         << s.ActionComboBox << ", Skin " << s.SkinComboBox << ", SkinFile " << s.SkinFile << "}";
+         << s.ActionComboBox << ", Skin " << s.SkinComboBox << ", SkinFile " << s.SkinFile << ", Net "
+         << s.NetQuietLevel << "/" << s.NetQuietSeconds << "/" << s.NetQuietAdapter << "}";
 }
 
 namespace {
@@ -58,6 +59,9 @@ TEST(SettingsFile, MissingFileGivesAllDefaultsAndIsNotCreated) {
     EXPECT_EQ(read.DateTimePickerReverseTime, DefaultReverseTime);
     EXPECT_EQ(read.ActionComboBox, 0);
     EXPECT_EQ(read.SkinComboBox, 0);
+    EXPECT_EQ(read.NetQuietLevel, 10);
+    EXPECT_EQ(read.NetQuietSeconds, 60);
+    EXPECT_EQ(read.NetQuietAdapter, "");
     EXPECT_FALSE(FileExists(file));
 }
 
@@ -74,7 +78,11 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     written.ActionComboBox = 4;
     written.SkinComboBox = 2;
     written.SkinFile = "Caf\xC3\xA9.ini";
+    written.NetQuietLevel = 500;
+    written.NetQuietSeconds = 5;
+    written.NetQuietAdapter = "Local Area Connection";
     written.ProcessName = " Ren\xC3\xA9 \xE6\x97\xA5 \"100%\".exe"; // beyond any ANSI code page
+    written.SnoozeMinutes = 25;
     WriteSettings(file, written);
     StoredSettings read = ReadSettings(file, kSkinCount);
     // Fifteen significant digits keep the moment to far better than a millisecond.
@@ -93,7 +101,11 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
         "ActionComboBox=4",
         "SkinComboBox=2",
         "SkinFile=Caf%C3%A9.ini",
+        "NetQuietLevel=500",
+        "NetQuietSeconds=5",
+        "NetQuietAdapter=Local Area Connection",
         "ProcessName=%20Ren%C3%A9%20%E6%97%A5%20%22100%25%22.exe",
+        "SnoozeMinutes=25",
     };
     std::vector<std::string> lines = FileLines(file);
     // Windows keeps the value's leading blank; Wine trims values when it writes them.
@@ -113,7 +125,7 @@ TEST(SettingsFile, WritesDefaultsAndUnselectedListsAsTheyAre) {
     written.DateTimePickerReverseTime = -1.25;
     WriteSettings(file, written);
     const std::vector<std::string> lines = FileLines(file);
-    ASSERT_EQ(lines.size(), 11U);
+    ASSERT_EQ(lines.size(), 15U);
     EXPECT_EQ(lines[5], "ComboBoxCPULoadTime=-1");
     EXPECT_EQ(lines[6], "DateTimePickerReverseTime=-1.25000000000000E+0000");
     EXPECT_EQ(ReadSettings(file, kSkinCount).DateTimePickerReverseTime, -1.25);
@@ -169,6 +181,17 @@ TEST(SettingsFile, CorrectsIndicesOutsideTheirLists) {
         {"SkinComboBox=1", &StoredSettings::SkinComboBox, 1, 2},
         {"SkinComboBox=1", &StoredSettings::SkinComboBox, 0, 1},
         {"SkinComboBox=0", &StoredSettings::SkinComboBox, 0, 0},
+        // Network-quiet values are the lists' items themselves.
+        {"NetQuietLevel=50", &StoredSettings::NetQuietLevel, 50},
+        {"NetQuietLevel=20", &StoredSettings::NetQuietLevel, 10},
+        {"NetQuietLevel=0", &StoredSettings::NetQuietLevel, 10},
+        {"NetQuietLevel=$1F4", &StoredSettings::NetQuietLevel, 500},
+        {"NetQuietSeconds=600", &StoredSettings::NetQuietSeconds, 600},
+        {"NetQuietSeconds=4", &StoredSettings::NetQuietSeconds, 60},
+        {"NetQuietSeconds=1", &StoredSettings::NetQuietSeconds, 60}, // a list position is no value
+        {"SnoozeMinutes=0", &StoredSettings::SnoozeMinutes, 10},
+        {"SnoozeMinutes=1441", &StoredSettings::SnoozeMinutes, 10},
+        {"SnoozeMinutes=1440", &StoredSettings::SnoozeMinutes, 1440},
     };
     TempFolder folder;
     const std::string file = folder.Path() + "settings.ini";
@@ -287,7 +310,8 @@ const std::vector<std::string> kKeysInOrder = {
     "RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
     "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
     "ActionComboBox",  "SkinComboBox",        "SkinFile",
-    "ProcessName",
+    "NetQuietLevel",   "NetQuietSeconds",     "NetQuietAdapter",
+    "ProcessName",     "SnoozeMinutes",
 };
 
 std::vector<std::string> StepsFor(const std::string& step) {

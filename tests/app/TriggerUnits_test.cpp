@@ -24,6 +24,7 @@ public:
     }
     WaitNeed HiddenNeed(rtl::TDateTime) override { return WaitNeed::Nothing(); }
     std::string Describe(rtl::TDateTime) const override { return script_; }
+    void Disarm() override {}
 
 private:
     std::string script_;

@@ -56,12 +56,16 @@ public:
     }
 };
 
+constexpr char kServerName[] = "time.example";
+
 class ClockSyncProcedureTest : public ::testing::Test {
 protected:
     Recorder rec;
     ClockSyncProcedure sync{rec, rec};
 
-    void StartWith(char separator = '.') { ASSERT_TRUE(sync.Start(EnglishSyncWording(separator))); }
+    void StartWith(char separator = '.') {
+        ASSERT_TRUE(sync.Start(EnglishSyncWording(separator), kServerName));
+    }
 };
 
 } // namespace
@@ -95,7 +99,7 @@ TEST_F(ClockSyncProcedureTest, ReportSentences) {
         Recorder r;
         r.now = kServer + c.nowMinusServerSeconds * kSecond;
         ClockSyncProcedure s(r, r);
-        ASSERT_TRUE(s.Start(EnglishSyncWording(c.separator)));
+        ASSERT_TRUE(s.Start(EnglishSyncWording(c.separator), kServerName));
         s.QueryDone(kServer);
         EXPECT_EQ(r.Reports(), std::vector<std::string>{c.report}) << c.nowMinusServerSeconds;
     }
@@ -134,11 +138,13 @@ TEST_F(ClockSyncProcedureTest, AnswerOnTheThirdAttempt) {
 
 TEST_F(ClockSyncProcedureTest, TenFailuresReportFailure) {
     StartWith();
-    for (int i = 0; i < kMaxAttempts; ++i) sync.QueryDone(std::nullopt);
+    for (int i = 0; i < kMaxAttempts - 1; ++i) sync.QueryDone(std::nullopt);
+    sync.QueryDone(std::nullopt, QueryError("Read Timeout", QueryFailure::TimedOut));
     EXPECT_FALSE(sync.Running());
     EXPECT_EQ(sync.Attempt(), 10);
     EXPECT_TRUE(rec.clockSetTo.empty());
-    EXPECT_EQ(rec.Reports(), std::vector<std::string>{"Failed to adjust..."});
+    EXPECT_EQ(rec.Reports(), std::vector<std::string>{
+                                 "Failed to adjust...\nTime server time.example did not answer in time."});
     int queries = 0;
     for (const auto& e : rec.events) queries += e == "query";
     EXPECT_EQ(queries, 10);
@@ -154,16 +160,18 @@ TEST_F(ClockSyncProcedureTest, AnswerOfZeroEndsTheAttemptsWithFailure) {
     sync.QueryDone(0.0);
     EXPECT_EQ(sync.Attempt(), 1);
     EXPECT_TRUE(rec.clockSetTo.empty());
-    EXPECT_EQ(rec.Reports(), std::vector<std::string>{"Failed to adjust..."});
+    EXPECT_EQ(rec.Reports(),
+              std::vector<std::string>{"Failed to adjust...\nTime server time.example closed the "
+                                       "connection without sending the time."});
 }
 
 TEST_F(ClockSyncProcedureTest, SecondStartWhileRunningIsIgnored) {
     StartWith();
-    EXPECT_FALSE(sync.Start(EnglishSyncWording()));
+    EXPECT_FALSE(sync.Start(EnglishSyncWording(), kServerName));
     const std::vector<std::string> expected = {"disable", "query"};
     EXPECT_EQ(rec.events, expected);
     sync.QueryDone(kServer);
-    EXPECT_TRUE(sync.Start(EnglishSyncWording())) << "a finished synchronisation can run again";
+    EXPECT_TRUE(sync.Start(EnglishSyncWording(), kServerName)) << "a finished synchronisation can run again";
 }
 
 TEST_F(ClockSyncProcedureTest, StopEndsWithoutReportOrClockChange) {
@@ -185,7 +193,7 @@ TEST_F(ClockSyncProcedureTest, StopWhenIdleDoesNothing) {
 
 TEST_F(ClockSyncProcedureTest, AnExchangeThatCannotStartLeavesTheWindowIdle) {
     rec.failStart = true;
-    EXPECT_THROW(sync.Start(EnglishSyncWording()), std::runtime_error);
+    EXPECT_THROW(sync.Start(EnglishSyncWording(), kServerName), std::runtime_error);
     EXPECT_FALSE(sync.Running());
     EXPECT_EQ(rec.events, (std::vector<std::string>{"disable", "enable"}));
     rec.failStart = false;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,35 @@ TEST_F(ClockSyncTest, StopWhileResolvingEndsAtOnce) {
     EXPECT_TRUE(window.reports.empty());
 }
 
+// The report names the server and, in the user's words, why its last exchange failed.
+TEST_F(ClockSyncTest, AFailureReportSaysWhyTheLastAttemptFailed) {
+    struct Case {
+        const char* name;
+        std::vector<ConnectionScript> scripts; // none: nothing listens
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"refused", {}, " refused the connection."},
+        {"silent", {{Hold()}}, " did not answer in time."},
+        {"closed at once", {{}}, " closed the connection without sending the time."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window.reports.clear();
+        std::optional<LoopbackTimeServer> server;
+        if (c.scripts.empty()) {
+            Aim(RefusingLoopbackPort());
+        } else {
+            server.emplace(c.scripts);
+            Aim(server->Port());
+        }
+        ASSERT_TRUE(StartAt("127.0.0.1"));
+        ASSERT_TRUE(WaitForEnd());
+        EXPECT_EQ(window.reports, std::vector<std::string>{"Failed to adjust...\nTime server 127.0.0.1" +
+                                                           std::string(c.reason)});
+    }
+}
+
 TEST_F(ClockSyncTest, RunsAgainAfterItEnded) {
     LoopbackTimeServer server({{Send(WireBytes(kOct2012))}, {Send(WireBytes(0))}});
     Aim(server.Port());
@@ -117,7 +147,9 @@ TEST_F(ClockSyncTest, RunsAgainAfterItEnded) {
     ASSERT_TRUE(WaitForEnd());
     ASSERT_TRUE(StartAt(server.Host()));
     ASSERT_TRUE(WaitForEnd());
-    const std::vector<std::string> reports = {"Clock match! The clock is right.", "Failed to adjust..."};
+    const std::vector<std::string> reports = {
+        "Clock match! The clock is right.",
+        "Failed to adjust...\nTime server 127.0.0.1 closed the connection without sending the time."};
     EXPECT_EQ(window.reports, reports);
     EXPECT_EQ(clockSetTo.size(), 1u);
 }

@@ -13,6 +13,12 @@ inline clocksync::SyncWording EnglishSyncWording(char decimalSeparator = '.') {
     w.clockMatch = "Clock match! ";
     w.failed = "Failed to adjust...";
     w.clockNotSet = "The clock was not set: ";
+    w.timeServer = "Time server ";
+    w.refused = " refused the connection.";
+    w.timedOut = " did not answer in time.";
+    w.nameNotFound = " could not be found: no computer has this name.";
+    w.closedWithoutData = " closed the connection without sending the time.";
+    w.unreachable = " could not be reached";
     w.decimalSeparator = decimalSeparator;
     return w;
 }

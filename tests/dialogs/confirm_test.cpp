@@ -38,7 +38,7 @@ bool Topmost(HWND w) { return (GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TOPMOST
 TEST_F(ConfirmFormTest, StartsWithItsDescription) {
     TConfirmForm dialog(0);
     EXPECT_EQ(dialog.Caption(), "Confirm");
-    EXPECT_EQ(dialog.ClientWidth(), 265);
+    EXPECT_EQ(dialog.ClientWidth(), 361);
     EXPECT_EQ(dialog.ClientHeight(), 216);
     EXPECT_TRUE(Topmost(dialog.Handle()));
 
@@ -47,6 +47,12 @@ TEST_F(ConfirmFormTest, StartsWithItsDescription) {
     EXPECT_EQ(dialog.Seconds->Caption(), "... seconds");
     EXPECT_EQ(dialog.OkBtn->Caption(), "Ok");
     EXPECT_EQ(dialog.CancelButton->Caption(), "Cancel");
+    EXPECT_EQ(dialog.LaterBtn->Caption(), "Later");
+    // Ok where it always was, Later between it and Cancel.
+    EXPECT_EQ(dialog.OkBtn->Left(), 40);
+    EXPECT_LT(dialog.OkBtn->Left() + dialog.OkBtn->Width(), dialog.LaterBtn->Left());
+    EXPECT_LT(dialog.LaterBtn->Left() + dialog.LaterBtn->Width(), dialog.CancelButton->Left());
+    EXPECT_LE(dialog.CancelButton->Left() + dialog.CancelButton->Width(), dialog.ClientWidth() - 40);
 
     EXPECT_EQ(dialog.ConfirmShape->BrushColor(), kRed);
     EXPECT_EQ(dialog.ConfirmShape->PenColor(), kYellow);
@@ -123,10 +129,11 @@ TEST_F(ConfirmFormTest, EachWayOutGivesItsResultAndOpenLastsForTheDialogsLife) {
     const Case cases[] = {
         {"Ok", [](const TConfirmForm& d) { dialog_driving::PostClick(*d.OkBtn); }, tk::mrOk},
         {"Cancel", [](const TConfirmForm& d) { dialog_driving::PostClick(*d.CancelButton); }, tk::mrCancel},
+        {"Later", [](const TConfirmForm& d) { dialog_driving::PostClick(*d.LaterBtn); }, mrLater},
         {"Esc", [](const TConfirmForm& d) { dialog_driving::PostEscape(d); }, tk::mrCancel},
         {"close box", [](const TConfirmForm& d) { dialog_driving::PostCloseBox(d); }, tk::mrCancel},
-        {"Enter on Ok, the first in tab order",
-         [](const TConfirmForm& d) { PostMessageA(d.Handle(), WM_KEYDOWN, VK_RETURN, 0); }, tk::mrOk},
+        {"Enter as the dialog appears, on Cancel",
+         [](const TConfirmForm& d) { PostMessageA(d.Handle(), WM_KEYDOWN, VK_RETURN, 0); }, tk::mrCancel},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.way);

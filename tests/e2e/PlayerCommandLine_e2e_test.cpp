@@ -131,6 +131,22 @@ TEST(EndToEndCommandLine, ACountdownFromTheCommandLineAsksForTheActionWhenItRuns
     EXPECT_TRUE(program.Running());
 }
 
+// Someone typing in another window when the confirmation comes up goes on
+// typing: the keys must not carry out the action (it took 2.5 s when they did).
+TEST(EndToEndCommandLine, AKeyTypedAsTheConfirmationAppearsNeverCarriesOutTheAction) {
+    constexpr DWORD kLongerThanTheActionTookMs = 4000;
+    for (const WORD key : {VK_SPACE, VK_RETURN, VK_ESCAPE}) {
+        SCOPED_TRACE(key);
+        Program program("-action=standby -countdown=00:00:01");
+        ASSERT_TRUE(WaitFor([] { return VisibleWindow("Confirm") != nullptr; }));
+        ASSERT_TRUE(TypeKey(key));
+        EXPECT_TRUE(WaitFor([] { return VisibleWindow("Confirm") == nullptr; }))
+            << "the key never reached the dialog";
+        Sleep(kLongerThanTheActionTookMs);
+        EXPECT_TRUE(program.Running());
+    }
+}
+
 TEST(EndToEndCommandLine, AnInvalidTimeIsReportedAndTheWindowStillOpens) {
     DeleteFileA(SettingsFile().c_str());
     RunningProgram program;

@@ -63,6 +63,17 @@ inline void PressKey(HWND window, WORD key) {
     PostMessageA(window, WM_KEYUP, key, 0xC0000001);
 }
 
+// A key typed on the keyboard: it goes to whichever window has the focus.
+inline bool TypeKey(WORD key) {
+    INPUT input[2]{};
+    for (INPUT& i : input) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = key;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, input, sizeof(INPUT)) == 2;
+}
+
 inline void ClickChild(HWND dialog, const char* caption) {
     HWND button = FindWindowExA(dialog, nullptr, nullptr, caption);
     ASSERT_NE(button, nullptr) << caption;

@@ -32,7 +32,8 @@ constexpr int kExitNotFound = 2;
 
 const char* const kKeys[] = {"RadioButtonDate", "RadioButtonCounter",  "DaysComboBox",
                              "ComboBoxCPULoad", "ComboBoxCPULoadTime", "DateTimePickerReverseTime",
-                             "ActionComboBox",  "SkinComboBox"};
+                             "ActionComboBox",  "SkinComboBox",        "NetQuietLevel",
+                             "NetQuietSeconds", "NetQuietAdapter"};
 
 std::string WindowText(HWND window) {
     char text[kTextSize] = {};

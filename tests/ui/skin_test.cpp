@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -129,6 +131,38 @@ TEST_F(SkinTest, SelectingCopiesTheValuesAndLoadsOnlyAWholeTile) {
         EXPECT_EQ(ui::ButtonSchemeFor(), ButtonScheme::csNeoRose);
         EXPECT_EQ(ui::BarSchemeFor(), BarScheme::csNight);
     }
+}
+
+// The indented block after a heading of the README, without its indent.
+std::string ReadmeBlock(const std::string& heading) {
+    std::ifstream file(std::string("Z:") + KN_SOURCE_DIR + "/README.md", std::ios::binary);
+    const std::string readme{std::istreambuf_iterator<char>(file), {}};
+    constexpr char kIndent[] = "    ";
+    std::size_t at = readme.find("\n" + std::string(kIndent), readme.find(heading));
+    std::string block;
+    while (at != std::string::npos && readme.compare(at + 1, 4, kIndent) == 0) {
+        const std::size_t end = readme.find('\n', at + 1);
+        block += readme.substr(at + 5, end - at - 5) + "\r\n";
+        at = end;
+    }
+    return block;
+}
+
+// The README's recipe, copied as it stands, makes the skin it describes.
+TEST_F(SkinTest, TheReadmeRecipeMakesTheSkinItDescribes) {
+    const std::string recipe = ReadmeBlock("### Making a skin");
+    ASSERT_NE(recipe.find("[BACKGROUND]"), std::string::npos) << recipe;
+    folder_.WriteSkin("autumn.ini", recipe);
+    folder_.WriteTile("autumn.rgb", TileBytes(49152, 10, 20, 30));
+    ui::LoadSkinList(folder_.Root(), "ENG");
+    ASSERT_EQ(Names(), std::vector<std::string>{"Autumn"});
+    ui::SelectSkin(0);
+    EXPECT_EQ(ui::ActiveSkin().Level1, 0.85f);
+    EXPECT_EQ(ui::ActiveSkin().Level2, 0.70f);
+    EXPECT_EQ(ui::ActiveSkin().Level3, 0.35f);
+    EXPECT_EQ(ui::ButtonSchemeFor(), ButtonScheme::csNeoSun);
+    EXPECT_EQ(ui::BarSchemeFor(), BarScheme::csSun);
+    EXPECT_TRUE(TileIsAll(10, 20, 30));
 }
 
 TEST_F(SkinTest, AWrongSizedTileKeepsThePreviousSkinsTile) {

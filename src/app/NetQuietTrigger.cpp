@@ -1,0 +1,53 @@
+#include "app/NetQuietTrigger.h"
+
+#include <cmath>
+
+#include "rtl/Rounding.h"
+
+namespace {
+
+constexpr int kFullBar = 100;
+constexpr double kOneDecimalBelowKB = 10.0;
+
+} // namespace
+
+int NetBarPosition(std::optional<double> averageKB, int levelKB) {
+    if (!averageKB || levelKB <= 0) return 0;
+    const double position = *averageKB / (2.0 * levelKB) * kFullBar;
+    return position >= kFullBar ? kFullBar : static_cast<int>(rtl::RoundHalfEven(position));
+}
+
+std::string NetRateText(std::optional<double> averageKB, char decimalSeparator, const std::string& unit) {
+    std::string number = "-";
+    if (averageKB && *averageKB < kOneDecimalBelowKB) {
+        const auto tenths = rtl::RoundHalfEven(*averageKB * 10);
+        number = std::to_string(tenths / 10) + decimalSeparator + std::to_string(tenths % 10);
+    } else if (averageKB) {
+        number = std::to_string(rtl::RoundHalfEven(*averageKB));
+    }
+    return "(" + number + " " + unit + ")";
+}
+
+NetQuietVerdict NetQuietTrigger::Tick(const NetQuietSettings& settings, std::uint64_t nowMs) {
+    NetQuietVerdict verdict;
+    if (settings.adapter != adapter_) {
+        // Another adapter's traffic says nothing about the new one's.
+        adapter_ = settings.adapter;
+        window_.Restart();
+    }
+    if (window_.SampleDue(nowMs)) {
+        // Without a reader (tests, previews) every query counts as failed.
+        std::optional<std::vector<monitors::AdapterRow>> chosen;
+        if (const auto rows = read_ ? read_() : std::nullopt)
+            chosen = monitors::SelectAdapters(*rows, adapter_);
+        window_.Add(nowMs, counter_.Next(std::move(chosen)));
+        verdict.sampled = true;
+    }
+    verdict.averageKB = window_.AverageKBPerSecond(settings.seconds);
+    verdict.due = settings.armed && verdict.sampled && window_.Quiet(settings.seconds, settings.levelKB);
+    return verdict;
+}
+
+std::uint32_t NetQuietTrigger::MsUntilNextReading(std::uint64_t nowMs) const {
+    return window_.MsUntilDue(nowMs);
+}

@@ -1,0 +1,55 @@
+#include "monitors/NetworkCounters.h"
+
+#include "toolkit/SystemLibrary.h"
+
+#include <memory>
+#include <string>
+
+namespace monitors {
+namespace {
+
+constexpr wchar_t kLibraryName[] = L"iphlpapi.dll";
+
+// In the ANSI code page, as the command line and the settings file carry names.
+std::string Narrow(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return {};
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
+    narrow.resize(static_cast<std::size_t>(size - 1));
+    return narrow;
+}
+
+AdapterRow ToAdapterRow(const MIB_IF_ROW2& row) {
+    AdapterRow adapter;
+    adapter.id = row.InterfaceLuid.Value;
+    adapter.name = Narrow(row.Alias);
+    adapter.loopback = row.Type == IF_TYPE_SOFTWARE_LOOPBACK;
+    adapter.up = row.OperStatus == IfOperStatusUp;
+    adapter.received = row.InOctets;
+    adapter.sent = row.OutOctets;
+    return adapter;
+}
+
+} // namespace
+
+NetworkCounters::NetworkCounters() noexcept
+    : library_(tk::LoadSystemLibrary(kLibraryName)),
+      getIfTable2_(tk::GetProc<GetIfTable2Proc>(library_, "GetIfTable2")),
+      freeMibTable_(tk::GetProc<FreeMibTableProc>(library_, "FreeMibTable")) {}
+
+std::optional<std::vector<AdapterRow>> NetworkCounters::Read() const {
+    if (!getIfTable2_ || !freeMibTable_) return std::nullopt;
+    PMIB_IF_TABLE2 raw = nullptr;
+    if (getIfTable2_(&raw) != NO_ERROR || !raw) return std::nullopt;
+    const std::unique_ptr<MIB_IF_TABLE2, FreeMibTableProc> table(raw, freeMibTable_);
+    std::vector<AdapterRow> rows;
+    rows.reserve(table->NumEntries);
+    for (ULONG i = 0; i < table->NumEntries; ++i) {
+        const MIB_IF_ROW2& row = table->Table[i];
+        if (!row.InterfaceAndOperStatusFlags.FilterInterface) rows.push_back(ToAdapterRow(row));
+    }
+    return rows;
+}
+
+} // namespace monitors
