@@ -58,7 +58,7 @@ TEST(CommandLineHelp, ATableOfOptionsThenExamplesTheProgramAccepts) {
 TEST(CommandLineHelp, ExamplesFollowTheRegionalSeparators) {
     const std::string text = cmdline::OptionsText(IdText, Finnish(), rtl::EncodeDate(2026, 12, 8));
     EXPECT_NE(text.find("\n-countdown=01.30.00,2\n"), std::string::npos) << text;
-    EXPECT_TRUE(text.ends_with("\n-timer=23.30.00,9.12.2026")) << text;
+    EXPECT_NE(text.find("\n-timer=23.30.00,9.12.2026\n"), std::string::npos) << text;
 }
 
 } // namespace
