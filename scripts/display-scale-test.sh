@@ -56,8 +56,8 @@ for dpi in 96 120 144 192; do
         if (a[1] != b[1]) { printf "line %d: %s where %s was\n", FNR, a[1], b[1]; bad = 1; next }
         for (i = 2; i <= n; i++) {
           want = b[i] * dpi / 96
-          # The virtual screen is 1024 pixels wide: no window is made wider.
-          if (a[1] == "client" && want >= 1000) continue
+          # The virtual screen is 1024 x 768: no window is made larger than it.
+          if (a[1] == "client" && ((i == 2 && want >= 1000) || (i == 3 && want >= 730))) continue
           if (a[i] - want > 1.0001 || want - a[i] > 1.0001) {
             printf "line %d (%s) field %d: %d, want %.1f\n", FNR, a[1], i, a[i], want; bad = 1
           }
