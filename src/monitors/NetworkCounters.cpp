@@ -1,6 +1,7 @@
 #include "monitors/NetworkCounters.h"
 
 #include "toolkit/SystemLibrary.h"
+#include "toolkit/WideText.h"
 
 #include <memory>
 #include <string>
@@ -10,20 +11,11 @@ namespace {
 
 constexpr wchar_t kLibraryName[] = L"iphlpapi.dll";
 
-// In the ANSI code page, as the command line and the settings file carry names.
-std::string Narrow(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), size, nullptr, nullptr);
-    narrow.resize(static_cast<std::size_t>(size - 1));
-    return narrow;
-}
-
 AdapterRow ToAdapterRow(const MIB_IF_ROW2& row) {
     AdapterRow adapter;
     adapter.id = row.InterfaceLuid.Value;
-    adapter.name = Narrow(row.Alias);
+    // In the ANSI code page, as the command line and the settings file carry names.
+    adapter.name = tk::Ansi(row.Alias);
     adapter.loopback = row.Type == IF_TYPE_SOFTWARE_LOOPBACK;
     adapter.up = row.OperStatus == IfOperStatusUp;
     adapter.received = row.InOctets;
