@@ -12,7 +12,7 @@
 #include <set>
 
 #include "toolkit/AsyncTimer.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/Handles.h"
 
 namespace {
@@ -25,7 +25,7 @@ constexpr double kFileTimeUnitsPerMs = 10000.0; // FILETIME counts 100 ns
 
 std::set<DWORD> ThreadsOfThisProcess() {
     tk::KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-    if (!snapshot) throw rtl::Error("Cannot list the threads");
+    if (!snapshot) throw core::Error("Cannot list the threads");
     std::set<DWORD> ids;
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
@@ -41,12 +41,12 @@ tk::KernelHandle OpenWorkerOf(const std::set<DWORD>& before, const std::set<DWOR
     DWORD worker = 0;
     for (DWORD id : after) {
         if (before.count(id) == 0) {
-            if (worker != 0) throw rtl::Error("More than one new thread; cannot tell the timer's worker");
+            if (worker != 0) throw core::Error("More than one new thread; cannot tell the timer's worker");
             worker = id;
         }
     }
     tk::KernelHandle handle(worker ? OpenThread(THREAD_QUERY_INFORMATION, FALSE, worker) : nullptr);
-    if (!handle) throw rtl::Error("Cannot open the timer's worker thread");
+    if (!handle) throw core::Error("Cannot open the timer's worker thread");
     return handle;
 }
 
@@ -65,10 +65,10 @@ struct CpuTimes {
 CpuTimes Measure(HANDLE worker) {
     FILETIME created, ended, kernel, user;
     if (!GetThreadTimes(worker, &created, &ended, &kernel, &user))
-        throw rtl::Error("Cannot read the worker's times");
+        throw core::Error("Cannot read the worker's times");
     const double workerMs = Ms(kernel) + Ms(user);
     if (!GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user))
-        throw rtl::Error("Cannot read the process's times");
+        throw core::Error("Cannot read the process's times");
     return {workerMs, Ms(kernel) + Ms(user)};
 }
 
@@ -97,15 +97,15 @@ int main(int argc, char** argv) {
     try {
         const long seconds = argc > 1 ? std::strtol(argv[1], nullptr, 10) : kDefaultSeconds;
         if (seconds <= 0 || seconds > kMaxSeconds)
-            throw rtl::Error("Usage: timer_idle_bench [seconds, 1 to 3600]");
+            throw core::Error("Usage: timer_idle_bench [seconds, 1 to 3600]");
         const DWORD phaseMs = static_cast<DWORD>(seconds) * kMsPerSecond;
 
         const auto threadsBefore = ThreadsOfThisProcess();
-        TAsyncTimer timer;
+        tk::TAsyncTimer timer;
         const auto worker = OpenWorkerOf(threadsBefore, ThreadsOfThisProcess());
         unsigned ticks = 0;
         timer.SetInterval(kInterval);
-        timer.SetOnTimer([&ticks](TAsyncTimer&) { ++ticks; });
+        timer.SetOnTimer([&ticks](tk::TAsyncTimer&) { ++ticks; });
 
         const CpuTimes start = Measure(worker.Get());
         timer.SetEnabled(true);

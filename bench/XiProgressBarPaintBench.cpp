@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <exception>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/Bitmap.h"
 #include "ui/XiProgressBar.h"
 
@@ -24,7 +24,7 @@ constexpr double kMicrosecondsPerSecond = 1e6;
 
 double MeanMicroseconds(ui::TXiProgressBar& bar, long paints) {
     tk::Bitmap target(bar.Width(), bar.Height());
-    if (target.Empty()) throw rtl::Error("Cannot create the target bitmap");
+    if (target.Empty()) throw core::Error("Cannot create the target bitmap");
     for (int i = 0; i < kWarmUpPaints; ++i) bar.Paint(target.GetCanvas());
 
     LARGE_INTEGER frequency, start, stop;
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     try {
         const long paints = argc > 1 ? std::strtol(argv[1], nullptr, 10) : kDefaultPaints;
         if (paints <= 0 || paints > kMaxPaints)
-            throw rtl::Error("Usage: xiprogressbar_paint_bench [paints, 1 to 10000000]");
+            throw core::Error("Usage: xiprogressbar_paint_bench [paints, 1 to 10000000]");
 
         // Without a parent the bar's own repaints go nowhere; only Paint is timed.
         ui::TXiProgressBar bar(nullptr, "Bar", tk::Bounds{0, 0, kBarWidth, kBarHeight});

@@ -12,7 +12,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineSplit.h"
 #include "app/ListRanges.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CommandLineModel window;
     try {
         cmdline::ApplyCommandLine(arguments, window);
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         Check(e.text().starts_with("'") || e.text().starts_with("Date is less than minimum of "));
     }
     Check(window.action >= 0 && window.action < lists::kActionItemCount);
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(window.loadWindowItem >= 0 && window.loadWindowItem < lists::kWindowItemCount);
     Check(window.days >= 0 && window.days <= lists::kMaxDays);
     Check(window.span >= 0.0 && window.span < 1.0);
-    Check(rtl::DateOf(window.targetDate) >= window.earliest);
+    Check(core::DateOf(window.targetDate) >= window.earliest);
     // Help alone, or no help at all.
     Check(AsksForHelp(arguments) == (window.optionsShown == 1));
     if (window.optionsShown == 1) Check(window.calls.size() == 1);

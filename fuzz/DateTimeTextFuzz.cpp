@@ -2,10 +2,10 @@
 // shows any date-time without failing, any text is read or refused with the
 // program's own error, and the patterns regional settings use read back what
 // they show.
-#include "rtl/DateTime.h"
-#include "rtl/DateTimeText.h"
-#include "rtl/Error.h"
-#include "rtl/FormatSettings.h"
+#include "core/DateTime.h"
+#include "core/DateTimeText.h"
+#include "core/Error.h"
+#include "core/FormatSettings.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -27,14 +27,14 @@ constexpr std::size_t kLongestText = 40;
 constexpr std::int64_t kFirstDay = -693593;
 constexpr std::int64_t kLastDay = 2958465;
 
-rtl::TDateTime AnyDateTime(FuzzedDataProvider& in) {
+core::TDateTime AnyDateTime(FuzzedDataProvider& in) {
     const auto day = in.ConsumeIntegralInRange<std::int64_t>(kFirstDay, kLastDay);
-    const auto ms = in.ConsumeIntegralInRange<int>(0, rtl::MSecsPerDay - 1);
-    return rtl::CombineDateTime(static_cast<double>(day), static_cast<double>(ms) / rtl::MSecsPerDay);
+    const auto ms = in.ConsumeIntegralInRange<int>(0, core::MSecsPerDay - 1);
+    return core::CombineDateTime(static_cast<double>(day), static_cast<double>(ms) / core::MSecsPerDay);
 }
 
-rtl::TFormatSettings AnyFormats(FuzzedDataProvider& in) {
-    rtl::TFormatSettings fs;
+core::TFormatSettings AnyFormats(FuzzedDataProvider& in) {
+    core::TFormatSettings fs;
     fs.ShortDateFormat = in.ConsumeRandomLengthString(kLongestText);
     fs.DateSeparator = in.ConsumeIntegral<char>();
     fs.TimeSeparator = in.ConsumeIntegral<char>();
@@ -51,13 +51,13 @@ template <typename Read>
 void ReadOrRefuse(Read read) {
     try {
         read();
-    } catch (const rtl::Error&) {}
+    } catch (const core::Error&) {}
 }
 
 // Patterns as regional settings have them: day, month and full year in some
 // order, the separator after each (and after the last in some languages),
 // blanks after it in others.
-rtl::TFormatSettings RegionalFormats(FuzzedDataProvider& in) {
+core::TFormatSettings RegionalFormats(FuzzedDataProvider& in) {
     static constexpr std::array<const char*, 6> kOrders = {"dMy", "Mdy", "ydM", "yMd", "dyM", "Myd"};
     static constexpr std::array<char, 5> kDateSeparators = {'/', '.', '-', ' ', ','};
     static constexpr std::array<char, 3> kTimeSeparators = {':', '.', '-'};
@@ -66,7 +66,7 @@ rtl::TFormatSettings RegionalFormats(FuzzedDataProvider& in) {
          {"am", "pm"},
          {"a.m.", "p.m."},
          {"\xE5\x8D\x88\xE5\x89\x8D", "\xE5\x8D\x88\xE5\xBE\x8C"}}};
-    rtl::TFormatSettings fs;
+    core::TFormatSettings fs;
     fs.DateSeparator = in.PickValueInArray(kDateSeparators);
     // Blanks after a blank separator would make empty parts.
     const bool blankAfter = fs.DateSeparator != ' ' && in.ConsumeBool();
@@ -86,29 +86,29 @@ rtl::TFormatSettings RegionalFormats(FuzzedDataProvider& in) {
     return fs;
 }
 
-void CheckRoundTrip(rtl::TDateTime t, const rtl::TFormatSettings& fs) {
-    const rtl::DateTimeParts p = rtl::DecodeDateTime(t);
-    const rtl::TDateTime date = rtl::EncodeDate(p.Year, p.Month, p.Day);
+void CheckRoundTrip(core::TDateTime t, const core::TFormatSettings& fs) {
+    const core::DateTimeParts p = core::DecodeDateTime(t);
+    const core::TDateTime date = core::EncodeDate(p.Year, p.Month, p.Day);
     // The date read back is the day shown; the year does not matter for "today" with a full year.
-    Check(rtl::StrToDate(rtl::DateText(t, fs), fs, date) == date);
-    const rtl::TDateTime seconds = rtl::EncodeTime(p.Hour, p.Minute, p.Second, 0);
-    Check(rtl::StrToTime(rtl::TimeText(t, fs), fs) == seconds);
+    Check(core::StrToDate(core::DateText(t, fs), fs, date) == date);
+    const core::TDateTime seconds = core::EncodeTime(p.Hour, p.Minute, p.Second, 0);
+    Check(core::StrToTime(core::TimeText(t, fs), fs) == seconds);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    const rtl::TDateTime t = AnyDateTime(in);
+    const core::TDateTime t = AnyDateTime(in);
     if (in.ConsumeBool()) {
         CheckRoundTrip(t, RegionalFormats(in));
         return 0;
     }
-    const rtl::TFormatSettings fs = AnyFormats(in);
-    rtl::DateText(t, fs);
-    rtl::TimeText(t, fs);
+    const core::TFormatSettings fs = AnyFormats(in);
+    core::DateText(t, fs);
+    core::TimeText(t, fs);
     const std::string text = in.ConsumeRemainingBytesAsString();
-    ReadOrRefuse([&] { rtl::StrToTime(text, fs); });
-    ReadOrRefuse([&] { rtl::StrToDate(text, fs, rtl::DateOf(t)); });
+    ReadOrRefuse([&] { core::StrToTime(text, fs); });
+    ReadOrRefuse([&] { core::StrToDate(text, fs, core::DateOf(t)); });
     return 0;
 }

@@ -1,7 +1,7 @@
 // Arbitrary text as a settings integer: the result agrees with a reading
 // through the standard library's digit conversion, a refusal leaves the value
 // alone, and every accepted value reads back from its decimal text.
-#include "rtl/IntConv.h"
+#include "core/IntConv.h"
 
 #include <charconv>
 #include <cstddef>
@@ -60,7 +60,7 @@ std::optional<std::int32_t> Expected(std::string_view s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::int32_t value = kUntouched;
-    const bool accepted = rtl::TryStrToInt(text, value);
+    const bool accepted = core::TryStrToInt(text, value);
     const std::optional<std::int32_t> expected = Expected(text);
     Check(accepted == expected.has_value());
     if (!accepted) {
@@ -69,6 +69,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Check(value == *expected);
     std::int32_t again = kUntouched;
-    Check(rtl::TryStrToInt(std::to_string(value), again) && again == value);
+    Check(core::TryStrToInt(std::to_string(value), again) && again == value);
     return 0;
 }

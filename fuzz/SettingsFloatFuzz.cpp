@@ -1,7 +1,7 @@
 // The settings float both ways: any text reads as a finite number that no
 // trailing line end changes, and any double is written in the fixed 23-character
 // form that reads back to within its 15 significant digits, and again to the same text.
-#include "rtl/SettingsFloat.h"
+#include "core/SettingsFloat.h"
 
 #include <cmath>
 #include <cstddef>
@@ -35,25 +35,25 @@ void CheckShape(const std::string& text) {
 }
 
 void CheckWriting(double value) {
-    const std::string text = rtl::FormatSettingsFloat(value);
+    const std::string text = core::FormatSettingsFloat(value);
     CheckShape(text);
-    const double back = rtl::ParseSettingsFloat(text);
+    const double back = core::ParseSettingsFloat(text);
     if (!std::isfinite(value)) {
         Check(back == 0.0);
         return;
     }
     Check(std::fabs(back - value) <= kRelativeError * std::fabs(value));
-    Check(rtl::FormatSettingsFloat(back) == text);
+    Check(core::FormatSettingsFloat(back) == text);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const double read = rtl::ParseSettingsFloat(text);
+    const double read = core::ParseSettingsFloat(text);
     Check(std::isfinite(read));
     // A line end can never continue a number.
-    Check(rtl::ParseSettingsFloat(text + "\n") == read);
+    Check(core::ParseSettingsFloat(text + "\n") == read);
 
     if (size >= sizeof(double)) {
         double value = 0;

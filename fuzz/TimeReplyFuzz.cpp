@@ -9,7 +9,7 @@
 
 #include "clocksync/TimeProtocol.h"
 #include "clocksync/TimeReply.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ std::int64_t OutcomeOnClose(const TimeReply& reply) {
     if (reply.Complete()) return reply.Seconds();
     try {
         return reply.ClosedEarly();
-    } catch (const rtl::Error&) {
+    } catch (const core::Error&) {
         return -1;
     }
 }
@@ -40,9 +40,9 @@ void CheckArithmetic(std::uint32_t seconds, std::uint32_t tickA, std::uint32_t t
     Check(since1900 >= (std::int64_t{1} << 31) && since1900 < (std::int64_t{3} << 31));
     const std::uint32_t delay = ReplyDelayMs(tickA, tickB);
     Check(delay == static_cast<std::uint32_t>(tickB - tickA) / 2);
-    const double t = ServerDateTime(seconds, delay, rtl::TimeProtocolEpoch, 0.0);
+    const double t = ServerDateTime(seconds, delay, core::TimeProtocolEpoch, 0.0);
     Check(std::isfinite(t));
-    Check(seconds == 0 ? t == 0.0 : t >= rtl::TimeProtocolEpoch);
+    Check(seconds == 0 ? t == 0.0 : t >= core::TimeProtocolEpoch);
 }
 
 } // namespace

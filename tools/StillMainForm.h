@@ -1,13 +1,16 @@
 #pragma once
-// A main window for pictures and timings: a fixed clock, no processor load, a
-// throwaway settings file and its own timer stopped.
+// A main window for pictures and timings: the real services, but a fixed
+// clock, a fixed processor load and network, a throwaway settings file and
+// its own timer stopped.
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainForm.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 #include "toolkit/Application.h"
 
 namespace tools {
@@ -21,8 +24,13 @@ inline std::string ThrowawaySettingsFile(const char* name) {
 }
 
 inline std::unique_ptr<TMainForm> StillMainForm(const std::string& settingsFile) {
-    MainFormServices services;
-    services.now = [] { return rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0); };
+    MainFormServices services = DefaultMainFormServices();
+    services.now = [] { return core::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0); };
+    services.steadyMs = [] { return SteadyMs{0}; };
+    services.commandLine = services.commandLineUtf8 = "KalvexNow.exe"; // not this tool's arguments
+    services.readAdapters = [] {
+        return std::optional<std::vector<monitors::AdapterRow>>{{{.id = 1, .name = "Ethernet", .up = true}}};
+    };
     services.cpu = {[] {}, [] { return 1; }, [](int) { return 0.25; }};
     services.settingsFileName = settingsFile;
     auto form = std::make_unique<TMainForm>(std::move(services));

@@ -10,9 +10,9 @@
 #include "app/CommandLineSplit.h"
 #include "app/ListRanges.h"
 #include "monitors/ProgramCloseRule.h"
-#include "rtl/DateTimeText.h"
-#include "rtl/Error.h"
-#include "rtl/IntConv.h"
+#include "core/DateTimeText.h"
+#include "core/Error.h"
+#include "core/IntConv.h"
 
 namespace cmdline {
 namespace {
@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, kActionCount> kActionNames = {"turnoff", 
 
 std::optional<int> NumberPart(std::string_view part) {
     std::int32_t value = 0;
-    if (!rtl::TryStrToInt(part, value)) return std::nullopt;
+    if (!core::TryStrToInt(part, value)) return std::nullopt;
     return value;
 }
 
@@ -58,7 +58,7 @@ void ApplyCountdown(Value value, CommandLineTarget& target) {
     const ValueParts parts = SplitAtComma(value.text);
     const auto days = NumberPart(parts.part2);
     target.SelectDays(days ? std::clamp(*days, 0, lists::kMaxDays) : 0);
-    target.SetCountdownSpan(rtl::StrToTime(parts.part1, target.Formats()));
+    target.SetCountdownSpan(core::StrToTime(parts.part1, target.Formats()));
     target.Tick();
     target.SelectCountdownMode();
     target.ToggleTimer();
@@ -66,21 +66,21 @@ void ApplyCountdown(Value value, CommandLineTarget& target) {
 
 void ApplyTimer(Value value, CommandLineTarget& target) {
     const ValueParts parts = SplitAtComma(value.text);
-    const rtl::TDateTime today = rtl::DateOf(target.Now());
+    const core::TDateTime today = core::DateOf(target.Now());
     if (parts.part2.empty()) {
         target.SetTargetDate(today);
     } else {
-        const rtl::TDateTime date = rtl::StrToDate(parts.part2, target.Formats(), today);
-        const rtl::TDateTime earliest = target.EarliestDate();
-        if (date < earliest) throw rtl::Error(rtl::DateIsLessThanMinimumText(earliest, target.Formats()));
+        const core::TDateTime date = core::StrToDate(parts.part2, target.Formats(), today);
+        const core::TDateTime earliest = target.EarliestDate();
+        if (date < earliest) throw core::Error(core::DateIsLessThanMinimumText(earliest, target.Formats()));
         target.SetTargetDate(date);
     }
-    target.SetTargetTime(rtl::StrToTime(parts.part1, target.Formats()));
+    target.SetTargetTime(core::StrToTime(parts.part1, target.Formats()));
     // Once only: a time already gone today means tomorrow.
-    const rtl::TDateTime due = target.DateModeTarget();
-    rtl::DateTimeParts nextDay;
-    if (rtl::IsLater(target.Now(), due) && rtl::TryDecodeDateTime(rtl::DateOf(due) + 1, nextDay))
-        target.SetTargetDate(rtl::DateOf(due) + 1);
+    const core::TDateTime due = target.DateModeTarget();
+    core::DateTimeParts nextDay;
+    if (core::IsLater(target.Now(), due) && core::TryDecodeDateTime(core::DateOf(due) + 1, nextDay))
+        target.SetTargetDate(core::DateOf(due) + 1);
     target.Tick();
     target.SelectDateMode();
     target.ToggleTimer();
@@ -88,7 +88,7 @@ void ApplyTimer(Value value, CommandLineTarget& target) {
 
 void ApplyProcess(Value value, CommandLineTarget& target) {
     const std::string refusal = target.ToggleProgramClose(monitors::ExecutableName(value.utf8));
-    if (!refusal.empty()) throw rtl::Error(refusal);
+    if (!refusal.empty()) throw core::Error(refusal);
 }
 
 // Level and window are rounded down to an item of their lists, as the

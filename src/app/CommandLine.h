@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "rtl/DateTime.h"
-#include "rtl/FormatSettings.h"
+#include "core/DateTime.h"
+#include "core/FormatSettings.h"
 
 namespace cmdline {
 
@@ -17,8 +17,8 @@ class CommandLineTarget {
 public:
     virtual ~CommandLineTarget() = default;
 
-    virtual rtl::TDateTime Now() const = 0;
-    virtual const rtl::TFormatSettings& Formats() const = 0;
+    virtual core::TDateTime Now() const = 0;
+    virtual const core::TFormatSettings& Formats() const = 0;
 
     // Selects the action and shows its captions.
     virtual void SelectAction(int action) = 0;
@@ -32,16 +32,16 @@ public:
 
     virtual void SelectDays(int days) = 0;
     // The countdown span's time of day; its date part stays.
-    virtual void SetCountdownSpan(rtl::TDateTime timeOfDay) = 0;
+    virtual void SetCountdownSpan(core::TDateTime timeOfDay) = 0;
     // Ticks the countdown box and runs its click handler.
     virtual void SelectCountdownMode() = 0;
 
     // The earliest date the date picker takes: the day the program started.
-    virtual rtl::TDateTime EarliestDate() const = 0;
+    virtual core::TDateTime EarliestDate() const = 0;
     // The date picker's date; its time of day stays.
-    virtual void SetTargetDate(rtl::TDateTime date) = 0;
-    virtual void SetTargetTime(rtl::TDateTime timeOfDay) = 0;
-    virtual rtl::TDateTime DateModeTarget() = 0;
+    virtual void SetTargetDate(core::TDateTime date) = 0;
+    virtual void SetTargetTime(core::TDateTime timeOfDay) = 0;
+    virtual core::TDateTime DateModeTarget() = 0;
     // Ticks the date box and runs its click handler.
     virtual void SelectDateMode() = 0;
 
@@ -68,7 +68,7 @@ public:
 
 // The arguments as split, argument 0 (the program's path) included. Options
 // apply in the order given, each one toggling rather than setting its
-// trigger. An invalid time or date raises rtl::Error with the runtime's
+// trigger. An invalid time or date raises core::Error with the runtime's
 // text, and a program-closes trigger that refuses to arm raises it with the
 // refusal; the options after it are not applied. An unknown argument, one with
 // a blank or tab in it (an adapter's name excepted), or an invalid number is

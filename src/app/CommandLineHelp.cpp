@@ -1,7 +1,7 @@
 #include "app/CommandLineHelp.h"
 
 #include "app/CommandLine.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "ui/lang.h"
 
 namespace cmdline {
@@ -9,20 +9,20 @@ namespace {
 
 // A time as the option reads it: hours, minutes and seconds with the regional
 // separator, and no blank, which would make the argument be skipped.
-std::string ExampleTime(const char* hours, const rtl::TFormatSettings& fs) {
+std::string ExampleTime(const char* hours, const core::TFormatSettings& fs) {
     return std::string(hours) + fs.TimeSeparator + "30" + fs.TimeSeparator + "00";
 }
 
-std::string ActionExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-action=reboot"; }
-std::string CpuExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-cpu=30,45"; }
-std::string CountdownExample(const rtl::TFormatSettings& fs, rtl::TDateTime) {
+std::string ActionExample(const core::TFormatSettings&, core::TDateTime) { return "-action=reboot"; }
+std::string CpuExample(const core::TFormatSettings&, core::TDateTime) { return "-cpu=30,45"; }
+std::string CountdownExample(const core::TFormatSettings& fs, core::TDateTime) {
     return "-countdown=" + ExampleTime("01", fs) + ",2";
 }
-std::string TimerExample(const rtl::TFormatSettings& fs, rtl::TDateTime today) {
-    return "-timer=" + ExampleTime("23", fs) + "," + rtl::DateText(today + 1, fs);
+std::string TimerExample(const core::TFormatSettings& fs, core::TDateTime today) {
+    return "-timer=" + ExampleTime("23", fs) + "," + core::DateText(today + 1, fs);
 }
-std::string NetExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-net=5,60"; }
-std::string ProcessExample(const rtl::TFormatSettings&, rtl::TDateTime) { return "-process=setup.exe"; }
+std::string NetExample(const core::TFormatSettings&, core::TDateTime) { return "-net=5,60"; }
+std::string ProcessExample(const core::TFormatSettings&, core::TDateTime) { return "-process=setup.exe"; }
 
 constexpr OptionHelp kRows[] = {
     {"-action=name", lang::OptionsAction, ActionExample},
@@ -39,8 +39,8 @@ constexpr OptionHelp kRows[] = {
 
 std::span<const OptionHelp> OptionHelpRows() { return kRows; }
 
-std::string OptionsText(const std::function<std::string(unsigned id)>& text, const rtl::TFormatSettings& fs,
-                        rtl::TDateTime today) {
+std::string OptionsText(const std::function<std::string(unsigned id)>& text, const core::TFormatSettings& fs,
+                        core::TDateTime today) {
     std::string table = text(lang::OptionsTitle);
     std::string examples;
     for (const OptionHelp& row : OptionHelpRows()) {

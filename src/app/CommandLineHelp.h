@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "rtl/DateTime.h"
-#include "rtl/FormatSettings.h"
+#include "core/DateTime.h"
+#include "core/FormatSettings.h"
 
 namespace cmdline {
 
@@ -15,7 +15,7 @@ struct OptionHelp {
     const char* syntax;
     unsigned meaningId; // string-table text
     // Nothing (null) when the syntax is its own example.
-    std::string (*example)(const rtl::TFormatSettings& fs, rtl::TDateTime today);
+    std::string (*example)(const core::TFormatSettings& fs, core::TDateTime today);
 };
 
 // The options in the order of the command-line table; a new option adds its row.
@@ -24,7 +24,7 @@ std::span<const OptionHelp> OptionHelpRows();
 // A title line; one line per option, its syntax and a tab before what it
 // does (the message dialog lines the tabs up in a column); then, after a
 // blank line, the examples, one per line.
-std::string OptionsText(const std::function<std::string(unsigned id)>& text, const rtl::TFormatSettings& fs,
-                        rtl::TDateTime today);
+std::string OptionsText(const std::function<std::string(unsigned id)>& text, const core::TFormatSettings& fs,
+                        core::TDateTime today);
 
 } // namespace cmdline

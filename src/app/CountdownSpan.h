@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 // The countdown picker shows and gives back a whole date-time, of which only the time of day
 // counts. A date-time picker accepts dates from 14 September 1752 to 31 December 9999 00:00
@@ -9,10 +9,10 @@
 // arm another.
 
 // The first and last dates that every picker accepts with any time of day.
-rtl::TDateTime FirstPickerDate();
-rtl::TDateTime LastPickerDate();
+core::TDateTime FirstPickerDate();
+core::TDateTime LastPickerDate();
 
 // A stored countdown value moved into that range: a date before it becomes the first date,
 // a date after it the last one, and the time of day stays. A value already inside comes back
 // unchanged; a value that is no number gives 0 (no span).
-rtl::TDateTime ClampToPickerRange(rtl::TDateTime value);
+core::TDateTime ClampToPickerRange(core::TDateTime value);

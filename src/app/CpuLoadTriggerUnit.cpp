@@ -4,7 +4,7 @@
 
 #include "app/ListRanges.h"
 #include "app/MainForm.h"
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 #include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiProgressBar.h"
@@ -25,7 +25,7 @@ std::string PercentText(std::int64_t percent) {
 // The bar repaints at once whenever its position is set, and takes the
 // label's new text along in the same pass; an unchanged load would only
 // repaint the same pixels four times a second.
-void ShowLoad(TXiProgressBar& bar, tk::Label& label, std::int64_t percent) {
+void ShowLoad(ui::TXiProgressBar& bar, tk::Label& label, std::int64_t percent) {
     label.SetCaption(PercentText(percent));
     if (bar.Position() != percent) bar.SetPosition(static_cast<int>(percent));
 }
@@ -46,7 +46,7 @@ TriggerVerdict CpuLoadTriggerUnit::Run(const TickRun& run) {
     // Counted only once the sample has succeeded.
     const std::int64_t average = window_.Add(load);
     if (run.shown) {
-        ShowLoad(*form_.ProgressBarCPUCurrent, *form_.LabelCPUCurrent, rtl::RoundHalfEven(load * kPercent));
+        ShowLoad(*form_.ProgressBarCPUCurrent, *form_.LabelCPUCurrent, core::RoundHalfEven(load * kPercent));
         ShowLoad(*form_.ProgressBarCPUByTime, *form_.LabelCPUByTime, average);
     }
 
@@ -63,20 +63,20 @@ TriggerVerdict CpuLoadTriggerUnit::Run(const TickRun& run) {
     return TriggerVerdict::Due;
 }
 
-WaitNeed CpuLoadTriggerUnit::HiddenNeed(rtl::TDateTime /*now*/) {
+WaitNeed CpuLoadTriggerUnit::HiddenNeed(core::TDateTime /*now*/) {
     if (Armed()) return WaitNeed::SampleEvery(kTickIntervalMs);
     samplesPaused_ = true;
     return WaitNeed::Nothing();
 }
 
-void CpuLoadTriggerUnit::Restored(rtl::TDateTime now) {
+void CpuLoadTriggerUnit::Restored(core::TDateTime now) {
     // Without its samples the old window says nothing about the load now.
     if (!samplesPaused_) return;
     window_.Restart(now);
     samplesPaused_ = false;
 }
 
-std::string CpuLoadTriggerUnit::Describe(rtl::TDateTime /*now*/) const {
+std::string CpuLoadTriggerUnit::Describe(core::TDateTime /*now*/) const {
     return tk::LoadText(lang::TriggerCpuLine) + std::to_string(form_.ComboBoxCPULoad->ItemIndex()) + " %";
 }
 

@@ -13,9 +13,9 @@ public:
 
     bool Armed() const override;
     TriggerVerdict Run(const TickRun& run) override;
-    WaitNeed HiddenNeed(rtl::TDateTime now) override;
-    void Restored(rtl::TDateTime now) override;
-    std::string Describe(rtl::TDateTime now) const override;
+    WaitNeed HiddenNeed(core::TDateTime now) override;
+    void Restored(core::TDateTime now) override;
+    std::string Describe(core::TDateTime now) const override;
     void Disarm() override;
 
     CpuLoadWindow& Window() { return window_; }

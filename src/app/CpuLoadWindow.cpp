@@ -1,6 +1,6 @@
 #include "app/CpuLoadWindow.h"
 
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 
 namespace {
 constexpr double kPercent = 100.0;
@@ -11,7 +11,7 @@ double LoadPeak::Clamped() const {
     return peak_ > 1.0 ? 1.0 : peak_;
 }
 
-void CpuLoadWindow::Restart(rtl::TDateTime now) {
+void CpuLoadWindow::Restart(core::TDateTime now) {
     windowStart_ = now;
     sampleCount_ = 0;
     loadSum_ = 0.0;
@@ -20,15 +20,15 @@ void CpuLoadWindow::Restart(rtl::TDateTime now) {
 std::int64_t CpuLoadWindow::Add(double load) {
     ++sampleCount_;
     loadSum_ += load;
-    return rtl::RoundHalfEven(loadSum_ / sampleCount_ * kPercent);
+    return core::RoundHalfEven(loadSum_ / sampleCount_ * kPercent);
 }
 
-std::int64_t CpuLoadWindow::SecondsLeft(rtl::TDateTime now, int lengthSeconds) const {
-    return lengthSeconds - rtl::SecondsBetween(windowStart_, now);
+std::int64_t CpuLoadWindow::SecondsLeft(core::TDateTime now, int lengthSeconds) const {
+    return lengthSeconds - core::SecondsBetween(windowStart_, now);
 }
 
-bool CpuLoadWindow::EndIfElapsed(rtl::TDateTime now, int lengthSeconds) {
-    if (rtl::SecondsBetween(windowStart_, now) < lengthSeconds) return false;
+bool CpuLoadWindow::EndIfElapsed(core::TDateTime now, int lengthSeconds) {
+    if (core::SecondsBetween(windowStart_, now) < lengthSeconds) return false;
     Restart(now);
     return true;
 }

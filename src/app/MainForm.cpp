@@ -42,7 +42,7 @@ namespace {
 
 constexpr std::uint16_t kWinampPollInterval = 500;
 
-rtl::TDateTime LocalNow() {
+core::TDateTime LocalNow() {
     SYSTEMTIME st;
     GetLocalTime(&st);
     return tk::FromSystemTime(st);
@@ -68,7 +68,7 @@ MainFormServices DefaultMainFormServices() {
     s.isNTPlatform = IsNTPlatformFamily();
     s.settingsFileName = SettingsFileName();
     s.power = std::make_shared<WindowsPowerSystem>();
-    s.setLocalClock = [nt = s.isNTPlatform](rtl::TDateTime value) {
+    s.setLocalClock = [nt = s.isNTPlatform](core::TDateTime value) {
         return clocksync::SetLocalClock(value, nt);
     };
     s.serverListFile = WindowsSettingsFolderSystem().ExecutableFolder() + clocksync::kServerListFileName;
@@ -92,11 +92,11 @@ TMainForm::TMainForm(MainFormServices services)
     tray_.SetShell(services_.notifyIcon);
     RegisterTriggers();
     SystemTimePingTimer.SetInterval(kTickIntervalMs);
-    SystemTimePingTimer.SetOnTimer([this](TAsyncTimer&) { SystemTimePingTimerTimer(); });
+    SystemTimePingTimer.SetOnTimer([this](tk::TAsyncTimer&) { SystemTimePingTimerTimer(); });
     // Enabled by CheckBoxWinAmpClick exactly while the trigger is armed.
     WinAmpPingTimer.SetInterval(kWinampPollInterval);
     CreateClockSync();
-    WinAmpPingTimer.SetOnTimer([this](TAsyncTimer&) { WinAmpPingTimerTimer(); });
+    WinAmpPingTimer.SetOnTimer([this](tk::TAsyncTimer&) { WinAmpPingTimerTimer(); });
     FormCreate();
 }
 
@@ -209,9 +209,9 @@ void TMainForm::SetUpPickers() {
     formats_ = tk::ReadRegionalSettings();
     for (tk::DateTimePicker* p : {DateTimePickerDate, DateTimePickerTime, DateTimePickerReverseTime})
         p->SetFormatSettings(formats_);
-    const rtl::TDateTime now = Now();
+    const core::TDateTime now = Now();
     DateTimePickerDate->SetDateTime(now);
-    DateTimePickerDate->SetMinDate(rtl::DateOf(now));
+    DateTimePickerDate->SetMinDate(core::DateOf(now));
     DateTimePickerTime->SetDateTime(now);
 }
 

@@ -18,8 +18,8 @@
 #include "clocksync/ClockSyncProcedure.h"
 #include "clocksync/ClockSyncReport.h"
 #include "toolkit/AsyncTimer.h"
-#include "rtl/DateTime.h"
-#include "rtl/FormatSettings.h"
+#include "core/DateTime.h"
+#include "core/FormatSettings.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
 #include "toolkit/Form.h"
@@ -31,7 +31,6 @@ namespace clocksync {
 class TClockSync;
 class TIdTime;
 } // namespace clocksync
-class TBitCheckBox;
 class CpuLoadTriggerUnit;
 class SnoozeUnit;
 class TimerTriggerUnit;
@@ -42,11 +41,10 @@ namespace monitors {
 class WinampLink;
 } // namespace monitors
 namespace ui {
+class TBitCheckBox;
 class TXiButton;
 class TXiProgressBar;
 } // namespace ui
-using ui::TXiButton;
-using ui::TXiProgressBar;
 
 // Private messages the main window posts to itself.
 constexpr UINT WM_POWER_ACTION = WM_USER; // carry out the chosen action
@@ -67,13 +65,13 @@ struct CpuLoadSource {
 // What the main window needs from the outside world, so tests can give the
 // tick any "now", any load and any platform family.
 struct MainFormServices {
-    std::function<rtl::TDateTime()> now;
+    std::function<core::TDateTime()> now;
     std::function<SteadyMs()> steadyMs; // what a length of time is measured on
     CpuLoadSource cpu;
     bool isNTPlatform = true;
     std::string settingsFileName;
     std::shared_ptr<IPowerSystem> power; // session and power calls
-    std::function<clocksync::ClockSetResult(rtl::TDateTime)> setLocalClock;
+    std::function<clocksync::ClockSetResult(core::TDateTime)> setLocalClock;
     std::string serverListFile;                          // servers.txt
     std::shared_ptr<monitors::WinampLink> winamp;        // the media player's window
     std::string commandLine;                             // as the process was started
@@ -100,18 +98,18 @@ public:
     // Controls, in the order of the window's description.
     tk::Image* Image1 = nullptr;
     tk::Bevel* Bevel1 = nullptr;
-    TBitCheckBox* CheckBoxTimer = nullptr;
+    ui::TBitCheckBox* CheckBoxTimer = nullptr;
     tk::Bevel* Bevel2 = nullptr;
     tk::Shape* Shape1 = nullptr;
     tk::Bevel* Bevel5 = nullptr;
-    TBitCheckBox* RadioButtonDate = nullptr;
+    ui::TBitCheckBox* RadioButtonDate = nullptr;
     tk::Shape* Shape3 = nullptr;
     tk::Label* DateTxt = nullptr;
     tk::Label* TimeTxt = nullptr;
     tk::DateTimePicker* DateTimePickerDate = nullptr;
     tk::DateTimePicker* DateTimePickerTime = nullptr;
     tk::Bevel* Bevel6 = nullptr;
-    TBitCheckBox* RadioButtonCounter = nullptr;
+    ui::TBitCheckBox* RadioButtonCounter = nullptr;
     tk::Shape* Shape4 = nullptr;
     tk::Label* PlDaysTxt = nullptr;
     tk::Label* PlTimeTxt = nullptr;
@@ -122,12 +120,12 @@ public:
     tk::Label* TimeActionLabel = nullptr;
     tk::Label* PowerOffTimeLabel = nullptr;
     tk::Label* AttemptLabel = nullptr;
-    TXiButton* NetTimeSpeedButton = nullptr;
-    TXiButton* AboutSpeedButton = nullptr;
-    TXiButton* PowerSpeedButton = nullptr;
-    TXiButton* CloseSpeedButton = nullptr;
+    ui::TXiButton* NetTimeSpeedButton = nullptr;
+    ui::TXiButton* AboutSpeedButton = nullptr;
+    ui::TXiButton* PowerSpeedButton = nullptr;
+    ui::TXiButton* CloseSpeedButton = nullptr;
     tk::Bevel* Bevel3 = nullptr;
-    TBitCheckBox* CheckBoxWinAmp = nullptr;
+    ui::TBitCheckBox* CheckBoxWinAmp = nullptr;
     tk::Bevel* Bevel4 = nullptr;
     tk::Shape* Shape2 = nullptr;
     tk::Label* CurrentSongTxt = nullptr;
@@ -135,7 +133,7 @@ public:
     tk::Label* PlaylistPosTxt = nullptr;
     tk::Label* SongsList = nullptr;
     tk::Bevel* Bevel7 = nullptr;
-    TBitCheckBox* CheckBoxCPU = nullptr;
+    ui::TBitCheckBox* CheckBoxCPU = nullptr;
     tk::Bevel* Bevel8 = nullptr;
     tk::Shape* Shape5 = nullptr;
     tk::Label* AvCPULoadTxt = nullptr;
@@ -144,10 +142,10 @@ public:
     tk::ComboBox* ComboBoxCPULoadTime = nullptr;
     tk::Label* CurCPULoadTxt = nullptr;
     tk::Label* LabelCPUCurrent = nullptr;
-    TXiProgressBar* ProgressBarCPUCurrent = nullptr;
+    ui::TXiProgressBar* ProgressBarCPUCurrent = nullptr;
     tk::Label* AvCPUloadLevTxt = nullptr;
     tk::Label* LabelCPUByTime = nullptr;
-    TXiProgressBar* ProgressBarCPUByTime = nullptr;
+    ui::TXiProgressBar* ProgressBarCPUByTime = nullptr;
     tk::Bevel* Bevel9 = nullptr;
     tk::Label* ActTxt = nullptr;
     tk::Bevel* Bevel11 = nullptr;
@@ -157,7 +155,7 @@ public:
     tk::Bevel* Bevel12 = nullptr;
     tk::ComboBox* SkinComboBox = nullptr;
     tk::Bevel* Bevel13 = nullptr;
-    TBitCheckBox* CheckBoxNet = nullptr;
+    ui::TBitCheckBox* CheckBoxNet = nullptr;
     tk::Bevel* Bevel14 = nullptr;
     tk::Shape* Shape6 = nullptr;
     tk::Label* NetLevelTxt = nullptr;
@@ -168,17 +166,17 @@ public:
     tk::ComboBox* ComboBoxNetAdapter = nullptr;
     tk::Label* AvNetTxt = nullptr;
     tk::Label* LabelNetByTime = nullptr;
-    TXiProgressBar* ProgressBarNetByTime = nullptr;
+    ui::TXiProgressBar* ProgressBarNetByTime = nullptr;
     tk::Bevel* BevelProgram = nullptr;
-    TBitCheckBox* CheckBoxProgram = nullptr;
+    ui::TBitCheckBox* CheckBoxProgram = nullptr;
     tk::Bevel* BevelProgramLine = nullptr;
     tk::Shape* ShapeProgram = nullptr;
     tk::Label* ProgramTxt = nullptr;
     tk::ComboBox* ComboBoxProgram = nullptr;
     tk::Label* LabelProgramStatus = nullptr;
 
-    TAsyncTimer SystemTimePingTimer;
-    TAsyncTimer WinAmpPingTimer;
+    tk::TAsyncTimer SystemTimePingTimer;
+    tk::TAsyncTimer WinAmpPingTimer;
 
     // State shared with the tick and the other parts of the window. The
     // triggers' own state and rules live in their units: TimerTrigger holds
@@ -195,7 +193,7 @@ public:
 
     // The scheduler tick: it asks every trigger unit in turn.
     void SystemTimePingTimerTimer();
-    rtl::TDateTime DateModeTarget();
+    core::TDateTime DateModeTarget();
     bool ClampDatePickers();
     // Safe from any thread: a run of the tick soon, on the window thread.
     void WakeTick() const { PostMessageA(Handle(), WM_TRIGGER_WAKE, 0, 0); }
@@ -277,7 +275,7 @@ public:
     std::string TrayTip();
     void RunTrayCommand(TrayCommand command);
     // Hidden, a balloon a minute before a timer's end.
-    void AnnounceEnd(rtl::TDateTime end);
+    void AnnounceEnd(core::TDateTime end);
 
     // "Later" in the confirmation: the action comes again after a while.
     void StartSnooze();
@@ -289,9 +287,9 @@ public:
     void WMPowerBroadcast(WPARAM event);
     void WMSettingChange();
 
-    rtl::TDateTime Now() const { return services_.now(); }
+    core::TDateTime Now() const { return services_.now(); }
     SteadyMs SteadyNow() const { return services_.steadyMs(); }
-    const rtl::TFormatSettings& Formats() const { return formats_; }
+    const core::TFormatSettings& Formats() const { return formats_; }
 
 protected:
     void FormClose() override;
@@ -307,7 +305,7 @@ private:
     void RegisterTriggers();
 
     // When the next run comes, after every hidden run and on hiding or restoring.
-    void PlanTicks(rtl::TDateTime now);
+    void PlanTicks(core::TDateTime now);
     // The restored window shows everything as it is now.
     void BringUpToDate();
 
@@ -329,7 +327,7 @@ private:
     int snoozeMinutes_ = kDefaultSnoozeMinutes; // kept in the settings, not shown
     ProgramCloseTriggerUnit* programUnit_ = nullptr;
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
-    rtl::TFormatSettings formats_;
+    core::TFormatSettings formats_;
     // The window as the clock synchronisation sees it, and the synchronisation.
     class ClockSyncView final : public clocksync::IClockSyncWindow {
     public:
@@ -338,7 +336,7 @@ private:
         void ShowAttempt(const std::string& text) override;
         void PostReport(const std::string& report) override;
         void RunTick() override;
-        rtl::TDateTime Now() override;
+        core::TDateTime Now() override;
 
     private:
         TMainForm& form_;

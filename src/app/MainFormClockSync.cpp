@@ -18,7 +18,7 @@ void TMainForm::ClockSyncView::PostReport(const std::string& report) {
     form_.PostToSelf(WM_SHOW_PENDING_MESSAGE);
 }
 void TMainForm::ClockSyncView::RunTick() { form_.SystemTimePingTimerTimer(); }
-rtl::TDateTime TMainForm::ClockSyncView::Now() { return form_.Now(); }
+core::TDateTime TMainForm::ClockSyncView::Now() { return form_.Now(); }
 
 void TMainForm::CreateClockSync() {
     clockSync_ = std::make_unique<clocksync::TClockSync>(clockSyncView_, services_.setLocalClock);

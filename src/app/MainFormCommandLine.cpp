@@ -15,8 +15,8 @@ class MainFormOptions final : public cmdline::CommandLineTarget {
 public:
     explicit MainFormOptions(TMainForm& form) : f_(form) {}
 
-    rtl::TDateTime Now() const override { return f_.Now(); }
-    const rtl::TFormatSettings& Formats() const override { return f_.Formats(); }
+    core::TDateTime Now() const override { return f_.Now(); }
+    const core::TFormatSettings& Formats() const override { return f_.Formats(); }
     void SelectAction(int action) override {
         f_.ActionComboBox->SetItemIndex(action);
         f_.ActionComboBoxSelect();
@@ -29,19 +29,19 @@ public:
     void SelectLoadWindowItem(int item) override { f_.ComboBoxCPULoadTime->SetItemIndex(item); }
     void ToggleCpu() override { f_.CheckBoxCPU->Toggle(); }
     void SelectDays(int days) override { f_.DaysComboBox->SetItemIndex(days); }
-    void SetCountdownSpan(rtl::TDateTime timeOfDay) override {
+    void SetCountdownSpan(core::TDateTime timeOfDay) override {
         f_.DateTimePickerReverseTime->SetTime(timeOfDay);
     }
     void SelectCountdownMode() override {
         f_.RadioButtonCounter->SetChecked(true);
         f_.RadioButtonCounterClick();
     }
-    rtl::TDateTime EarliestDate() const override {
-        return f_.DateTimePickerDate->MinDate().value_or(rtl::DateOf(f_.Now()));
+    core::TDateTime EarliestDate() const override {
+        return f_.DateTimePickerDate->MinDate().value_or(core::DateOf(f_.Now()));
     }
-    void SetTargetDate(rtl::TDateTime date) override { f_.DateTimePickerDate->SetDate(date); }
-    void SetTargetTime(rtl::TDateTime timeOfDay) override { f_.DateTimePickerTime->SetTime(timeOfDay); }
-    rtl::TDateTime DateModeTarget() override { return f_.DateModeTarget(); }
+    void SetTargetDate(core::TDateTime date) override { f_.DateTimePickerDate->SetDate(date); }
+    void SetTargetTime(core::TDateTime timeOfDay) override { f_.DateTimePickerTime->SetTime(timeOfDay); }
+    core::TDateTime DateModeTarget() override { return f_.DateModeTarget(); }
     void SelectDateMode() override {
         f_.RadioButtonDate->SetChecked(true);
         f_.RadioButtonDateClick();
@@ -62,7 +62,7 @@ public:
         return f_.ProgramClose().ToggleByName(executable);
     }
     void ShowOptions() override {
-        f_.ShowMessageDlg(cmdline::OptionsText(tk::LoadText, f_.Formats(), rtl::DateOf(f_.Now())));
+        f_.ShowMessageDlg(cmdline::OptionsText(tk::LoadText, f_.Formats(), core::DateOf(f_.Now())));
     }
 
 private:

@@ -21,7 +21,7 @@ constexpr int kShortListRows = 5;
 
 // Header controls, stripes and separators are placed by the header rule;
 // only their own heights and the stripes' width are given here.
-constexpr tk::Bounds kHeader{0, 0, TBitCheckBox::kDefaultWidth, TBitCheckBox::kDefaultHeight};
+constexpr tk::Bounds kHeader{0, 0, ui::TBitCheckBox::kDefaultWidth, ui::TBitCheckBox::kDefaultHeight};
 constexpr tk::Bounds kHeaderLabel{0, 0, 0, 13};
 constexpr tk::Bounds kStripe{0, 0, 2, 0};
 constexpr tk::Bounds kSeparator{0, 0, 0, 2};

@@ -4,10 +4,10 @@
 #include "app/MainForm.h"
 #include "toolkit/RegionalSettings.h"
 
-void TMainForm::PlanTicks(rtl::TDateTime now) { scheduler_.Plan(now, !tray_.Shown()); }
+void TMainForm::PlanTicks(core::TDateTime now) { scheduler_.Plan(now, !tray_.Shown()); }
 
 void TMainForm::BringUpToDate() {
-    const rtl::TDateTime now = Now();
+    const core::TDateTime now = Now();
     triggers_.Restored(now);
     SystemTimePingTimerTimer();
     PlanTicks(now);

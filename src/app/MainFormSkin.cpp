@@ -48,7 +48,7 @@ void TMainForm::ApplySkin() {
                                    BevelProgram->GetBounds().Rect()};
     SkinForm(*this, *Image1, level1, level2,
              {NetTimeSpeedButton, AboutSpeedButton, PowerSpeedButton, CloseSpeedButton});
-    for (TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime, ProgressBarNetByTime})
+    for (ui::TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime, ProgressBarNetByTime})
         bar->SetColorScheme(ui::BarSchemeFor());
 }
 

@@ -21,7 +21,7 @@ void TMainForm::SystemTimePingTimerTimer() {
     for (const std::string& error : outcome.errors) tk::ShowErrorBox(error);
 }
 
-rtl::TDateTime TMainForm::DateModeTarget() { return timerUnit_->DateModeTarget(); }
+core::TDateTime TMainForm::DateModeTarget() { return timerUnit_->DateModeTarget(); }
 
 bool TMainForm::ClampDatePickers() { return timerUnit_->ClampDatePickers(Now()); }
 

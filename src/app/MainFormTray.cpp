@@ -4,7 +4,7 @@
 #include "app/Product.h"
 #include "app/SnoozeUnit.h"
 #include "dialogs/confirm.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
@@ -69,9 +69,9 @@ void TMainForm::RunTrayCommand(TrayCommand command) {
     }
 }
 
-void TMainForm::AnnounceEnd(rtl::TDateTime end) {
+void TMainForm::AnnounceEnd(core::TDateTime end) {
     tray_.Balloon(kProductTitle,
-                  ActionName() + tk::LoadText(lang::TrayBalloonAt) + rtl::TimeText(end, formats_));
+                  ActionName() + tk::LoadText(lang::TrayBalloonAt) + core::TimeText(end, formats_));
 }
 
 void TMainForm::StartSnooze() {

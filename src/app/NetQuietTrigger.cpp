@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 
 namespace {
 
@@ -14,16 +14,16 @@ constexpr double kOneDecimalBelowKB = 10.0;
 int NetBarPosition(std::optional<double> averageKB, int levelKB) {
     if (!averageKB || levelKB <= 0) return 0;
     const double position = *averageKB / (2.0 * levelKB) * kFullBar;
-    return position >= kFullBar ? kFullBar : static_cast<int>(rtl::RoundHalfEven(position));
+    return position >= kFullBar ? kFullBar : static_cast<int>(core::RoundHalfEven(position));
 }
 
 std::string NetRateText(std::optional<double> averageKB, char decimalSeparator, const std::string& unit) {
     std::string number = "-";
     if (averageKB && *averageKB < kOneDecimalBelowKB) {
-        const auto tenths = rtl::RoundHalfEven(*averageKB * 10);
+        const auto tenths = core::RoundHalfEven(*averageKB * 10);
         number = std::to_string(tenths / 10) + decimalSeparator + std::to_string(tenths % 10);
     } else if (averageKB) {
-        number = std::to_string(rtl::RoundHalfEven(*averageKB));
+        number = std::to_string(core::RoundHalfEven(*averageKB));
     }
     return "(" + number + " " + unit + ")";
 }

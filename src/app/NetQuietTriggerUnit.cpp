@@ -6,7 +6,7 @@
 
 #include "app/ListRanges.h"
 #include "app/MainForm.h"
-#include "rtl/AsciiText.h"
+#include "core/AsciiText.h"
 #include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiProgressBar.h"
@@ -46,14 +46,14 @@ TriggerVerdict NetQuietTriggerUnit::Run(const TickRun& run) {
     return TriggerVerdict::Due;
 }
 
-WaitNeed NetQuietTriggerUnit::HiddenNeed(rtl::TDateTime /*now*/) {
+WaitNeed NetQuietTriggerUnit::HiddenNeed(core::TDateTime /*now*/) {
     // A gap without readings starts the window over by itself, so a restored
     // window needs nothing more.
     if (!Armed()) return WaitNeed::Nothing();
     return WaitNeed::SampleEvery(netquiet::NetQuietWindow::kSampleIntervalMs);
 }
 
-std::string NetQuietTriggerUnit::Describe(rtl::TDateTime /*now*/) const {
+std::string NetQuietTriggerUnit::Describe(core::TDateTime /*now*/) const {
     return tk::LoadText(lang::TriggerNetLine) + std::to_string(Settings().levelKB) + " " +
            tk::LoadText(lang::NetRateUnit);
 }
@@ -100,7 +100,7 @@ void NetQuietTriggerUnit::SelectAdapter(const std::string& name) {
         return;
     }
     for (int i = kLoopbackItem; i < list.ItemCount(); ++i) {
-        if (rtl::SameTextIgnoringCase(list.Item(i), name)) {
+        if (core::SameTextIgnoringCase(list.Item(i), name)) {
             list.SetItemIndex(i);
             return;
         }

@@ -19,8 +19,8 @@ public:
     bool Armed() const override;
     TriggerVerdict Run(const TickRun& run) override;
     void Disarm() override;
-    WaitNeed HiddenNeed(rtl::TDateTime now) override;
-    std::string Describe(rtl::TDateTime now) const override;
+    WaitNeed HiddenNeed(core::TDateTime now) override;
+    std::string Describe(core::TDateTime now) const override;
 
     // The lists' items and defaults, once at start.
     void FillLists();

@@ -25,7 +25,7 @@ ProgramCloseTriggerUnit::ProgramCloseTriggerUnit(ProgramCloseControls controls, 
     ShowStatus();
 }
 
-std::string ProgramCloseTriggerUnit::Describe(rtl::TDateTime /*now*/) const {
+std::string ProgramCloseTriggerUnit::Describe(core::TDateTime /*now*/) const {
     return WithName(lang::TriggerProgramLine, choice_.name);
 }
 

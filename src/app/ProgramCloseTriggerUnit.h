@@ -14,14 +14,16 @@
 #include "monitors/ProgramCloseWatch.h"
 #include "monitors/UserPrograms.h"
 
-class TBitCheckBox;
 namespace tk {
 class ComboBox;
 class Label;
 } // namespace tk
+namespace ui {
+class TBitCheckBox;
+} // namespace ui
 
 struct ProgramCloseControls {
-    TBitCheckBox& box;
+    ui::TBitCheckBox& box;
     tk::ComboBox& list;
     tk::Label& status;
 };
@@ -42,8 +44,8 @@ public:
 
     bool Armed() const override { return watch_.Armed(); }
     TriggerVerdict Run(const TickRun&) override { return TriggerVerdict::Skipped; }
-    WaitNeed HiddenNeed(rtl::TDateTime) override { return WaitNeed::Nothing(); }
-    std::string Describe(rtl::TDateTime now) const override;
+    WaitNeed HiddenNeed(core::TDateTime) override { return WaitNeed::Nothing(); }
+    std::string Describe(core::TDateTime now) const override;
     void Disarm() override;
 
     // The box's click: arms, or unticks it again and shows why not; or disarms.

@@ -9,12 +9,12 @@
 
 #include "app/CountdownSpan.h"
 #include "app/SettingsFileSystem.h"
-#include "rtl/AsciiText.h"
-#include "rtl/Error.h"
-#include "rtl/IntConv.h"
-#include "rtl/PercentEncoding.h"
-#include "rtl/SettingsFloat.h"
-#include "rtl/UnicodeText.h"
+#include "core/AsciiText.h"
+#include "core/Error.h"
+#include "core/IntConv.h"
+#include "core/PercentEncoding.h"
+#include "core/SettingsFloat.h"
+#include "core/UnicodeText.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ public:
 
     int Integer(const char* key, int defaultValue) {
         std::int32_t value = 0;
-        return rtl::TryStrToInt(Text(key, ""), value) ? value : defaultValue;
+        return core::TryStrToInt(Text(key, ""), value) ? value : defaultValue;
     }
 
     bool Boolean(const char* key, bool defaultValue) { return Integer(key, defaultValue ? 1 : 0) != 0; }
@@ -48,16 +48,16 @@ public:
         return lists::IsItem(items, value) ? value : defaultValue;
     }
 
-    std::string String(const char* key) { return std::string(rtl::TrimBlanks(Text(key, ""))); }
+    std::string String(const char* key) { return std::string(core::TrimBlanks(Text(key, ""))); }
 
-    rtl::TDateTime DateTime(const char* key, rtl::TDateTime defaultValue) {
-        return rtl::ParseSettingsFloat(Text(key, rtl::FormatSettingsFloat(defaultValue)));
+    core::TDateTime DateTime(const char* key, core::TDateTime defaultValue) {
+        return core::ParseSettingsFloat(Text(key, core::FormatSettingsFloat(defaultValue)));
     }
 
     // Percent-encoded UTF-8 (see SettingsFile.h); empty when missing.
     std::string Name(const char* key) {
-        const std::string name = rtl::PercentDecode(rtl::TrimBlanks(Text(key, "")));
-        return rtl::IsValidUtf8(name) ? name : rtl::Utf8FromLatin1(name);
+        const std::string name = core::PercentDecode(core::TrimBlanks(Text(key, "")));
+        return core::IsValidUtf8(name) ? name : core::Utf8FromLatin1(name);
     }
 
     std::string Text(const char* key, const std::string& defaultValue) {
@@ -81,14 +81,14 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
         {"DaysComboBox", std::to_string(s.DaysComboBox)},
         {"ComboBoxCPULoad", std::to_string(s.ComboBoxCPULoad)},
         {"ComboBoxCPULoadTime", std::to_string(s.ComboBoxCPULoadTime)},
-        {"DateTimePickerReverseTime", rtl::FormatSettingsFloat(s.DateTimePickerReverseTime)},
+        {"DateTimePickerReverseTime", core::FormatSettingsFloat(s.DateTimePickerReverseTime)},
         {"ActionComboBox", std::to_string(s.ActionComboBox)},
         {"SkinComboBox", std::to_string(s.SkinComboBox)},
-        {"SkinFile", rtl::PercentEncode(s.SkinFile)},
+        {"SkinFile", core::PercentEncode(s.SkinFile)},
         {"NetQuietLevel", std::to_string(s.NetQuietLevel)},
         {"NetQuietSeconds", std::to_string(s.NetQuietSeconds)},
         {"NetQuietAdapter", s.NetQuietAdapter},
-        {"ProcessName", rtl::PercentEncode(s.ProcessName)},
+        {"ProcessName", core::PercentEncode(s.ProcessName)},
         {"SnoozeMinutes", std::to_string(s.SnoozeMinutes)},
     }};
 }
@@ -96,20 +96,20 @@ KeyTexts SettingsTexts(const StoredSettings& s) {
 // Section and key names are the same in any case; the profile functions may
 // drop blanks around names and values.
 bool IsWrittenKey(const std::string& line, const KeyTexts& texts) {
-    const std::string_view key = rtl::TrimBlanks(std::string_view(line).substr(0, line.find('=')));
+    const std::string_view key = core::TrimBlanks(std::string_view(line).substr(0, line.find('=')));
     return std::any_of(texts.begin(), texts.end(),
-                       [&](const auto& written) { return rtl::SameTextIgnoringCase(key, written.first); });
+                       [&](const auto& written) { return core::SameTextIgnoringCase(key, written.first); });
 }
 
 // What a save must carry over as it is: every line but the keys it writes.
 std::vector<ProfileSection> ForeignContent(std::vector<ProfileSection> sections, const KeyTexts& texts) {
     for (ProfileSection& section : sections) {
-        if (!rtl::SameTextIgnoringCase(section.name, kSection)) continue;
+        if (!core::SameTextIgnoringCase(section.name, kSection)) continue;
         std::erase_if(section.lines, [&](const std::string& line) { return IsWrittenKey(line, texts); });
     }
     // A save adds the section when the file had none.
     std::erase_if(sections, [](const ProfileSection& s) {
-        return rtl::SameTextIgnoringCase(s.name, kSection) && s.lines.empty();
+        return core::SameTextIgnoringCase(s.name, kSection) && s.lines.empty();
     });
     return sections;
 }
@@ -172,7 +172,7 @@ void RemoveTemporaryFiles(ISettingsFileSystem& fs, const std::string& file) {
 }
 
 [[noreturn]] void FailToWrite(ISettingsFileSystem& fs, const std::string& file) {
-    throw rtl::Error("Unable to write to " + fs.DisplayPath(file));
+    throw core::Error("Unable to write to " + fs.DisplayPath(file));
 }
 
 // The copy holds every key as written and every other line of the file as it
@@ -181,7 +181,7 @@ void RemoveTemporaryFiles(ISettingsFileSystem& fs, const std::string& file) {
 bool ReadsBackAsWritten(ISettingsFileSystem& fs, const std::string& copy, const KeyTexts& texts,
                         const std::vector<ProfileSection>& foreign) {
     for (const auto& [key, text] : texts)
-        if (rtl::TrimBlanks(fs.ReadValue(kSection, key, "", copy)) != rtl::TrimBlanks(text)) return false;
+        if (core::TrimBlanks(fs.ReadValue(kSection, key, "", copy)) != core::TrimBlanks(text)) return false;
     return ForeignContent(fs.ReadSections(copy), texts) == foreign;
 }
 
@@ -213,7 +213,7 @@ StoredSettings ReadSettings(ISettingsFileSystem& fileSystem, const std::string& 
         ClampToPickerRange(read.DateTime("DateTimePickerReverseTime", defaults.DateTimePickerReverseTime));
     s.ActionComboBox = read.Index("ActionComboBox", defaults.ActionComboBox, lists::kActionItemCount, 0);
     s.SkinComboBox = read.Index("SkinComboBox", defaults.SkinComboBox, skinCount, 0);
-    s.SkinFile = rtl::PercentDecode(read.Text("SkinFile", ""));
+    s.SkinFile = core::PercentDecode(read.Text("SkinFile", ""));
     s.NetQuietLevel = read.Item("NetQuietLevel", lists::kNetLevels, defaults.NetQuietLevel);
     s.NetQuietSeconds = read.Item("NetQuietSeconds", lists::kNetWindows, defaults.NetQuietSeconds);
     s.NetQuietAdapter = read.String("NetQuietAdapter");
@@ -228,7 +228,7 @@ int ChosenSkinItem(const StoredSettings& settings, const std::vector<std::string
     // File names compare as Windows compares them; ASCII case is enough for
     // the names the program itself wrote.
     const auto found = std::find_if(skinFiles.begin(), skinFiles.end(), [&](const std::string& name) {
-        return rtl::SameTextIgnoringCase(name, settings.SkinFile);
+        return core::SameTextIgnoringCase(name, settings.SkinFile);
     });
     return found != skinFiles.end() ? static_cast<int>(found - skinFiles.begin()) : settings.SkinComboBox;
 }

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "app/ListRanges.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 class ISettingsFileSystem;
 
 // 21 June 2003 01:00:00: of it only the time of day counts, a countdown of one hour.
-inline constexpr rtl::TDateTime DefaultReverseTime = 37793.0416666667;
+inline constexpr core::TDateTime DefaultReverseTime = 37793.0416666667;
 
 inline constexpr int kDefaultSnoozeMinutes = 10;
 inline constexpr int kMaxSnoozeMinutes = 24 * 60;
@@ -20,7 +20,7 @@ struct StoredSettings {
     int DaysComboBox = lists::kDefaultDaysItem;
     int ComboBoxCPULoad = lists::kDefaultLoadItem;
     int ComboBoxCPULoadTime = lists::kDefaultWindowItem;
-    rtl::TDateTime DateTimePickerReverseTime = DefaultReverseTime;
+    core::TDateTime DateTimePickerReverseTime = DefaultReverseTime;
     int ActionComboBox = lists::kDefaultActionItem;
     int SkinComboBox = 0;
     // The chosen skin's file name (UTF-8), so that new skin files cannot move
@@ -60,7 +60,7 @@ int ChosenSkinItem(const StoredSettings& settings, const std::vector<std::string
 // and reads the keys back, and only then puts the copy in the place of the
 // file in one step. Holds the program's lock meanwhile, or goes on without it
 // when another copy keeps it too long. Any failure leaves the file as it was,
-// removes the copy and raises rtl::Error("Unable to write to <file>").
+// removes the copy and raises core::Error("Unable to write to <file>").
 void WriteSettings(ISettingsFileSystem& fileSystem, const std::string& file, const StoredSettings& settings);
 void WriteSettings(const std::string& file, const StoredSettings& settings);
 

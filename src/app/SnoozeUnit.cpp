@@ -1,13 +1,13 @@
 #include "app/SnoozeUnit.h"
 
 #include "app/MainForm.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
 #include "ui/lang.h"
 
-void SnoozeUnit::Start(rtl::TDateTime now, SteadyMs steadyNow, int minutes) {
-    constexpr std::int64_t kMsPerMinute = std::int64_t{rtl::SecondsPerMinute} * rtl::MSecsPerSecond;
+void SnoozeUnit::Start(core::TDateTime now, SteadyMs steadyNow, int minutes) {
+    constexpr std::int64_t kMsPerMinute = std::int64_t{core::SecondsPerMinute} * core::MSecsPerSecond;
     countdown_.Start(now, steadyNow);
     lengthMs_ = minutes * kMsPerMinute;
     end_ = countdown_.LocalEnd(lengthMs_, now, steadyNow);
@@ -24,18 +24,18 @@ TriggerVerdict SnoozeUnit::Run(const TickRun& run) {
     }
     // The timer's label shows the snooze while the timer itself is not armed.
     if (run.shown && !form_.CheckBoxTimer->Checked()) {
-        const rtl::TFormatSettings& fs = form_.Formats();
-        form_.PowerOffTimeLabel->SetCaption(rtl::DateText(end_, fs) + " " + rtl::TimeText(end_, fs) +
+        const core::TFormatSettings& fs = form_.Formats();
+        form_.PowerOffTimeLabel->SetCaption(core::DateText(end_, fs) + " " + core::TimeText(end_, fs) +
                                             tk::LoadText(lang::SnoozeLabel));
     }
     if (!run.shown && notice_.Due(end_, run.now)) form_.AnnounceEnd(end_);
     return TriggerVerdict::Quiet;
 }
 
-WaitNeed SnoozeUnit::HiddenNeed(rtl::TDateTime now) {
+WaitNeed SnoozeUnit::HiddenNeed(core::TDateTime now) {
     return running_ ? WaitNeed::Wake(notice_.WakeFor(end_, now)) : WaitNeed::Nothing();
 }
 
-std::string SnoozeUnit::Describe(rtl::TDateTime now) const {
+std::string SnoozeUnit::Describe(core::TDateTime now) const {
     return tk::LoadText(lang::SnoozeLine) + TimeLeftText(now, end_);
 }

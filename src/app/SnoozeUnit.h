@@ -11,13 +11,13 @@ class SnoozeUnit final : public TriggerUnit {
 public:
     explicit SnoozeUnit(TMainForm& form) : form_(form) {}
 
-    void Start(rtl::TDateTime now, SteadyMs steadyNow, int minutes);
+    void Start(core::TDateTime now, SteadyMs steadyNow, int minutes);
 
     bool Armed() const override { return running_; }
     TriggerVerdict Run(const TickRun& run) override;
-    WaitNeed HiddenNeed(rtl::TDateTime now) override;
-    void Restored(rtl::TDateTime /*now*/) override { notice_.Reset(); }
-    std::string Describe(rtl::TDateTime now) const override;
+    WaitNeed HiddenNeed(core::TDateTime now) override;
+    void Restored(core::TDateTime /*now*/) override { notice_.Reset(); }
+    std::string Describe(core::TDateTime now) const override;
     void Disarm() override { running_ = false; }
 
 private:
@@ -25,6 +25,6 @@ private:
     SteadyCountdown countdown_;
     std::int64_t lengthMs_ = 0;
     bool running_ = false;
-    rtl::TDateTime end_ = 0; // of the last run, in local time
+    core::TDateTime end_ = 0; // of the last run, in local time
     EndNotice notice_;
 };

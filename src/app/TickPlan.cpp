@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-TickPlan PlanTick(bool shown, rtl::TDateTime now, std::span<const WaitNeed> needs) {
+TickPlan PlanTick(bool shown, core::TDateTime now, std::span<const WaitNeed> needs) {
     if (shown) return {TickCadence::Regular, 0};
     bool any = false;
     std::uint32_t wait = kLongestHiddenWaitMs;
@@ -23,16 +23,16 @@ TickPlan PlanTick(bool shown, rtl::TDateTime now, std::span<const WaitNeed> need
     return {TickCadence::Once, static_cast<std::uint16_t>(wait)};
 }
 
-std::uint32_t MillisecondsUntilDue(rtl::TDateTime now, rtl::TDateTime target) {
-    if (rtl::IsLater(now, target)) return 0;
+std::uint32_t MillisecondsUntilDue(core::TDateTime now, core::TDateTime target) {
+    if (core::IsLater(now, target)) return 0;
     // Whole milliseconds up to the target, then the one past it that makes it due.
-    const double untilTarget = std::ceil((target - now) * rtl::MSecsPerDay);
+    const double untilTarget = std::ceil((target - now) * core::MSecsPerDay);
     constexpr double kBeyondAnyWait = 4'000'000'000.0; // about 46 days; the caller caps far less
     if (!(untilTarget < kBeyondAnyWait)) return static_cast<std::uint32_t>(kBeyondAnyWait);
     auto wait = static_cast<std::uint32_t>(untilTarget < 0 ? 0 : untilTarget) + 1;
     // Day fractions are not exact: settle on the first whole millisecond the
     // trigger's own test calls due, which is at most a step either way.
-    const auto due = [&](std::uint32_t ms) { return rtl::IsLater(now + ms * rtl::OneMillisecond, target); };
+    const auto due = [&](std::uint32_t ms) { return core::IsLater(now + ms * core::OneMillisecond, target); };
     if (wait > 1 && due(wait - 1)) --wait;
     if (!due(wait)) ++wait;
     return wait;

@@ -7,7 +7,7 @@
 #include <limits>
 #include <span>
 
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 // The tick's interval whenever it runs regularly.
 inline constexpr std::uint16_t kTickIntervalMs = 250;
@@ -20,11 +20,11 @@ struct WaitNeed {
         Sample, // a run every `everyMs`
     };
     Kind kind = Kind::None;
-    rtl::TDateTime at = 0;
+    core::TDateTime at = 0;
     std::uint32_t everyMs = kTickIntervalMs;
 
     static WaitNeed Nothing() { return {}; }
-    static WaitNeed Wake(rtl::TDateTime moment) { return {Kind::WakeAt, moment, 0}; }
+    static WaitNeed Wake(core::TDateTime moment) { return {Kind::WakeAt, moment, 0}; }
     static WaitNeed SampleEvery(std::uint32_t ms) { return {Kind::Sample, 0, ms}; }
 };
 
@@ -44,8 +44,8 @@ struct TickPlan {
     std::uint16_t delayMs = 0; // Once only; at most kLongestHiddenWaitMs
 };
 
-TickPlan PlanTick(bool shown, rtl::TDateTime now, std::span<const WaitNeed> needs);
+TickPlan PlanTick(bool shown, core::TDateTime now, std::span<const WaitNeed> needs);
 
 // Milliseconds from `now` until the first moment at least one millisecond
 // past `target`, the moment the timer trigger fires; 0 when that moment has come.
-std::uint32_t MillisecondsUntilDue(rtl::TDateTime now, rtl::TDateTime target);
+std::uint32_t MillisecondsUntilDue(core::TDateTime now, core::TDateTime target);

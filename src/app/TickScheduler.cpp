@@ -4,7 +4,7 @@
 
 #include "toolkit/AsyncTimer.h"
 
-void TickScheduler::Plan(rtl::TDateTime now, bool shown) {
+void TickScheduler::Plan(core::TDateTime now, bool shown) {
     const TickPlan plan =
         shown ? TickPlan{TickCadence::Regular, 0} : PlanTick(false, now, units_.HiddenNeeds(now));
     switch (plan.cadence) {

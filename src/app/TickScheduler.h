@@ -3,16 +3,18 @@
 // 250 ms while shown, and hidden only as often as some unit needs a run.
 #include "app/TriggerUnit.h"
 
+namespace tk {
 class TAsyncTimer;
+}
 
 class TickScheduler {
 public:
-    TickScheduler(TAsyncTimer& tick, TriggerUnits& units) : tick_(tick), units_(units) {}
+    TickScheduler(tk::TAsyncTimer& tick, TriggerUnits& units) : tick_(tick), units_(units) {}
 
     // After every hidden run and on hiding or restoring.
-    void Plan(rtl::TDateTime now, bool shown);
+    void Plan(core::TDateTime now, bool shown);
 
 private:
-    TAsyncTimer& tick_;
+    tk::TAsyncTimer& tick_;
     TriggerUnits& units_;
 };

@@ -6,12 +6,12 @@
 namespace {
 // The two clocks drift apart by a few milliseconds now and then; further
 // than this, the local clock was set.
-constexpr double kLocalClockMovedDays = 1.0 / rtl::SecondsPerDay;
+constexpr double kLocalClockMovedDays = 1.0 / core::SecondsPerDay;
 
-rtl::TDateTime DaysOf(double ms) { return ms / rtl::MSecsPerDay; }
+core::TDateTime DaysOf(double ms) { return ms / core::MSecsPerDay; }
 } // namespace
 
-void SteadyCountdown::Start(rtl::TDateTime localNow, SteadyMs steadyNow) {
+void SteadyCountdown::Start(core::TDateTime localNow, SteadyMs steadyNow) {
     start_ = steadyNow;
     localAtSteadyZero_ = localNow - DaysOf(static_cast<double>(steadyNow));
 }
@@ -21,20 +21,21 @@ bool SteadyCountdown::Due(std::int64_t lengthMs, SteadyMs steadyNow) const {
     return elapsed > lengthMs;
 }
 
-rtl::TDateTime SteadyCountdown::LocalEnd(std::int64_t lengthMs, rtl::TDateTime localNow, SteadyMs steadyNow) {
-    const rtl::TDateTime zero = localNow - DaysOf(static_cast<double>(steadyNow));
+core::TDateTime SteadyCountdown::LocalEnd(std::int64_t lengthMs, core::TDateTime localNow,
+                                          SteadyMs steadyNow) {
+    const core::TDateTime zero = localNow - DaysOf(static_cast<double>(steadyNow));
     if (std::abs(zero - localAtSteadyZero_) > kLocalClockMovedDays) localAtSteadyZero_ = zero;
     return localAtSteadyZero_ + DaysOf(static_cast<double>(start_) + static_cast<double>(lengthMs));
 }
 
-void TimerTrigger::Arm(rtl::TDateTime now, SteadyMs steadyNow) {
+void TimerTrigger::Arm(core::TDateTime now, SteadyMs steadyNow) {
     armedTime_ = now;
     countdown_.Start(now, steadyNow);
 }
 
-TimerVerdict TimerTrigger::Decide(const TimerSettings& settings, rtl::TDateTime now, SteadyMs steadyNow) {
+TimerVerdict TimerTrigger::Decide(const TimerSettings& settings, core::TDateTime now, SteadyMs steadyNow) {
     if (settings.dateMode) {
-        const bool passed = settings.datePickersPassed || rtl::IsLater(now, settings.dateTarget);
+        const bool passed = settings.datePickersPassed || core::IsLater(now, settings.dateTarget);
         return {settings.dateTarget, settings.armed && passed};
     }
     if (!settings.armed) return {CountdownTarget(now, settings.days, settings.span), false};
@@ -42,43 +43,43 @@ TimerVerdict TimerTrigger::Decide(const TimerSettings& settings, rtl::TDateTime 
     return {countdown_.LocalEnd(length, now, steadyNow), countdown_.Due(length, steadyNow)};
 }
 
-std::int64_t CountdownLengthMs(int days, rtl::TDateTime span) {
-    rtl::DateTimeParts parts;
-    rtl::TryDecodeDateTime(rtl::TimeOf(span), parts);
-    const std::int64_t seconds = (static_cast<std::int64_t>(days) * rtl::HoursPerDay + parts.Hour) *
-                                     rtl::SecondsPerMinute * rtl::MinutesPerHour +
-                                 parts.Minute * rtl::SecondsPerMinute + parts.Second;
-    return seconds * rtl::MSecsPerSecond;
+std::int64_t CountdownLengthMs(int days, core::TDateTime span) {
+    core::DateTimeParts parts;
+    core::TryDecodeDateTime(core::TimeOf(span), parts);
+    const std::int64_t seconds = (static_cast<std::int64_t>(days) * core::HoursPerDay + parts.Hour) *
+                                     core::SecondsPerMinute * core::MinutesPerHour +
+                                 parts.Minute * core::SecondsPerMinute + parts.Second;
+    return seconds * core::MSecsPerSecond;
 }
 
-rtl::TDateTime CountdownTarget(rtl::TDateTime base, int days, rtl::TDateTime span) {
-    rtl::DateTimeParts parts;
-    rtl::TryDecodeDateTime(rtl::TimeOf(span), parts);
-    rtl::TDateTime target = rtl::IncDay(base, days);
-    target = rtl::IncHour(target, parts.Hour);
-    target = rtl::IncMinute(target, parts.Minute);
-    return rtl::IncSecond(target, parts.Second);
+core::TDateTime CountdownTarget(core::TDateTime base, int days, core::TDateTime span) {
+    core::DateTimeParts parts;
+    core::TryDecodeDateTime(core::TimeOf(span), parts);
+    core::TDateTime target = core::IncDay(base, days);
+    target = core::IncHour(target, parts.Hour);
+    target = core::IncMinute(target, parts.Minute);
+    return core::IncSecond(target, parts.Second);
 }
 
-rtl::TDateTime DateModeValue(rtl::TDateTime datePicker, rtl::TDateTime timePicker) {
-    const rtl::TDateTime timeOfDay = rtl::TimeOf(timePicker);
-    if (rtl::TimeOf(datePicker) == timeOfDay) return datePicker;
-    return rtl::CombineDateTime(rtl::DateOf(datePicker), timeOfDay);
+core::TDateTime DateModeValue(core::TDateTime datePicker, core::TDateTime timePicker) {
+    const core::TDateTime timeOfDay = core::TimeOf(timePicker);
+    if (core::TimeOf(datePicker) == timeOfDay) return datePicker;
+    return core::CombineDateTime(core::DateOf(datePicker), timeOfDay);
 }
 
-std::string TimeLeftText(rtl::TDateTime now, rtl::TDateTime end) {
+std::string TimeLeftText(core::TDateTime now, core::TDateTime end) {
     // Whole milliseconds first: the end is a sum of day fractions, a hair off.
-    const double leftMs = std::round((end - now) * rtl::MSecsPerDay);
+    const double leftMs = std::round((end - now) * core::MSecsPerDay);
     const long long seconds =
-        leftMs > 0 ? static_cast<long long>(std::ceil(leftMs / rtl::MSecsPerSecond)) : 0;
+        leftMs > 0 ? static_cast<long long>(std::ceil(leftMs / core::MSecsPerSecond)) : 0;
     const auto twoDigits = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    return std::to_string(seconds / (rtl::SecondsPerMinute * rtl::MinutesPerHour)) + ":" +
-           twoDigits(seconds / rtl::SecondsPerMinute % rtl::MinutesPerHour) + ":" +
-           twoDigits(seconds % rtl::SecondsPerMinute);
+    return std::to_string(seconds / (core::SecondsPerMinute * core::MinutesPerHour)) + ":" +
+           twoDigits(seconds / core::SecondsPerMinute % core::MinutesPerHour) + ":" +
+           twoDigits(seconds % core::SecondsPerMinute);
 }
 
-bool EndNotice::Due(rtl::TDateTime end, rtl::TDateTime now) {
-    if (given_ || rtl::IsLater(end - kAhead, now)) return false;
+bool EndNotice::Due(core::TDateTime end, core::TDateTime now) {
+    if (given_ || core::IsLater(end - kAhead, now)) return false;
     given_ = true;
     return true;
 }

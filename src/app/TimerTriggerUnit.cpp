@@ -1,7 +1,7 @@
 #include "app/TimerTriggerUnit.h"
 
 #include "app/MainForm.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "toolkit/Texts.h"
 #include "ui/BtChkBox.h"
 #include "ui/lang.h"
@@ -22,25 +22,25 @@ TriggerVerdict TimerTriggerUnit::Run(const TickRun& run) {
     return TriggerVerdict::Due;
 }
 
-WaitNeed TimerTriggerUnit::HiddenNeed(rtl::TDateTime now) {
+WaitNeed TimerTriggerUnit::HiddenNeed(core::TDateTime now) {
     if (!Armed()) return WaitNeed::Nothing();
     return WaitNeed::Wake(
         notice_.WakeFor(timer_.Decide(ReadSettings(now, false), now, form_.SteadyNow()).target, now));
 }
 
-void TimerTriggerUnit::Restored(rtl::TDateTime /*now*/) { notice_.Reset(); }
+void TimerTriggerUnit::Restored(core::TDateTime /*now*/) { notice_.Reset(); }
 
 void TimerTriggerUnit::Disarm() { form_.CheckBoxTimer->SetChecked(false); }
 
-std::string TimerTriggerUnit::Describe(rtl::TDateTime now) const {
+std::string TimerTriggerUnit::Describe(core::TDateTime now) const {
     return tk::LoadText(lang::TriggerTimerLine) + TimeLeftText(now, target_);
 }
 
-bool TimerTriggerUnit::TargetAhead(rtl::TDateTime now) {
+bool TimerTriggerUnit::TargetAhead(core::TDateTime now) {
     TimerSettings settings = ReadSettings(now, false);
     settings.armed = true;
     const TimerVerdict verdict = timer_.Decide(settings, now, form_.SteadyNow());
-    return !verdict.due && rtl::IsLater(verdict.target, now);
+    return !verdict.due && core::IsLater(verdict.target, now);
 }
 
 void TimerTriggerUnit::RefusePassedTarget() {
@@ -48,7 +48,7 @@ void TimerTriggerUnit::RefusePassedTarget() {
     form_.ShowMessageDlg(tk::LoadText(lang::TimerTargetPassed));
 }
 
-TimerSettings TimerTriggerUnit::ReadSettings(rtl::TDateTime now, bool shown) {
+TimerSettings TimerTriggerUnit::ReadSettings(core::TDateTime now, bool shown) {
     TimerSettings settings;
     settings.dateMode = !form_.RadioButtonCounter->Checked();
     settings.armed = Armed();
@@ -58,7 +58,7 @@ TimerSettings TimerTriggerUnit::ReadSettings(rtl::TDateTime now, bool shown) {
         settings.datePickersPassed = ClampDatePickers(now);
         if (settings.dateMode) settings.dateTarget = DateModeTarget();
     } else {
-        const rtl::TDateTime pickers =
+        const core::TDateTime pickers =
             DateModeValue(form_.DateTimePickerDate->DateTime(), form_.DateTimePickerTime->DateTime());
         settings.datePickersPassed = DatePickersPassed(now, pickers);
         settings.dateTarget = pickers;
@@ -66,21 +66,21 @@ TimerSettings TimerTriggerUnit::ReadSettings(rtl::TDateTime now, bool shown) {
     return settings;
 }
 
-void TimerTriggerUnit::ShowLabels(rtl::TDateTime now, rtl::TDateTime target) {
-    const rtl::TFormatSettings& fs = form_.Formats();
-    form_.CurrTimeLabel->SetCaption(rtl::DateText(now, fs) + " " + rtl::TimeText(now, fs));
-    form_.PowerOffTimeLabel->SetCaption(rtl::DateText(target, fs) + " " + rtl::TimeText(target, fs));
+void TimerTriggerUnit::ShowLabels(core::TDateTime now, core::TDateTime target) {
+    const core::TFormatSettings& fs = form_.Formats();
+    form_.CurrTimeLabel->SetCaption(core::DateText(now, fs) + " " + core::TimeText(now, fs));
+    form_.PowerOffTimeLabel->SetCaption(core::DateText(target, fs) + " " + core::TimeText(target, fs));
 }
 
-rtl::TDateTime TimerTriggerUnit::DateModeTarget() {
+core::TDateTime TimerTriggerUnit::DateModeTarget() {
     tk::DateTimePicker& datePicker = *form_.DateTimePickerDate;
-    const rtl::TDateTime date = datePicker.DateTime();
-    const rtl::TDateTime target = DateModeValue(date, form_.DateTimePickerTime->DateTime());
+    const core::TDateTime date = datePicker.DateTime();
+    const core::TDateTime target = DateModeValue(date, form_.DateTimePickerTime->DateTime());
     if (target != date) datePicker.SetDateTime(target);
     return datePicker.DateTime();
 }
 
-bool TimerTriggerUnit::ClampDatePickers(rtl::TDateTime now) {
+bool TimerTriggerUnit::ClampDatePickers(core::TDateTime now) {
     if (!DatePickersPassed(now, DateModeTarget())) return false;
     form_.DateTimePickerDate->SetDateTime(now);
     form_.DateTimePickerTime->SetDateTime(now);

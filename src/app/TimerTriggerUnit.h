@@ -12,19 +12,19 @@ public:
 
     bool Armed() const override;
     TriggerVerdict Run(const TickRun& run) override;
-    WaitNeed HiddenNeed(rtl::TDateTime now) override;
-    std::string Describe(rtl::TDateTime now) const override;
+    WaitNeed HiddenNeed(core::TDateTime now) override;
+    std::string Describe(core::TDateTime now) const override;
     void Disarm() override;
-    void Restored(rtl::TDateTime now) override;
+    void Restored(core::TDateTime now) override;
 
     // The date pickers' combined target, written back to the date picker.
-    rtl::TDateTime DateModeTarget();
+    core::TDateTime DateModeTarget();
     // Date pickers that point into the past go to `now`; true when they did.
-    bool ClampDatePickers(rtl::TDateTime now);
+    bool ClampDatePickers(core::TDateTime now);
 
     // The target the controls give lies ahead of now, as if the timer were
     // armed; the pickers are left as they are.
-    bool TargetAhead(rtl::TDateTime now);
+    bool TargetAhead(core::TDateTime now);
     // Disarms and tells the user that the target has passed.
     void RefusePassedTarget();
 
@@ -34,11 +34,11 @@ private:
     // What the scheduling controls say. Shown, this moves date pickers that
     // point into the past to now, as every run does; hidden, it leaves the
     // pickers alone and works out the same verdict from their values.
-    TimerSettings ReadSettings(rtl::TDateTime now, bool shown);
-    void ShowLabels(rtl::TDateTime now, rtl::TDateTime target);
+    TimerSettings ReadSettings(core::TDateTime now, bool shown);
+    void ShowLabels(core::TDateTime now, core::TDateTime target);
 
     TMainForm& form_;
     TimerTrigger timer_;
-    rtl::TDateTime target_ = 0; // of the last run, for the description
+    core::TDateTime target_ = 0; // of the last run, for the description
     EndNotice notice_;
 };

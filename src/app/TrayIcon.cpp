@@ -6,7 +6,6 @@
 
 namespace {
 constexpr UINT kTrayIconId = 1;
-using MenuHandle = tk::UniqueHandle<tk::NullNoneTraits<HMENU, &DestroyMenu>>;
 // The first record layout, which every shell reads, holds this much of the tip.
 constexpr int kFirstLayoutTipBytes = 64;
 // That layout ends with the tip: 88 bytes in all in the 32-bit release.
@@ -86,7 +85,7 @@ TrayIcon::Event TrayIcon::EventOf(LPARAM lParam) const {
 }
 
 UINT TrayIcon::TrackMenu(const std::vector<MenuLine>& lines) const {
-    const MenuHandle menu(CreatePopupMenu());
+    const tk::MenuHandle menu(CreatePopupMenu());
     if (!menu) return 0;
     for (const MenuLine& line : lines) {
         if (line.id == 0) {

@@ -18,18 +18,18 @@ TriggerUnits::Outcome TriggerUnits::RunAll(const TickRun& run) {
     return outcome;
 }
 
-std::vector<WaitNeed> TriggerUnits::HiddenNeeds(rtl::TDateTime now) {
+std::vector<WaitNeed> TriggerUnits::HiddenNeeds(core::TDateTime now) {
     std::vector<WaitNeed> needs;
     needs.reserve(units_.size());
     for (Entry& e : units_) needs.push_back(e.unit->HiddenNeed(now));
     return needs;
 }
 
-void TriggerUnits::Restored(rtl::TDateTime now) {
+void TriggerUnits::Restored(core::TDateTime now) {
     for (Entry& e : units_) e.unit->Restored(now);
 }
 
-std::vector<std::string> TriggerUnits::Describe(rtl::TDateTime now) const {
+std::vector<std::string> TriggerUnits::Describe(core::TDateTime now) const {
     std::vector<std::string> lines;
     for (const Entry& e : units_)
         if (e.unit->Armed()) lines.push_back(e.unit->Describe(now));

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/TickPlan.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 struct TickRun {
-    rtl::TDateTime now = 0;     // read once for the whole run
+    core::TDateTime now = 0;    // read once for the whole run
     bool shown = true;          // hidden in the notification area, nothing is shown
     std::uint64_t steadyMs = 0; // the steady clock, read with `now`
 };
@@ -33,11 +33,11 @@ public:
     virtual TriggerVerdict Run(const TickRun& run) = 0;
     // Hidden, what runs the unit needs. Event-driven units need none: they
     // wake the tick from their own thread (TMainForm::WakeTick) instead.
-    virtual WaitNeed HiddenNeed(rtl::TDateTime now) = 0;
+    virtual WaitNeed HiddenNeed(core::TDateTime now) = 0;
     // The window is shown again after hidden runs.
-    virtual void Restored(rtl::TDateTime /*now*/) {}
+    virtual void Restored(core::TDateTime /*now*/) {}
     // What the armed unit waits for, in one line (the tray's tip lists them).
-    virtual std::string Describe(rtl::TDateTime now) const = 0;
+    virtual std::string Describe(core::TDateTime now) const = 0;
     // Unticks the unit's box and stops whatever it watches with.
     virtual void Disarm() = 0;
 };
@@ -54,10 +54,10 @@ public:
     // Asks every unit in turn; a failing unit does not keep the others from running.
     Outcome RunAll(const TickRun& run);
 
-    std::vector<WaitNeed> HiddenNeeds(rtl::TDateTime now);
-    void Restored(rtl::TDateTime now);
+    std::vector<WaitNeed> HiddenNeeds(core::TDateTime now);
+    void Restored(core::TDateTime now);
     // One line per armed unit.
-    std::vector<std::string> Describe(rtl::TDateTime now) const;
+    std::vector<std::string> Describe(core::TDateTime now) const;
     bool AnyArmed() const;
     void DisarmAll();
 

@@ -23,7 +23,7 @@ unsigned RefusalText(monitors::WinampArming arming) {
 
 bool WinampTriggerUnit::Armed() const { return form_.CheckBoxWinAmp->Checked(); }
 
-std::string WinampTriggerUnit::Describe(rtl::TDateTime /*now*/) const {
+std::string WinampTriggerUnit::Describe(core::TDateTime /*now*/) const {
     return tk::LoadText(lang::TriggerWinampLine);
 }
 
@@ -35,7 +35,7 @@ void WinampTriggerUnit::BoxClicked() {
             form_.ShowMessageDlg(tk::LoadText(RefusalText(arming)));
         }
     }
-    TAsyncTimer& timer = form_.WinAmpPingTimer;
+    tk::TAsyncTimer& timer = form_.WinAmpPingTimer;
     timer.SetEnabled(Armed());
     // The labels fill at once rather than half a second later.
     if (timer.Enabled())

@@ -18,8 +18,8 @@ public:
 
     bool Armed() const override;
     TriggerVerdict Run(const TickRun&) override { return TriggerVerdict::Skipped; }
-    WaitNeed HiddenNeed(rtl::TDateTime) override { return WaitNeed::Nothing(); }
-    std::string Describe(rtl::TDateTime now) const override;
+    WaitNeed HiddenNeed(core::TDateTime) override { return WaitNeed::Nothing(); }
+    std::string Describe(core::TDateTime now) const override;
 
     // The box was clicked: arm if the player plays, else untick and say why.
     void BoxClicked();

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/WideText.h"
 
 namespace {
@@ -67,7 +67,7 @@ std::string SettingsFolder(ISettingsFolderSystem& system) {
     if (!appData) return system.ExecutableFolder();
     std::string folder = WithTrailingDelimiter(*appData) + kFolderName + kPathDelimiter;
     if (!system.FolderExists(folder) && !system.CreateFolder(folder))
-        throw rtl::Error("Cannot create " + tk::AnsiFromUtf8(folder));
+        throw core::Error("Cannot create " + tk::AnsiFromUtf8(folder));
     return folder;
 }
 

@@ -27,7 +27,7 @@ public:
 
 // "<application data>\Kalvex Now!\", made (one level) when missing, or the
 // executable's folder when the shell cannot name the application-data folder.
-// Raises rtl::Error("Cannot create <folder>") when the folder cannot be made.
+// Raises core::Error("Cannot create <folder>") when the folder cannot be made.
 std::string SettingsFolder(ISettingsFolderSystem& system);
 std::string SettingsFolder();
 

@@ -9,7 +9,7 @@ namespace clocksync {
 
 TClockSync::TClockSync(IClockSyncWindow& window, ClockSetter setLocalClock)
     : procedure_(window, *this), setLocalClock_(std::move(setLocalClock)) {
-    client_.SetBaseDate(rtl::TimeProtocolEpoch);
+    client_.SetBaseDate(core::TimeProtocolEpoch);
     client_.SetReadTimeout(0);
 }
 
@@ -51,7 +51,7 @@ void TClockSync::Work() noexcept {
     try {
         do {
             again_ = false;
-            std::optional<rtl::TDateTime> result;
+            std::optional<core::TDateTime> result;
             // A failed exchange is one failed attempt; the report names the last one's reason.
             try {
                 result = client_.QueryServerTime();

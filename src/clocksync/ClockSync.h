@@ -18,7 +18,7 @@ namespace clocksync {
 
 class TClockSync final : private IClockSyncEngine {
 public:
-    using ClockSetter = std::function<ClockSetResult(rtl::TDateTime)>;
+    using ClockSetter = std::function<ClockSetResult(core::TDateTime)>;
 
     // Create on the window thread; the window outlives this object.
     TClockSync(IClockSyncWindow& window, ClockSetter setLocalClock);
@@ -39,7 +39,7 @@ public:
 private:
     void StartQuery() override;
     void CancelQuery() override;
-    ClockSetResult SetLocalClock(rtl::TDateTime value) override { return setLocalClock_(value); }
+    ClockSetResult SetLocalClock(core::TDateTime value) override { return setLocalClock_(value); }
 
     void Work() noexcept; // the worker thread
     void Deliver();       // the window thread, handed over by the worker
@@ -51,7 +51,7 @@ private:
     std::unique_ptr<tk::HandOver> handOver_;
     std::thread worker_;
     // Written by the worker before each hand-over, read by the window thread during it.
-    std::optional<rtl::TDateTime> result_;
+    std::optional<core::TDateTime> result_;
     QueryError failure_{"", QueryFailure::Other};
     // Set by the window thread during a hand-over: the worker runs another exchange.
     bool again_ = false;

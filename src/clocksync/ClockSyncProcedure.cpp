@@ -42,7 +42,7 @@ void ClockSyncProcedure::StartQuery() {
     }
 }
 
-void ClockSyncProcedure::QueryDone(std::optional<rtl::TDateTime> serverTime, const QueryError& failure) {
+void ClockSyncProcedure::QueryDone(std::optional<core::TDateTime> serverTime, const QueryError& failure) {
     if (!running_) return;
     ++attempt_;
     window_.ShowAttempt(AttemptText(attempt_, wording_));
@@ -53,10 +53,10 @@ void ClockSyncProcedure::QueryDone(std::optional<rtl::TDateTime> serverTime, con
     Finish(serverTime, failure);
 }
 
-void ClockSyncProcedure::Finish(std::optional<rtl::TDateTime> serverTime, const QueryError& failure) {
+void ClockSyncProcedure::Finish(std::optional<core::TDateTime> serverTime, const QueryError& failure) {
     running_ = false;
     ButtonBack button(window_);
-    const rtl::TDateTime now = window_.Now();
+    const core::TDateTime now = window_.Now();
     std::string report;
     if (!serverTime) {
         report = FailureReport(server_, failure, wording_);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "clocksync/ClockSyncReport.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 namespace clocksync {
 
@@ -20,7 +20,7 @@ public:
     // Keeps the report for the message dialog and posts the request to show it.
     virtual void PostReport(const std::string& report) = 0;
     virtual void RunTick() = 0;
-    virtual rtl::TDateTime Now() = 0;
+    virtual core::TDateTime Now() = 0;
 };
 
 // The exchanges and the clock.
@@ -31,7 +31,7 @@ public:
     virtual void StartQuery() = 0;
     // Ends a running exchange at once; its result is never delivered.
     virtual void CancelQuery() = 0;
-    virtual ClockSetResult SetLocalClock(rtl::TDateTime value) = 0;
+    virtual ClockSetResult SetLocalClock(core::TDateTime value) = 0;
 };
 
 class ClockSyncProcedure {
@@ -44,7 +44,7 @@ public:
     bool Start(SyncWording wording, std::string server);
     // The running exchange ended: the server's local date-time (0.0 when the
     // server gave no value), or nothing when the exchange failed, and why.
-    void QueryDone(std::optional<rtl::TDateTime> serverTime,
+    void QueryDone(std::optional<core::TDateTime> serverTime,
                    const QueryError& failure = QueryError("", QueryFailure::Other));
     // Ends a running synchronisation at once: no report, no clock change.
     // The window goes back to idle, since the program may carry on (a refused
@@ -56,7 +56,7 @@ public:
 
 private:
     void StartQuery();
-    void Finish(std::optional<rtl::TDateTime> serverTime, const QueryError& failure);
+    void Finish(std::optional<core::TDateTime> serverTime, const QueryError& failure);
 
     IClockSyncWindow& window_;
     IClockSyncEngine& engine_;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 
 namespace clocksync {
 
@@ -10,15 +10,15 @@ std::string AttemptText(int attempt, const SyncWording& wording) {
     return wording.attempt + std::to_string(attempt) + wording.ofTen;
 }
 
-std::string DifferenceSentence(rtl::TDateTime now, rtl::TDateTime serverTime, const SyncWording& wording) {
-    const int order = rtl::CompareDateTime(now, serverTime);
+std::string DifferenceSentence(core::TDateTime now, core::TDateTime serverTime, const SyncWording& wording) {
+    const int order = core::CompareDateTime(now, serverTime);
     if (order == 0) return wording.clockRight;
-    const double seconds = std::fabs(now - serverTime) * rtl::SecondsPerDay;
-    return wording.clockWas + rtl::FormatFixed3(seconds, wording.decimalSeparator) +
+    const double seconds = std::fabs(now - serverTime) * core::SecondsPerDay;
+    return wording.clockWas + core::FormatFixed3(seconds, wording.decimalSeparator) +
            (order < 0 ? wording.secondsSlow : wording.secondsFast);
 }
 
-std::string SyncReport(rtl::TDateTime now, rtl::TDateTime serverTime, const ClockSetResult& set,
+std::string SyncReport(core::TDateTime now, core::TDateTime serverTime, const ClockSetResult& set,
                        const SyncWording& wording) {
     const std::string difference = DifferenceSentence(now, serverTime, wording);
     if (set.accepted) return wording.clockMatch + difference;

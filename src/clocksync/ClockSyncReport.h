@@ -3,7 +3,7 @@
 #include <string>
 
 #include "clocksync/QueryFailure.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 namespace clocksync {
 
@@ -41,11 +41,11 @@ std::string AttemptText(int attempt, const SyncWording& wording);
 // How far the clock was off, in the words of the report: right within one
 // millisecond, otherwise slow (now earlier than the server) or fast, by the
 // difference in seconds with three decimals.
-std::string DifferenceSentence(rtl::TDateTime now, rtl::TDateTime serverTime, const SyncWording& wording);
+std::string DifferenceSentence(core::TDateTime now, core::TDateTime serverTime, const SyncWording& wording);
 
 // "Clock match! " and the difference when the clock was set; when the system
 // refused, the report says so with the system's reason, then the difference.
-std::string SyncReport(rtl::TDateTime now, rtl::TDateTime serverTime, const ClockSetResult& set,
+std::string SyncReport(core::TDateTime now, core::TDateTime serverTime, const ClockSetResult& set,
                        const SyncWording& wording);
 
 // "Failed to adjust...", and below it the server and why its last exchange

@@ -8,7 +8,7 @@
 
 #include "clocksync/QueryFailure.h"
 #include "clocksync/TimeProtocol.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/Event.h"
 #include "toolkit/SystemError.h"
 
@@ -60,13 +60,13 @@ void EnsureWinsock() {
         WSADATA data;
         return WSAStartup(kWinsockVersion, &data);
     }();
-    if (started != 0) throw rtl::Error(SystemErrorMessage(static_cast<DWORD>(started)));
+    if (started != 0) throw core::Error(SystemErrorMessage(static_cast<DWORD>(started)));
 }
 
 std::vector<ResolvedAddress> ResolveHost(const std::string& host, std::int32_t port, HANDLE abortEvent,
                                          DWORD timeoutMs) {
-    if (host.empty()) throw rtl::Error("No time server host");
-    if (port < 0 || port > kHighestPort) throw rtl::Error("Invalid port " + std::to_string(port));
+    if (host.empty()) throw core::Error("No time server host");
+    if (port < 0 || port > kHighestPort) throw core::Error("Invalid port " + std::to_string(port));
     auto lookup = std::make_shared<Lookup>();
     lookup->host = host;
     lookup->service = std::to_string(port);
@@ -74,10 +74,10 @@ std::vector<ResolvedAddress> ResolveHost(const std::string& host, std::int32_t p
 
     const HANDLE events[] = {abortEvent, lookup->done.Get()};
     switch (WaitForMultipleObjects(static_cast<DWORD>(std::size(events)), events, FALSE, timeoutMs)) {
-    case WAIT_OBJECT_0: throw rtl::Error(kAbortedText);
+    case WAIT_OBJECT_0: throw core::Error(kAbortedText);
     case WAIT_OBJECT_0 + 1: break;
     case WAIT_TIMEOUT: throw QueryError(kConnectTimeoutText, QueryFailure::TimedOut);
-    default: throw rtl::Error(SystemErrorMessage(GetLastError()));
+    default: throw core::Error(SystemErrorMessage(GetLastError()));
     }
     if (lookup->error != 0)
         throw QueryError(SystemErrorMessage(static_cast<DWORD>(lookup->error)),

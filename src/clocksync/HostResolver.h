@@ -22,7 +22,7 @@ void EnsureWinsock();
 // Every TCP address of the host (IPv6 and IPv4, in the system's order of
 // preference), with the port filled in; Winsock must be started. The lookup
 // runs on a thread of its own, so that a slow name server holds the caller no
-// longer than the time-out or until abortEvent is set. Raises rtl::Error on
+// longer than the time-out or until abortEvent is set. Raises core::Error on
 // failure, time-out or abort.
 std::vector<ResolvedAddress> ResolveHost(const std::string& host, std::int32_t port, HANDLE abortEvent,
                                          DWORD timeoutMs);

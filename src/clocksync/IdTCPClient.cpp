@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "clocksync/TimeProtocol.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/SystemError.h"
 
 namespace clocksync {
@@ -49,7 +49,7 @@ TIdTCPClient::Wake TIdTCPClient::WaitForSocket(DWORD timeoutMs) {
     case WAIT_OBJECT_0: return Wake::Abort;
     case WAIT_OBJECT_0 + 1: return Wake::Socket;
     case WAIT_TIMEOUT: return Wake::Timeout;
-    default: throw rtl::Error(SystemErrorMessage(GetLastError()));
+    default: throw core::Error(SystemErrorMessage(GetLastError()));
     }
 }
 
@@ -88,7 +88,7 @@ bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, Q
     const Deadline deadline(timeoutMs);
     while (code == WSAEWOULDBLOCK) {
         const Wake wake = WaitForSocket(deadline.Remaining());
-        if (wake == Wake::Abort) throw rtl::Error(kAbortedText);
+        if (wake == Wake::Abort) throw core::Error(kAbortedText);
         if (wake == Wake::Timeout) {
             error = QueryError(kConnectTimeoutText, QueryFailure::TimedOut);
             Disconnect();
@@ -107,7 +107,7 @@ bool TIdTCPClient::TryConnect(const ResolvedAddress& address, DWORD timeoutMs, Q
 
 bool TIdTCPClient::WaitReadable(DWORD timeoutMs) {
     switch (WaitForSocket(timeoutMs)) {
-    case Wake::Abort: throw rtl::Error(kAbortedText);
+    case Wake::Abort: throw core::Error(kAbortedText);
     case Wake::Timeout: return false;
     case Wake::Socket: break;
     }

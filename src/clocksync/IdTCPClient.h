@@ -51,12 +51,12 @@ public:
 
 protected:
     // Resolves Host and tries each of its addresses until one accepts; the
-    // resolution and every try share the time-out. Raises rtl::Error.
+    // resolution and every try share the time-out. Raises core::Error.
     void Connect(DWORD timeoutMs);
     // Waits up to timeoutMs for data or the peer's close: false when neither came.
     bool WaitReadable(DWORD timeoutMs);
     // What has arrived, without waiting: the byte count, 0 once the peer has
-    // closed, or nothing when no data is there yet. Raises rtl::Error.
+    // closed, or nothing when no data is there yet. Raises core::Error.
     std::optional<std::size_t> Receive(unsigned char* buffer, std::size_t size);
     void Disconnect() noexcept;
 

@@ -4,7 +4,7 @@
 
 #include "clocksync/LocalClock.h"
 #include "clocksync/QueryFailure.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 namespace clocksync {
 
@@ -47,7 +47,7 @@ std::uint32_t TIdTime::QueryServerSeconds() {
     return reply_.Seconds();
 }
 
-rtl::TDateTime TIdTime::QueryServerTime() {
+core::TDateTime TIdTime::QueryServerTime() {
     const std::uint32_t seconds = QueryServerSeconds();
     if (seconds == 0) return 0.0;
     return ServerDateTime(seconds, ReplyDelay(), baseDate_, LocalZoneOffset());

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "clocksync/TimeProtocol.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/DateTimePicker.h"
 #include "toolkit/Handles.h"
 #include "toolkit/SystemError.h"
@@ -59,13 +59,13 @@ double LocalZoneOffset() {
     TIME_ZONE_INFORMATION zone{};
     const DWORD result = GetTimeZoneInformation(&zone);
     const auto minutes = ZoneOffsetMinutes(result, zone.Bias, zone.StandardBias, zone.DaylightBias);
-    if (!minutes) throw rtl::Error(SystemErrorMessage(GetLastError()));
-    return static_cast<double>(*minutes) / rtl::MinutesPerDay;
+    if (!minutes) throw core::Error(SystemErrorMessage(GetLastError()));
+    return static_cast<double>(*minutes) / core::MinutesPerDay;
 }
 
-ClockSetResult SetLocalClock(rtl::TDateTime value, bool isNTPlatform) {
-    rtl::DateTimeParts parts;
-    if (!rtl::TryDecodeDateTime(value, parts)) return {false, "The time is out of range."};
+ClockSetResult SetLocalClock(core::TDateTime value, bool isNTPlatform) {
+    core::DateTimeParts parts;
+    if (!core::TryDecodeDateTime(value, parts)) return {false, "The time is out of range."};
     const SYSTEMTIME time = tk::ToSystemTime(value);
     std::optional<SystemTimePrivilege> privilege;
     if (isNTPlatform) {

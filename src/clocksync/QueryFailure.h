@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 namespace clocksync {
 
@@ -17,9 +17,9 @@ enum class QueryFailure {
 };
 
 // A failed exchange, with its kind beside the system's text.
-class QueryError : public rtl::Error {
+class QueryError : public core::Error {
 public:
-    QueryError(std::string text, QueryFailure failure) : rtl::Error(std::move(text)), failure_(failure) {}
+    QueryError(std::string text, QueryFailure failure) : core::Error(std::move(text)), failure_(failure) {}
     QueryFailure failure() const noexcept { return failure_; }
 
 private:

@@ -18,11 +18,11 @@ std::uint32_t ReplyDelayMs(std::uint32_t startTick, std::uint32_t endTick) {
     return (endTick - startTick) >> 1;
 }
 
-rtl::TDateTime ServerDateTime(std::uint32_t wireSeconds, std::uint32_t replyDelayMs, rtl::TDateTime baseDate,
-                              double zoneOffsetDays) {
+core::TDateTime ServerDateTime(std::uint32_t wireSeconds, std::uint32_t replyDelayMs,
+                               core::TDateTime baseDate, double zoneOffsetDays) {
     if (wireSeconds == 0) return 0.0;
     const std::int64_t compensated = SecondsSince1900(wireSeconds) + replyDelayMs / kMsecsPerSecond;
-    return rtl::DateOf(baseDate) + static_cast<double>(compensated) / rtl::SecondsPerDay - zoneOffsetDays;
+    return core::DateOf(baseDate) + static_cast<double>(compensated) / core::SecondsPerDay - zoneOffsetDays;
 }
 
 std::optional<std::int64_t> ZoneOffsetMinutes(std::uint32_t zoneResult, std::int32_t bias,

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 namespace clocksync {
 
@@ -33,8 +33,8 @@ std::uint32_t ReplyDelayMs(std::uint32_t startTick, std::uint32_t endTick);
 // otherwise whole seconds of the reply delay are added, and the result counts
 // from the whole day of baseDate, shifted by the zone offset (days, positive
 // west of Greenwich).
-rtl::TDateTime ServerDateTime(std::uint32_t wireSeconds, std::uint32_t replyDelayMs, rtl::TDateTime baseDate,
-                              double zoneOffsetDays);
+core::TDateTime ServerDateTime(std::uint32_t wireSeconds, std::uint32_t replyDelayMs,
+                               core::TDateTime baseDate, double zoneOffsetDays);
 
 // GetTimeZoneInformation's result codes.
 enum class ZoneState : std::uint32_t { Unknown = 0, Standard = 1, Daylight = 2 };

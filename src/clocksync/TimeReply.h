@@ -18,7 +18,7 @@ public:
     // The count of seconds, big-endian; 0 until the reply is complete.
     std::uint32_t Seconds() const;
     // The peer closed before the reply was complete: with nothing received
-    // that is an error (rtl::Error "Connection Closed Gracefully."); with one
+    // that is an error (core::Error "Connection Closed Gracefully."); with one
     // to three bytes there is no value, which is 0.
     std::uint32_t ClosedEarly() const;
 

@@ -1,6 +1,6 @@
 #include "dialogs/AboutLinks.h"
 
-#include "rtl/PercentEncoding.h"
+#include "core/PercentEncoding.h"
 
 namespace about {
 
@@ -16,7 +16,7 @@ std::string WebUrl(std::string_view host) { return "http://" + std::string(host)
 
 std::string MailUrl(std::string_view address, const std::optional<std::string>& userName) {
     std::string url = "mailto:" + std::string(address) + kSubject;
-    if (userName && !userName->empty()) url += kUserOpen + rtl::PercentEncode(*userName) + kUserClose;
+    if (userName && !userName->empty()) url += kUserOpen + core::PercentEncode(*userName) + kUserClose;
     return url;
 }
 

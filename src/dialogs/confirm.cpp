@@ -86,8 +86,8 @@ const tk::FormDescription& TConfirmForm::Description() {
 
 TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(Description().form) {
     tk::BuildForm(*this, Description(), LoadText);
-    AsyncTimer1.SetThreadPriority(TThreadPriority::TimeCritical);
-    AsyncTimer1.SetOnTimer([this](TAsyncTimer&) { Timer1Timer(); });
+    AsyncTimer1.SetThreadPriority(tk::TThreadPriority::TimeCritical);
+    AsyncTimer1.SetOnTimer([this](tk::TAsyncTimer&) { Timer1Timer(); });
     FormCreate(actionIndex, tickInterval);
 }
 

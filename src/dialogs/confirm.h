@@ -40,7 +40,7 @@ public:
     ui::TXiButton* OkBtn = nullptr;
     ui::TXiButton* LaterBtn = nullptr;
     ui::TXiButton* CancelButton = nullptr;
-    TAsyncTimer AsyncTimer1; // goes before the base class destroys the controls it ticks
+    tk::TAsyncTimer AsyncTimer1; // goes before the base class destroys the controls it ticks
 
     int TicksLeft = countdown::kStartTicks;
 

@@ -3,7 +3,7 @@
 #include "monitors/CpuErrors.h"
 #include "monitors/CpuSamples.h"
 #include "monitors/ProcessorTimes.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 
@@ -28,8 +28,8 @@ constexpr char kCpuUsageValue[] = "KERNEL\\CPUUsage";
 constexpr double kPercent = 100.0;
 
 [[noreturn]] void ThrowSampleFailure(PerfDataStatus status) {
-    throw rtl::Error(status == PerfDataStatus::CounterMissing ? cpu_errors::kNoIdleCounter
-                                                              : cpu_errors::kNoProcessorObject);
+    throw core::Error(status == PerfDataStatus::CounterMissing ? cpu_errors::kNoIdleCounter
+                                                               : cpu_errors::kNoProcessorObject);
 }
 
 } // namespace
@@ -37,7 +37,7 @@ constexpr double kPercent = 100.0;
 CpuSampler::CpuSampler(ICpuDataSource& source) : source_(source), perfBuffer_(kPerfBufferInitialSize) {
     DWORD platform = 0;
     if (!source_.PlatformId(platform)) {
-        throw rtl::Error(cpu_errors::kNoVersion);
+        throw core::Error(cpu_errors::kNoVersion);
     }
     isNT_ = platform == VER_PLATFORM_WIN32_NT;
 }
@@ -76,7 +76,7 @@ double CpuSampler::LoadFraction(int index) {
         return core_.LoadFraction(index);
     }
     if (index != 0) {
-        throw rtl::Error(cpu_errors::kIndexOutOfBounds);
+        throw core::Error(cpu_errors::kIndexOutOfBounds);
     }
     if (!statisticStarted_) {
         SampleStatistic();
@@ -93,7 +93,7 @@ void CpuSampler::TakeNtSample() {
         return;
     case NtSource::Kernel:
         if (!SampleKernel()) {
-            throw rtl::Error(cpu_errors::kNoProcessorObject);
+            throw core::Error(cpu_errors::kNoProcessorObject);
         }
         return;
     case NtSource::Undecided:
@@ -172,14 +172,14 @@ void CpuSampler::SampleStatistic() {
         {
             const SourceKey start = OpenSourceKey(source_, HKEY_DYN_DATA, kStartStatKey, KEY_ALL_ACCESS);
             if (!start) {
-                throw rtl::Error(cpu_errors::kCannotStartStatistic);
+                throw core::Error(cpu_errors::kCannotStartStatistic);
             }
             // Reading this value is what starts the statistic.
             reading_ = ReadCpuUsage(start).value_or(reading_);
         }
         statisticKey_ = OpenSourceKey(source_, HKEY_DYN_DATA, kStatDataKey, KEY_READ);
         if (!statisticKey_) {
-            throw rtl::Error(cpu_errors::kCannotReadStatistic);
+            throw core::Error(cpu_errors::kCannotReadStatistic);
         }
         statisticStarted_ = true;
     }

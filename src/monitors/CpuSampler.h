@@ -20,7 +20,7 @@ namespace monitors {
 // adds a total), so they are never mixed.
 class CpuSampler {
 public:
-    // Throws rtl::Error when the platform family cannot be told.
+    // Throws core::Error when the platform family cannot be told.
     explicit CpuSampler(ICpuDataSource& source);
     ~CpuSampler();
     CpuSampler(const CpuSampler&) = delete;

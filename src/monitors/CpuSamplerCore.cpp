@@ -1,7 +1,7 @@
 #include "monitors/CpuSamplerCore.h"
 
 #include "monitors/CpuErrors.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -38,7 +38,7 @@ CpuSlotWrite CpuSamplerCore::BeginSample() noexcept {
 
 double CpuSamplerCore::LoadFraction(int index) const {
     if (index < 0 || index >= slotCount_) {
-        throw rtl::Error(cpu_errors::kIndexOutOfBounds);
+        throw core::Error(cpu_errors::kIndexOutOfBounds);
     }
     const auto i = static_cast<std::size_t>(index);
     if (previousClock_[i] == 0 || clock_[i] == previousClock_[i]) {

@@ -36,7 +36,7 @@ public:
     CpuSlotWrite BeginSample() noexcept;
 
     // Busy share of the last interval; 0 until the slot has two samples or when
-    // its clock did not move. Not limited to 0..1. Throws rtl::Error on a bad index.
+    // its clock did not move. Not limited to 0..1. Throws core::Error on a bad index.
     double LoadFraction(int index) const;
 
 private:

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "rtl/AsciiText.h"
+#include "core/AsciiText.h"
 
 namespace monitors {
 namespace {
@@ -29,11 +29,11 @@ bool Advance(std::uint64_t before, std::uint64_t after, std::uint64_t& total) {
 std::optional<std::vector<AdapterRow>> SelectAdapters(std::span<const AdapterRow> rows,
                                                       std::string_view choice) {
     std::vector<AdapterRow> chosen;
-    const bool loopback = rtl::SameTextIgnoringCase(choice, kLoopbackChoice);
+    const bool loopback = core::SameTextIgnoringCase(choice, kLoopbackChoice);
     for (const AdapterRow& row : rows) {
         if (choice.empty() ? row.up && !row.loopback
             : loopback     ? row.loopback
-                           : rtl::SameTextIgnoringCase(row.name, choice))
+                           : core::SameTextIgnoringCase(row.name, choice))
             chosen.push_back(row);
     }
     if (!choice.empty() && chosen.empty()) return std::nullopt;

@@ -2,7 +2,7 @@
 
 #include <tlhelp32.h>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/SystemError.h"
 #include "toolkit/WideText.h"
 
@@ -51,7 +51,7 @@ std::optional<ProcessId> ProcessWaits::Start(const std::vector<ProcessId>& ids, 
                                          WT_EXECUTEONLYONCE | WT_EXECUTEINWAITTHREAD)) {
             const DWORD error = GetLastError();
             Stop();
-            throw rtl::Error("Cannot wait for a process: " + SystemErrorMessage(error));
+            throw core::Error("Cannot wait for a process: " + SystemErrorMessage(error));
         }
         waits_.emplace_back(wait);
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "rtl/UnicodeText.h"
+#include "core/UnicodeText.h"
 
 namespace monitors {
 
@@ -16,7 +16,7 @@ std::string ExecutableName(std::string_view typed) {
 std::vector<ProcessId> ProgramCloseRule::Matching(const std::vector<SessionProcess>& running) const {
     std::vector<ProcessId> ids;
     for (const SessionProcess& p : running)
-        if (rtl::SameNameIgnoringCase(p.name, name_) &&
+        if (core::SameNameIgnoringCase(p.name, name_) &&
             std::find(notOurs_.begin(), notOurs_.end(), p.id) == notOurs_.end())
             ids.push_back(p.id);
     return ids;

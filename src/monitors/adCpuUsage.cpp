@@ -1,7 +1,7 @@
 #include "monitors/adCpuUsage.h"
 
 #include "monitors/CpuSampler.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 #include <optional>
 
@@ -11,7 +11,7 @@ std::optional<monitors::CpuSampler> g_sampler;
 
 monitors::CpuSampler& Sampler() {
     if (!g_sampler) {
-        throw rtl::Error("The CPU sampler is not initialised");
+        throw core::Error("The CPU sampler is not initialised");
     }
     return *g_sampler;
 }

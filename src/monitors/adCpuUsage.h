@@ -5,7 +5,7 @@ class ICpuDataSource;
 }
 
 // The process's one CPU usage sampler. Every call comes from the window thread.
-// Failures are raised as rtl::Error with the text the error box shows.
+// Failures are raised as core::Error with the text the error box shows.
 
 // Picks the platform family; the other calls need it first.
 void InitCpuSampler();

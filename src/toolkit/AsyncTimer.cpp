@@ -8,10 +8,12 @@
 #include <atomic>
 #include <memory>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Event.h"
 #include "toolkit/PostedCall.h"
+
+namespace tk {
 
 namespace {
 
@@ -79,7 +81,7 @@ TTimerThread::TTimerThread(TAsyncTimer& owner) : owner_(owner) {
     // Last, so that the worker only ever sees a fully built object.
     thread_ =
         tk::KernelHandle(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Entry, this, 0, nullptr)));
-    if (!thread_) throw rtl::Error("Cannot create the timer thread");
+    if (!thread_) throw core::Error("Cannot create the timer thread");
 }
 
 TTimerThread::~TTimerThread() {
@@ -93,7 +95,7 @@ TTimerThread::~TTimerThread() {
 
 void TTimerThread::SetPriority(TThreadPriority priority) {
     if (!SetThreadPriority(thread_.Get(), WorkerPriority(priority)))
-        throw rtl::Error("Cannot set the timer thread's priority");
+        throw core::Error("Cannot set the timer thread's priority");
 }
 
 unsigned __stdcall TTimerThread::Entry(void* self) noexcept {
@@ -210,3 +212,5 @@ void TAsyncTimer::FireOnTimer(unsigned run) {
         tk::HandleException();
     }
 }
+
+} // namespace tk

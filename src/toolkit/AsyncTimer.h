@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 
+namespace tk {
+
 enum class TThreadPriority { Idle, Lowest, Lower, Normal, Higher, Highest, TimeCritical };
 
 class TTimerThread;
@@ -57,3 +59,5 @@ private:
     TTimerEvent onTimer_;
     std::unique_ptr<TTimerThread> WorkerThread;
 };
+
+} // namespace tk

@@ -4,15 +4,15 @@
 #include <ole2.h>
 #include <oleacc.h>
 
-#include "rtl/DateTimeText.h"
-#include "rtl/Error.h"
+#include "core/DateTimeText.h"
+#include "core/Error.h"
 
 namespace tk {
 
-SYSTEMTIME ToSystemTime(rtl::TDateTime t) {
-    rtl::DateTimeParts p;
+SYSTEMTIME ToSystemTime(core::TDateTime t) {
+    core::DateTimeParts p;
     SYSTEMTIME st{};
-    if (!rtl::TryDecodeDateTime(t, p)) return st;
+    if (!core::TryDecodeDateTime(t, p)) return st;
     st.wYear = static_cast<WORD>(p.Year);
     st.wMonth = static_cast<WORD>(p.Month);
     st.wDay = static_cast<WORD>(p.Day);
@@ -24,10 +24,10 @@ SYSTEMTIME ToSystemTime(rtl::TDateTime t) {
     return st;
 }
 
-rtl::TDateTime FromSystemTime(const SYSTEMTIME& st) {
-    rtl::TDateTime t = 0;
-    rtl::TryEncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds,
-                           t);
+core::TDateTime FromSystemTime(const SYSTEMTIME& st) {
+    core::TDateTime t = 0;
+    core::TryEncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds,
+                            t);
     return t;
 }
 
@@ -49,7 +49,7 @@ DateTimePicker::ShownFields DateTimePicker::FieldsShown(const SYSTEMTIME& st) co
     return {st.wHour, st.wMinute, st.wSecond};
 }
 
-void DateTimePicker::Store(rtl::TDateTime value) {
+void DateTimePicker::Store(core::TDateTime value) {
     value_ = value;
     // Following the clock, the value changes four times a second, but what
     // the control shows once a second (a time) or once a day (a date): only
@@ -62,23 +62,23 @@ void DateTimePicker::Store(rtl::TDateTime value) {
     shown_ = fields;
 }
 
-void DateTimePicker::SetDateTime(rtl::TDateTime value) {
+void DateTimePicker::SetDateTime(core::TDateTime value) {
     // The common control ignores a value below its range without saying so.
-    if (minDate_ && rtl::DateOf(value) < *minDate_)
-        throw rtl::Error(rtl::DateIsLessThanMinimumText(*minDate_, formats_));
+    if (minDate_ && core::DateOf(value) < *minDate_)
+        throw core::Error(core::DateIsLessThanMinimumText(*minDate_, formats_));
     Store(value);
 }
 
-void DateTimePicker::SetDate(rtl::TDateTime date) {
-    SetDateTime(rtl::CombineDateTime(rtl::DateOf(date), rtl::TimeOf(value_)));
+void DateTimePicker::SetDate(core::TDateTime date) {
+    SetDateTime(core::CombineDateTime(core::DateOf(date), core::TimeOf(value_)));
 }
 
-void DateTimePicker::SetTime(rtl::TDateTime time) {
-    SetDateTime(rtl::CombineDateTime(rtl::DateOf(value_), rtl::TimeOf(time)));
+void DateTimePicker::SetTime(core::TDateTime time) {
+    SetDateTime(core::CombineDateTime(core::DateOf(value_), core::TimeOf(time)));
 }
 
-void DateTimePicker::SetMinDate(rtl::TDateTime date) {
-    minDate_ = rtl::DateOf(date);
+void DateTimePicker::SetMinDate(core::TDateTime date) {
+    minDate_ = core::DateOf(date);
     SYSTEMTIME range[2] = {ToSystemTime(*minDate_), {}};
     SendMessageA(Handle(), DTM_SETRANGE, GDTR_MIN, reinterpret_cast<LPARAM>(range));
 }
@@ -89,10 +89,10 @@ bool DateTimePicker::HandleNotify(NMHDR* header, LRESULT& result) {
     if (change->dwFlags == GDT_VALID) {
         // The control's hidden fields may be stale (it is told only of changes
         // it shows), so they come from the value instead.
-        const rtl::TDateTime chosen = FromSystemTime(change->st);
-        const rtl::TDateTime picked = kind_ == PickerKind::Date
-                                          ? rtl::CombineDateTime(rtl::DateOf(chosen), rtl::TimeOf(value_))
-                                          : rtl::CombineDateTime(rtl::DateOf(value_), rtl::TimeOf(chosen));
+        const core::TDateTime chosen = FromSystemTime(change->st);
+        const core::TDateTime picked =
+            kind_ == PickerKind::Date ? core::CombineDateTime(core::DateOf(chosen), core::TimeOf(value_))
+                                      : core::CombineDateTime(core::DateOf(value_), core::TimeOf(chosen));
         shown_ = FieldsShown(change->st);
         if (picked != value_) {
             value_ = picked;

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "rtl/DateTime.h"
-#include "rtl/FormatSettings.h"
+#include "core/DateTime.h"
+#include "core/FormatSettings.h"
 #include "toolkit/WinControl.h"
 
 namespace tk {
@@ -22,17 +22,17 @@ class DateTimePicker : public WinControl {
 public:
     DateTimePicker(WinControl* parent, std::string name, Bounds bounds, DateTimePickerArgs args = {});
 
-    rtl::TDateTime DateTime() const { return value_; }
-    // Throws rtl::Error "Date is less than minimum of ..." below the earliest date.
-    void SetDateTime(rtl::TDateTime value);
-    void SetDate(rtl::TDateTime date); // keeps the time of day
-    void SetTime(rtl::TDateTime time); // keeps the date
+    core::TDateTime DateTime() const { return value_; }
+    // Throws core::Error "Date is less than minimum of ..." below the earliest date.
+    void SetDateTime(core::TDateTime value);
+    void SetDate(core::TDateTime date); // keeps the time of day
+    void SetTime(core::TDateTime time); // keeps the date
 
-    void SetMinDate(rtl::TDateTime date);
-    std::optional<rtl::TDateTime> MinDate() const { return minDate_; }
+    void SetMinDate(core::TDateTime date);
+    std::optional<core::TDateTime> MinDate() const { return minDate_; }
 
     // Regional formats used for the error text of the earliest date.
-    void SetFormatSettings(const rtl::TFormatSettings& fs) { formats_ = fs; }
+    void SetFormatSettings(const core::TFormatSettings& fs) { formats_ = fs; }
 
     std::function<void(DateTimePicker&)> OnChange;
 
@@ -48,17 +48,17 @@ private:
         bool operator==(const ShownFields&) const = default;
     };
     ShownFields FieldsShown(const SYSTEMTIME& st) const;
-    void Store(rtl::TDateTime value);
+    void Store(core::TDateTime value);
 
     PickerKind kind_;
-    rtl::TDateTime value_ = 0;
-    std::optional<rtl::TDateTime> minDate_;
+    core::TDateTime value_ = 0;
+    std::optional<core::TDateTime> minDate_;
     std::optional<ShownFields> shown_; // what the control shows now
-    rtl::TFormatSettings formats_;
+    core::TFormatSettings formats_;
 };
 
 // Conversions between the system's calendar record and our date-time.
-SYSTEMTIME ToSystemTime(rtl::TDateTime t);
-rtl::TDateTime FromSystemTime(const SYSTEMTIME& st);
+SYSTEMTIME ToSystemTime(core::TDateTime t);
+core::TDateTime FromSystemTime(const SYSTEMTIME& st);
 
 } // namespace tk

@@ -93,6 +93,7 @@ using RegistryKeyTraits = NullNoneTraits<HKEY, &RegCloseKey>;
 using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 using ModuleHandle = UniqueHandle<NullNoneTraits<HMODULE, &FreeLibrary>>; // from LoadLibrary
 using WindowHandle = UniqueHandle<NullNoneTraits<HWND, &DestroyWindow>>;  // ours to destroy
+using MenuHandle = UniqueHandle<NullNoneTraits<HMENU, &DestroyMenu>>;     // not attached to a window
 
 // A COM interface reference, released once.
 template <class Interface>

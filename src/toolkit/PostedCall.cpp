@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 
@@ -27,11 +27,11 @@ PostedCall::PostedCall(std::function<void(WPARAM)> call) : call_(std::move(call)
         wc.lpszClassName = className.c_str();
         return RegisterClassExA(&wc);
     }();
-    if (!windowClass) throw rtl::Error("Cannot register the posted-call window class");
+    if (!windowClass) throw core::Error("Cannot register the posted-call window class");
 
     window_.Reset(CreateWindowExA(0, className.c_str(), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   ModuleInstance(), nullptr));
-    if (!window_) throw rtl::Error("Cannot create the posted-call window");
+    if (!window_) throw core::Error("Cannot create the posted-call window");
     SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -35,8 +35,8 @@ void ReadFlag(LCTYPE type, bool whenOne, bool& field) {
 
 namespace tk {
 
-rtl::TFormatSettings ReadRegionalSettings() {
-    rtl::TFormatSettings fs;
+core::TFormatSettings ReadRegionalSettings() {
+    core::TFormatSettings fs;
     if (auto pattern = LocaleText(LOCALE_SSHORTDATE); pattern && !pattern->empty())
         fs.ShortDateFormat = std::move(*pattern);
     ReadChar(LOCALE_SDATE, fs.DateSeparator);

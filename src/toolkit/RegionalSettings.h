@@ -1,10 +1,10 @@
 #pragma once
 
-#include "rtl/FormatSettings.h"
+#include "core/FormatSettings.h"
 
 namespace tk {
 
 // The user's regional formats; a field the system will not give keeps its default.
-rtl::TFormatSettings ReadRegionalSettings();
+core::TFormatSettings ReadRegionalSettings();
 
 } // namespace tk

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 
 namespace ui::xibar {
 
@@ -28,14 +28,14 @@ Channels ChannelsOf(tk::TColor c) {
 
 std::uint8_t ChannelOf(double running) {
     // Running sums may stray a hair past the end colour.
-    return static_cast<std::uint8_t>(std::clamp<std::int64_t>(rtl::RoundHalfEven(running), 0, kMaxChannel));
+    return static_cast<std::uint8_t>(std::clamp<std::int64_t>(core::RoundHalfEven(running), 0, kMaxChannel));
 }
 
 // (extent - 2) * (position - min) / range + bias, rounded; the product cannot overflow in 64 bits
 // for any 32-bit position and a non-negative extent.
 std::int64_t ScaledOffset(int extent, int position, int min, std::int64_t range, double bias) {
     const std::int64_t product = (std::int64_t{std::max(extent, 0)} - 2) * (std::int64_t{position} - min);
-    return rtl::RoundHalfEven(static_cast<double>(product) / static_cast<double>(range) + bias);
+    return core::RoundHalfEven(static_cast<double>(product) / static_cast<double>(range) + bias);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include "toolkit/Texts.h"
 #include "ui/lang.h"
 
+namespace ui {
+
 namespace {
 
 constexpr char kBuiltInChecked[] = "CHECKED";
@@ -229,3 +231,5 @@ void TBitCheckBox::Paint(tk::Canvas& canvas) {
     const RECT dest{place.destX, place.destY, place.destX + place.width, place.destY + place.height};
     canvas.DrawPart(dest, image, RECT{0, 0, place.width, place.height});
 }
+
+} // namespace ui

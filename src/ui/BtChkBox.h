@@ -8,6 +8,8 @@
 #include "toolkit/WinControl.h"
 #include "ui/CheckBoxLayout.h"
 
+namespace ui {
+
 // A check box drawn from pictures: one per state (unchecked, checked,
 // grayed), each either a single image or an enabled/disabled pair side by
 // side, plus its caption. Every press and release is a click, so a double
@@ -103,3 +105,5 @@ private:
     bool mousePressed_ = false;
     bool readsAsRadio_ = false;
 };
+
+} // namespace ui

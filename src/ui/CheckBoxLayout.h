@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace ui {
+
 // Which side the caption is on: taRightJustify puts the picture at the left
 // and the caption to its right, taLeftJustify the caption at the left and the
 // picture at the right edge.
@@ -11,8 +13,6 @@ enum TLeftRight : std::uint8_t { taLeftJustify, taRightJustify };
 
 // Values match BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE.
 enum TCheckBoxState : std::uint8_t { cbUnchecked, cbChecked, cbGrayed };
-
-namespace ui {
 
 // A picture holds one image, or two side by side: enabled left, disabled right.
 constexpr int kMinNumGlyphs = 1;

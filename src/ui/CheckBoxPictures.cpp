@@ -1,7 +1,9 @@
 #include "ui/CheckBoxPictures.h"
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "ui/BtChkBox.h"
+
+namespace ui {
 
 namespace {
 
@@ -17,7 +19,7 @@ constexpr PictureSet kRadioPictures{"RADIO_CHECKED", "RADIO_UNCHECKED", "RADIO_G
 void UsePictures(TBitCheckBox& box, const PictureSet& set) {
     for (const char* name : {set.checked, set.unchecked, set.grayed}) {
         tk::Bitmap probe;
-        if (!probe.LoadFromResource(name)) throw rtl::Error(std::string("Cannot load the picture ") + name);
+        if (!probe.LoadFromResource(name)) throw core::Error(std::string("Cannot load the picture ") + name);
     }
     box.SetGlyphResources(set.checked, set.unchecked, set.grayed);
 }
@@ -26,3 +28,5 @@ void UsePictures(TBitCheckBox& box, const PictureSet& set) {
 
 void UseBoxPictures(TBitCheckBox& box) { UsePictures(box, kBoxPictures); }
 void UseRadioPictures(TBitCheckBox& box) { UsePictures(box, kRadioPictures); }
+
+} // namespace ui

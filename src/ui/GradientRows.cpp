@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 
 namespace ui {
 
@@ -13,7 +13,7 @@ constexpr std::int64_t kChannelMax = 255;
 
 std::uint8_t ToChannel(double value) {
     // Repeated addition may drift a hair past the ends; keep the byte valid.
-    return static_cast<std::uint8_t>(std::clamp<std::int64_t>(rtl::RoundHalfEven(value), 0, kChannelMax));
+    return static_cast<std::uint8_t>(std::clamp<std::int64_t>(core::RoundHalfEven(value), 0, kChannelMax));
 }
 } // namespace
 

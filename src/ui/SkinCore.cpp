@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "rtl/IntConv.h"
-#include "rtl/SettingsFloat.h"
+#include "core/IntConv.h"
+#include "core/SettingsFloat.h"
 
 namespace ui::skin {
 
@@ -82,12 +82,12 @@ float ClampLevel(float level) {
 
 float ParseLevel(std::string_view text) {
     // Clamped before narrowing: a double beyond the float range has no float value.
-    return static_cast<float>(std::clamp(rtl::ParseSettingsFloat(text), 0.0, 1.0));
+    return static_cast<float>(std::clamp(core::ParseSettingsFloat(text), 0.0, 1.0));
 }
 
 std::int32_t ParseStyle(std::string_view text) {
     std::int32_t value = 0;
-    return rtl::TryStrToInt(text, value) ? value : 0;
+    return core::TryStrToInt(text, value) ? value : 0;
 }
 
 TSkin ReadSkin(ISkinFile& file, const std::string& languageCode, const std::string& tileFolder) {

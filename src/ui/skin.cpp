@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/Color.h"
 #include "toolkit/Handles.h"
 #include "toolkit/SystemError.h"
@@ -60,7 +60,7 @@ private:
 };
 
 [[noreturn]] void RaiseOpenError(const std::string& path, DWORD error) {
-    throw rtl::Error("Cannot open file \"" + tk::AnsiFromUtf8(path) + "\". " + SystemErrorMessage(error));
+    throw core::Error("Cannot open file \"" + tk::AnsiFromUtf8(path) + "\". " + SystemErrorMessage(error));
 }
 
 // Reads the tile file; a file of any other length leaves the tile as it is.
@@ -77,8 +77,8 @@ void LoadTile(const std::string& path, skin::Tile& tile) {
     const bool readOk = ReadFile(file.Get(), read.data(), static_cast<DWORD>(read.size()), &got, nullptr);
     // A file cut short since its size was taken reads as an early end.
     if (!readOk || got != read.size())
-        throw rtl::Error("Cannot read file \"" + tk::AnsiFromUtf8(path) + "\". " +
-                         SystemErrorMessage(readOk ? ERROR_HANDLE_EOF : GetLastError()));
+        throw core::Error("Cannot read file \"" + tk::AnsiFromUtf8(path) + "\". " +
+                          SystemErrorMessage(readOk ? ERROR_HANDLE_EOF : GetLastError()));
     tile = read;
 }
 

@@ -24,7 +24,7 @@ void LoadSkinList(const std::string& programFolder, const std::string& languageC
 
 // Makes Skins()[index] active; an index outside the list changes nothing. The
 // values are taken first; then the tile file is read when it is exactly one
-// tile long. Raises rtl::Error("Cannot open file "<path>". <reason>") when the
+// tile long. Raises core::Error("Cannot open file "<path>". <reason>") when the
 // tile file cannot be opened; the previous tile then stays.
 void SelectSkin(int index);
 

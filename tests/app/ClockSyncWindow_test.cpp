@@ -24,7 +24,7 @@ namespace {
 using test_support::PumpFor;
 using test_support::PumpUntil;
 
-constexpr double kSecond = 1.0 / rtl::SecondsPerDay;
+constexpr double kSecond = 1.0 / core::SecondsPerDay;
 
 // Answers every message dialog from inside its own modal loop: notes its text
 // and what the attempt label showed meanwhile, then closes it. A confirmation
@@ -133,7 +133,7 @@ TEST_F(ClockSyncWindowTest, ReportsSlowRightAndFast) {
     for (const Case& c : cases) {
         LoopbackTimeServer server({{Send(WireBytes(kOct2012))}});
         CreateAimedAt(server.Host(), server.Port());
-        const rtl::TDateTime serverTime = 41183.5 - clocksync::LocalZoneOffset();
+        const core::TDateTime serverTime = 41183.5 - clocksync::LocalZoneOffset();
         now = serverTime + c.nowMinusServerSeconds * kSecond;
         MessageDialogCloser closer(*form);
         ASSERT_TRUE(RunSync());

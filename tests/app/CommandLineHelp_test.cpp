@@ -21,8 +21,8 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-rtl::TFormatSettings Finnish() {
-    rtl::TFormatSettings fs;
+core::TFormatSettings Finnish() {
+    core::TFormatSettings fs;
     fs.ShortDateFormat = "d.M.yyyy";
     fs.DateSeparator = '.';
     fs.TimeSeparator = '.';
@@ -34,11 +34,11 @@ rtl::TFormatSettings Finnish() {
 // example, given to the program as it stands, is taken.
 TEST(CommandLineHelp, ATableOfOptionsThenExamplesTheProgramAccepts) {
     const auto rows = cmdline::OptionHelpRows();
-    for (const rtl::TFormatSettings& fs : {rtl::TFormatSettings{}, Finnish()}) {
+    for (const core::TFormatSettings& fs : {core::TFormatSettings{}, Finnish()}) {
         CommandLineModel window;
         window.formats = fs;
         const std::vector<std::string> lines =
-            Lines(cmdline::OptionsText(IdText, fs, rtl::DateOf(window.now)));
+            Lines(cmdline::OptionsText(IdText, fs, core::DateOf(window.now)));
         ASSERT_GT(lines.size(), rows.size() + 3);
         EXPECT_EQ(lines[0], IdText(lang::OptionsTitle));
         for (std::size_t i = 0; i < rows.size(); ++i)
@@ -56,7 +56,7 @@ TEST(CommandLineHelp, ATableOfOptionsThenExamplesTheProgramAccepts) {
 }
 
 TEST(CommandLineHelp, ExamplesFollowTheRegionalSeparators) {
-    const std::string text = cmdline::OptionsText(IdText, Finnish(), rtl::EncodeDate(2026, 12, 8));
+    const std::string text = cmdline::OptionsText(IdText, Finnish(), core::EncodeDate(2026, 12, 8));
     EXPECT_NE(text.find("\n-countdown=01.30.00,2\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\n-timer=23.30.00,9.12.2026\n"), std::string::npos) << text;
 }

@@ -5,23 +5,23 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 struct CommandLineModel : cmdline::CommandLineTarget {
     // The window as the settings file leaves it at start-up.
-    rtl::TDateTime now = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
-    rtl::TFormatSettings formats;
-    rtl::TDateTime earliest = rtl::DateOf(now);
+    core::TDateTime now = core::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+    core::TFormatSettings formats;
+    core::TDateTime earliest = core::DateOf(now);
     int action = 0;
     bool winamp = false;
     int loadLevel = 10;
     int loadWindowItem = 4;
     bool cpu = false;
     int days = 0;
-    rtl::TDateTime span = rtl::EncodeTime(1, 0, 0, 0);
+    core::TDateTime span = core::EncodeTime(1, 0, 0, 0);
     bool countdownMode = true;
-    rtl::TDateTime targetDate = now; // date and time, like the date picker
-    rtl::TDateTime targetTime = now;
+    core::TDateTime targetDate = now; // date and time, like the date picker
+    core::TDateTime targetTime = now;
     bool timer = false;
     int netLevel = 10;
     int netWindow = 60;
@@ -33,8 +33,8 @@ struct CommandLineModel : cmdline::CommandLineTarget {
     int optionsShown = 0;
     std::vector<std::string> calls;
 
-    rtl::TDateTime Now() const override { return now; }
-    const rtl::TFormatSettings& Formats() const override { return formats; }
+    core::TDateTime Now() const override { return now; }
+    const core::TFormatSettings& Formats() const override { return formats; }
     void SelectAction(int a) override {
         Log("SelectAction");
         action = a;
@@ -59,7 +59,7 @@ struct CommandLineModel : cmdline::CommandLineTarget {
         Log("SelectDays");
         days = d;
     }
-    void SetCountdownSpan(rtl::TDateTime timeOfDay) override {
+    void SetCountdownSpan(core::TDateTime timeOfDay) override {
         Log("SetCountdownSpan");
         span = timeOfDay;
     }
@@ -67,17 +67,17 @@ struct CommandLineModel : cmdline::CommandLineTarget {
         Log("SelectCountdownMode");
         countdownMode = true;
     }
-    rtl::TDateTime EarliestDate() const override { return earliest; }
-    void SetTargetDate(rtl::TDateTime date) override {
+    core::TDateTime EarliestDate() const override { return earliest; }
+    void SetTargetDate(core::TDateTime date) override {
         Log("SetTargetDate");
-        targetDate = rtl::CombineDateTime(date, targetDate);
+        targetDate = core::CombineDateTime(date, targetDate);
     }
-    void SetTargetTime(rtl::TDateTime timeOfDay) override {
+    void SetTargetTime(core::TDateTime timeOfDay) override {
         Log("SetTargetTime");
         targetTime = timeOfDay;
     }
-    rtl::TDateTime DateModeTarget() override {
-        targetDate = rtl::CombineDateTime(targetDate, targetTime);
+    core::TDateTime DateModeTarget() override {
+        targetDate = core::CombineDateTime(targetDate, targetTime);
         return targetDate;
     }
     void SelectDateMode() override {

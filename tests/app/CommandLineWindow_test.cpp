@@ -3,7 +3,7 @@
 
 #include "../monitors/StandInPlayer.h"
 #include "MainFormTestSupport.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "ui/BtChkBox.h"
 
 class CommandLineWindowTest : public MainFormFixture {
@@ -12,7 +12,7 @@ protected:
         commandLine = "\"C:\\Program Files\\Kalvex Now\\KalvexNow.exe\" " + options;
         Create();
     }
-    rtl::TDateTime Today() const { return rtl::DateOf(now); }
+    core::TDateTime Today() const { return core::DateOf(now); }
 };
 
 TEST_F(CommandLineWindowTest, ActionAndCountdownArmTheTimerFromStart) {
@@ -23,8 +23,8 @@ TEST_F(CommandLineWindowTest, ActionAndCountdownArmTheTimerFromStart) {
     EXPECT_TRUE(form->RadioButtonCounter->Checked());
     EXPECT_FALSE(form->RadioButtonDate->Checked());
     EXPECT_EQ(form->DaysComboBox->ItemIndex(), 0);
-    EXPECT_NEAR(rtl::TimeOf(form->DateTimePickerReverseTime->DateTime()), rtl::EncodeTime(0, 30, 0, 0),
-                rtl::OneMillisecond);
+    EXPECT_NEAR(core::TimeOf(form->DateTimePickerReverseTime->DateTime()), core::EncodeTime(0, 30, 0, 0),
+                core::OneMillisecond);
     EXPECT_TRUE(form->CheckBoxTimer->Checked());
     EXPECT_DOUBLE_EQ(form->Timer().ArmedTime(), now);
 
@@ -68,7 +68,7 @@ TEST_F(CommandLineWindowTest, ATimeAlreadyPastMeansTomorrow) {
     EXPECT_TRUE(form->RadioButtonDate->Checked());
     EXPECT_FALSE(form->RadioButtonCounter->Checked());
     EXPECT_TRUE(form->CheckBoxTimer->Checked());
-    EXPECT_DOUBLE_EQ(form->DateTimePickerDate->DateTime(), Today() + 1 + rtl::EncodeTime(8, 0, 0, 0));
+    EXPECT_DOUBLE_EQ(form->DateTimePickerDate->DateTime(), Today() + 1 + core::EncodeTime(8, 0, 0, 0));
     Tick();
     EXPECT_EQ(TakePowerRequests(), 0);
 }
@@ -79,13 +79,13 @@ TEST_F(CommandLineWindowTest, AnErrorIsShownAndEndsTheOptionsOnly) {
         std::string error;
     };
     Create();
-    const rtl::TFormatSettings fs = form->Formats();
-    const std::string yesterday = rtl::DateText(Today() - 1, fs);
+    const core::TFormatSettings fs = form->Formats();
+    const std::string yesterday = core::DateText(Today() - 1, fs);
     form.reset();
     const Case cases[] = {
         {"-action=standby -countdown=,2 -cpu=30", "'' is not a valid time"},
         {"-action=standby -timer=08:00:00," + yesterday + " -cpu=30",
-         rtl::DateIsLessThanMinimumText(Today(), fs)},
+         core::DateIsLessThanMinimumText(Today(), fs)},
         {"-action=standby -timer=25:00 -cpu=30", "'25:00' is not a valid time"},
     };
     for (const Case& c : cases) {

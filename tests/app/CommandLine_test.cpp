@@ -8,20 +8,20 @@
 
 #include "CommandLineModel.h"
 #include "app/CommandLineSplit.h"
-#include "rtl/DateTimeText.h"
-#include "rtl/Error.h"
+#include "core/DateTimeText.h"
+#include "core/Error.h"
 
 namespace {
 
-using rtl::EncodeDate;
-using rtl::EncodeDateTime;
-using rtl::EncodeTime;
+using core::EncodeDate;
+using core::EncodeDateTime;
+using core::EncodeTime;
 
 // Applies the options after a program path and returns the error text, if any.
 std::string Apply(CommandLineModel& window, const std::string& options) {
     try {
         cmdline::ApplyCommandLine(cmdline::SplitCommandLine("KalvexNow.exe " + options), window);
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         return e.text();
     }
     return {};
@@ -150,10 +150,10 @@ TEST(CommandLine, CountdownDaysAreClampedAndDefaultToZero) {
 }
 
 TEST(CommandLine, TimerTodayOrTomorrow) {
-    const rtl::TDateTime today = EncodeDate(2026, 12, 8);
+    const core::TDateTime today = EncodeDate(2026, 12, 8);
     struct TimerCase {
         const char* options;
-        rtl::TDateTime target;
+        core::TDateTime target;
     };
     const TimerCase cases[] = {
         {"-timer=23:00:00", EncodeDateTime(2026, 12, 8, 23, 0, 0, 0)},
@@ -207,7 +207,7 @@ TEST(CommandLine, ErrorsStopTheOptionsAfterThem) {
         {"-timer=08:00:00,yesterday", "'yesterday' is not a valid date",
          [](auto& w) { EXPECT_FALSE(w.timer); }},
         {"-timer=,12/24/2026", "'' is not a valid time",
-         [](auto& w) { EXPECT_DOUBLE_EQ(rtl::DateOf(w.targetDate), EncodeDate(2026, 12, 24)); }},
+         [](auto& w) { EXPECT_DOUBLE_EQ(core::DateOf(w.targetDate), EncodeDate(2026, 12, 24)); }},
         {"-timer=24:00", "'24:00' is not a valid time", [](auto& w) { EXPECT_FALSE(w.timer); }},
     };
     for (const ErrorCase& c : cases) {

@@ -3,14 +3,14 @@
 #include <commctrl.h>
 
 #include "MainFormTestSupport.h"
-#include "rtl/DateTimeText.h"
-#include "rtl/SettingsFloat.h"
+#include "core/DateTimeText.h"
+#include "core/SettingsFloat.h"
 
 namespace {
 
 struct SpanCase {
     const char* what;
-    rtl::TDateTime stored;
+    core::TDateTime stored;
     int hour, minute, second; // the span shown and armed
 };
 
@@ -27,21 +27,21 @@ protected:
 
 TEST_F(CountdownPickerTest, AStoredValueOutsideThePickerShowsTheSpanItArms) {
     const SpanCase cases[] = {
-        {"year 1", rtl::EncodeDateTime(1, 1, 1, 1, 30, 15, 0), 1, 30, 15},
-        {"the last millisecond of 9999", rtl::EncodeDateTime(9999, 12, 31, 23, 59, 59, 999), 23, 59, 59},
+        {"year 1", core::EncodeDateTime(1, 1, 1, 1, 30, 15, 0), 1, 30, 15},
+        {"the last millisecond of 9999", core::EncodeDateTime(9999, 12, 31, 23, 59, 59, 999), 23, 59, 59},
         {"far beyond any date", 1e300, 0, 0, 0},
         {"half a day, inside the range", 0.5, 12, 0, 0},
     };
     for (const auto& c : cases) {
-        WriteSetting("DateTimePickerReverseTime", rtl::FormatSettingsFloat(c.stored).c_str());
+        WriteSetting("DateTimePickerReverseTime", core::FormatSettingsFloat(c.stored).c_str());
         Create();
         const SYSTEMTIME shown = Shown();
         EXPECT_EQ(shown.wHour, c.hour) << c.what;
         EXPECT_EQ(shown.wMinute, c.minute) << c.what;
         EXPECT_EQ(shown.wSecond, c.second) << c.what;
-        const rtl::TDateTime armed = rtl::IncSecond(now, (c.hour * 60 + c.minute) * 60 + c.second);
+        const core::TDateTime armed = core::IncSecond(now, (c.hour * 60 + c.minute) * 60 + c.second);
         EXPECT_EQ(form->PowerOffTimeLabel->Caption(),
-                  rtl::DateText(armed, form->Formats()) + " " + rtl::TimeText(armed, form->Formats()))
+                  core::DateText(armed, form->Formats()) + " " + core::TimeText(armed, form->Formats()))
             << c.what;
         form.reset();
         DeleteFileA(settingsFile.c_str());

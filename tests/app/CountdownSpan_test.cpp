@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-using namespace rtl;
+using namespace core;
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 namespace {
 
-using rtl::TDateTime;
+using core::TDateTime;
 
-const TDateTime kStart = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+const TDateTime kStart = core::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
 
 TDateTime After(double seconds) { return kStart + seconds / 86400.0; }
 

@@ -11,7 +11,7 @@
 #include "MainFormTestSupport.h"
 #include "dialogs/aboutUnit.h"
 #include "dialogs/confirm.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/Font.h"
 #include "toolkit/GraphicControls.h"
@@ -73,24 +73,27 @@ void ExpectScalesAndComesBack(tk::Form& form) {
         MoveToDpi(form, dpi);
         ASSERT_EQ(form.Dpi(), dpi);
         // The virtual screen is 1024 x 768: a window is not made larger.
-        if (tk::ScaleToDpi(width96, dpi) < GetSystemMetrics(SM_CXSCREEN))
+        if (tk::ScaleToDpi(width96, dpi) < GetSystemMetrics(SM_CXSCREEN)) {
             EXPECT_TRUE(Near(form.ClientWidth(), width96, dpi)) << form.ClientWidth();
-        if (tk::ScaleToDpi(height96, dpi) < GetSystemMetrics(SM_CYSCREEN))
+        }
+        if (tk::ScaleToDpi(height96, dpi) < GetSystemMetrics(SM_CYSCREEN)) {
             EXPECT_TRUE(Near(form.ClientHeight(), height96, dpi)) << form.ClientHeight();
+        }
         for (std::size_t i = 0; i < at96.size(); ++i) {
             const tk::Control& c = *form.Controls()[i];
             const tk::Bounds& was = at96[i].bounds;
             EXPECT_TRUE(Near(c.Left(), was.left, dpi) && Near(c.Top(), was.top, dpi)) << c.Name();
             // A label that sizes itself follows its text, which does not scale exactly.
             const auto* label = dynamic_cast<const tk::Label*>(&c);
-            if (!label || !label->AutoSize())
+            if (!label || !label->AutoSize()) {
                 EXPECT_TRUE(Near(c.Left() + c.Width(), was.left + was.width, dpi) &&
                             Near(c.Top() + c.Height(), was.top + was.height, dpi))
                     << c.Name() << " " << c.Width() << "x" << c.Height();
+            }
             EXPECT_EQ(c.Font().height, tk::ScaleToDpi(at96[i].fontHeight, dpi)) << c.Name();
             ExpectWindowMatches(c);
             // Check-box pictures come in a copy drawn for the scale, never stretched.
-            if (const auto* box = dynamic_cast<const TBitCheckBox*>(&c)) {
+            if (const auto* box = dynamic_cast<const ui::TBitCheckBox*>(&c)) {
                 tk::Bitmap at100;
                 ASSERT_TRUE(at100.LoadFromResource("UNCHECKED"));
                 EXPECT_GT(box->UncheckedGlyph().Height(), at100.Height()) << c.Name();
@@ -147,16 +150,16 @@ TEST_F(DisplayScale, WithoutTheNewerDpiFunctionsTheWindowStartsAtTheSystemDpi) {
 }
 
 // The widest date and time each format makes: two-digit fields, the longer designator.
-std::string LongestDateTime(const rtl::TFormatSettings& fs) {
-    const rtl::TDateTime am = rtl::EncodeDateTime(2026, 12, 28, 10, 58, 58, 0);
-    const rtl::TDateTime pm = rtl::EncodeDateTime(2026, 12, 28, 22, 58, 58, 0);
-    const std::string date = rtl::DateText(am, fs) + " ";
-    const std::string a = date + rtl::TimeText(am, fs), p = date + rtl::TimeText(pm, fs);
+std::string LongestDateTime(const core::TFormatSettings& fs) {
+    const core::TDateTime am = core::EncodeDateTime(2026, 12, 28, 10, 58, 58, 0);
+    const core::TDateTime pm = core::EncodeDateTime(2026, 12, 28, 22, 58, 58, 0);
+    const std::string date = core::DateText(am, fs) + " ";
+    const std::string a = date + core::TimeText(am, fs), p = date + core::TimeText(pm, fs);
     return a.size() > p.size() ? a : p;
 }
 
 TEST_F(DisplayScale, TimeValuesFitTheTimerFrameInEveryFormatAndScale) {
-    const rtl::TFormatSettings formats[] = {
+    const core::TFormatSettings formats[] = {
         {.ShortDateFormat = "MM/dd/yyyy", .LeadingZeroHours = true},
         {.ShortDateFormat = "dd.MM.yyyy",
          .DateSeparator = '.',
@@ -182,7 +185,7 @@ TEST_F(DisplayScale, TimeValuesFitTheTimerFrameInEveryFormatAndScale) {
     for (const int dpi : {96, 120, 144, 168, 192}) {
         MoveToDpi(*form, dpi);
         const int frameInside = form->Bevel1->Left() + form->Bevel1->Width() - form->Scaled(2);
-        for (const rtl::TFormatSettings& fs : formats) {
+        for (const core::TFormatSettings& fs : formats) {
             const std::string text = LongestDateTime(fs);
             for (tk::Label* value : {form->CurrTimeLabel, form->PowerOffTimeLabel}) {
                 value->SetCaption(text);

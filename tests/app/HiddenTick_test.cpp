@@ -8,13 +8,13 @@
 
 #include "MainFormTestSupport.h"
 #include "app/TickPlan.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiProgressBar.h"
 
 namespace {
 
-rtl::TDateTime InControl(const tk::DateTimePicker& picker) {
+core::TDateTime InControl(const tk::DateTimePicker& picker) {
     SYSTEMTIME st{};
     SendMessageA(picker.Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
     return tk::FromSystemTime(st);
@@ -41,7 +41,7 @@ bool AnythingToPaint(HWND form) {
 struct Face {
     std::string clock, target, current, average, status;
     int currentBar, averageBar;
-    rtl::TDateTime datePicker, timePicker;
+    core::TDateTime datePicker, timePicker;
     bool operator==(const Face&) const = default;
 };
 
@@ -52,7 +52,7 @@ protected:
     void CountdownMode(int h, int m, int s) {
         form->RadioButtonCounter->SetChecked(true);
         form->RadioButtonCounterClick();
-        form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, h, m, s, 0));
+        form->DateTimePickerReverseTime->SetDateTime(core::EncodeDateTime(2003, 6, 21, h, m, s, 0));
     }
     void ArmTimer() {
         form->CheckBoxTimer->SetChecked(true);
@@ -144,9 +144,9 @@ TEST_F(HiddenTickTest, ARestoredWindowIsUpToDateAtOnce) {
         AdvanceMs(250);
         Restore();
         EXPECT_FALSE(form->TrayIconShown());
-        const rtl::TDateTime shown = now;
+        const core::TDateTime shown = now;
         EXPECT_EQ(form->CurrTimeLabel->Caption(), Stamp(shown, form->Formats()));
-        EXPECT_EQ(form->PowerOffTimeLabel->Caption(), Stamp(rtl::IncHour(shown, 1), form->Formats()));
+        EXPECT_EQ(form->PowerOffTimeLabel->Caption(), Stamp(core::IncHour(shown, 1), form->Formats()));
         EXPECT_EQ(form->LabelCPUCurrent->Caption(), "(37%)");
         EXPECT_EQ(form->ProgressBarCPUCurrent->Position(), 37);
         EXPECT_EQ(form->LabelCPUByTime->Caption(), c.average);
@@ -234,7 +234,7 @@ TEST_F(HiddenTickTest, AClockChangeOrAResumeWhileHiddenIsMetAtOnce) {
         ASSERT_EQ(Interval(), 50'001);
         localShift = 0;
         if (c.message == WM_TIMECHANGE)
-            localShift = c.clockMoveSeconds / double(rtl::SecondsPerDay);
+            localShift = c.clockMoveSeconds / double(core::SecondsPerDay);
         else
             AdvanceSeconds(c.clockMoveSeconds);
         SendMessageA(form->Handle(), c.message, c.wParam, 0);

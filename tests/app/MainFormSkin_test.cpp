@@ -63,10 +63,10 @@ protected:
     int RedAt(int x, int y) const { return GetRValue(form->Image1->Picture().Pixel(x, y)); }
 
     void ExpectSchemes(ButtonScheme buttons, BarScheme bars) const {
-        for (const TXiButton* b : {form->NetTimeSpeedButton, form->AboutSpeedButton, form->PowerSpeedButton,
-                                   form->CloseSpeedButton})
+        for (const ui::TXiButton* b : {form->NetTimeSpeedButton, form->AboutSpeedButton,
+                                       form->PowerSpeedButton, form->CloseSpeedButton})
             EXPECT_EQ(b->ColorScheme(), buttons) << b->Name();
-        for (const TXiProgressBar* p : {form->ProgressBarCPUCurrent, form->ProgressBarCPUByTime})
+        for (const ui::TXiProgressBar* p : {form->ProgressBarCPUCurrent, form->ProgressBarCPUByTime})
             EXPECT_EQ(p->ColorScheme(), bars) << p->Name();
     }
 

@@ -18,20 +18,20 @@
 #include "clocksync/LocalClock.h"
 #include "dialogs/messageUnit.h"
 #include "monitors/WinampWindow.h"
-#include "rtl/DateTime.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTime.h"
+#include "core/DateTimeText.h"
 #include "ui/BtChkBox.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
 
-inline std::string Stamp(rtl::TDateTime t, const rtl::TFormatSettings& fs) {
-    return rtl::DateText(t, fs) + " " + rtl::TimeText(t, fs);
+inline std::string Stamp(core::TDateTime t, const core::TFormatSettings& fs) {
+    return core::DateText(t, fs) + " " + core::TimeText(t, fs);
 }
 
 class MainFormFixture : public ::testing::Test {
 protected:
-    static constexpr rtl::TDateTime kSteadyZero = 46000; // the steady clock's start, in 2025
-    rtl::TDateTime now = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+    static constexpr core::TDateTime kSteadyZero = 46000; // the steady clock's start, in 2025
+    core::TDateTime now = core::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
     std::vector<double> loads{0.0};
     bool failSample = false;
     std::vector<std::string> errors;
@@ -44,7 +44,7 @@ protected:
     // Sync stays on the loopback interface and records the clock it would set;
     // only tests that count on Wine's refusal make the real call.
     std::string serverListFile;
-    std::vector<rtl::TDateTime> clockSetTo;
+    std::vector<core::TDateTime> clockSetTo;
     bool useRealClockSetter = false;
     std::function<void()> onNow; // runs whenever the window reads the clock
     // The notification area's calls, and the questions asked with their answer.
@@ -57,7 +57,7 @@ protected:
     bool answerYes = false;
     // The local clock reads `now` plus this: a clock set or a zone moved
     // shifts it, while the steady clock keeps following `now`.
-    rtl::TDateTime localShift = 0;
+    core::TDateTime localShift = 0;
     // One adapter, "Ethernet", whose received octets the test moves.
     std::uint64_t ethernetOctets = 0;
 
@@ -87,7 +87,7 @@ protected:
             return now + localShift;
         };
         s.steadyMs = [this] {
-            return static_cast<SteadyMs>(std::llround((now - kSteadyZero) * rtl::MSecsPerDay));
+            return static_cast<SteadyMs>(std::llround((now - kSteadyZero) * core::MSecsPerDay));
         };
         s.cpu.takeSample = [this] {
             if (failSample) throw std::runtime_error("Unable to locate the \"Processor\" performance object");
@@ -97,7 +97,7 @@ protected:
         s.isNTPlatform = nt;
         s.settingsFileName = settingsFile;
         s.power = power;
-        s.setLocalClock = [this](rtl::TDateTime value) {
+        s.setLocalClock = [this](core::TDateTime value) {
             if (useRealClockSetter) return clocksync::SetLocalClock(value, true);
             clockSetTo.push_back(value);
             return clocksync::ClockSetResult{true, ""};
@@ -168,10 +168,10 @@ protected:
         form->RadioButtonCounter->SetChecked(true);
         form->RadioButtonCounterClick();
         form->DaysComboBox->SetItemIndex(days);
-        form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, h, m, s, 0));
+        form->DateTimePickerReverseTime->SetDateTime(core::EncodeDateTime(2003, 6, 21, h, m, s, 0));
         form->CheckBoxTimer->SetChecked(true);
         form->CheckBoxTimerClick();
     }
     void AdvanceMs(int ms) { now += ms / 86400000.0; }
-    void AdvanceSeconds(int s) { now = rtl::IncSecond(now, s); }
+    void AdvanceSeconds(int s) { now = core::IncSecond(now, s); }
 };

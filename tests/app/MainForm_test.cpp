@@ -2,14 +2,14 @@
 #include <windows.h>
 
 #include "MainFormTestSupport.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "toolkit/Application.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiButton.h"
 
 namespace {
 
-rtl::TDateTime TimeOfDayOf(const tk::DateTimePicker& p) { return rtl::TimeOf(p.DateTime()); }
+core::TDateTime TimeOfDayOf(const tk::DateTimePicker& p) { return core::TimeOf(p.DateTime()); }
 
 std::string SettingsText(const std::string& file) {
     std::string text;
@@ -148,7 +148,7 @@ TEST_F(MainFormFixture, SettingsSurviveARestart) {
     form->DaysComboBox->SetItemIndex(7);
     form->ComboBoxCPULoad->SetItemIndex(55);
     form->ComboBoxCPULoadTime->SetItemIndex(9);
-    form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, 2, 30, 15, 0));
+    form->DateTimePickerReverseTime->SetDateTime(core::EncodeDateTime(2003, 6, 21, 2, 30, 15, 0));
     form->ActionComboBox->SetItemIndex(1);
     form->SaveSettings();
     EXPECT_NE(SettingsText(settingsFile).find("3.77931043402778E+0004"), std::string::npos)
@@ -161,7 +161,7 @@ TEST_F(MainFormFixture, SettingsSurviveARestart) {
     EXPECT_EQ(form->DaysComboBox->ItemIndex(), 7);
     EXPECT_EQ(form->ComboBoxCPULoad->ItemIndex(), 55);
     EXPECT_EQ(form->ComboBoxCPULoadTime->ItemIndex(), 9);
-    EXPECT_NEAR(TimeOfDayOf(*form->DateTimePickerReverseTime), rtl::EncodeTime(2, 30, 15, 0), 1e-8);
+    EXPECT_NEAR(TimeOfDayOf(*form->DateTimePickerReverseTime), core::EncodeTime(2, 30, 15, 0), 1e-8);
     EXPECT_EQ(form->ActionComboBox->ItemIndex(), 1);
     EXPECT_EQ(form->CheckBoxTimer->Caption(), "Reboot by timer");
     // Triggers are never stored.

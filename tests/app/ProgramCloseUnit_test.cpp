@@ -23,7 +23,7 @@ protected:
         session.Run(2, "Job.exe");
         session.Run(3, "admin.exe");
         session.Refuse(3);
-        box = &form->Add<TBitCheckBox>("Box", tk::Bounds{8, 8, 97, 17});
+        box = &form->Add<ui::TBitCheckBox>("Box", tk::Bounds{8, 8, 97, 17});
         list = &form->Add<tk::ComboBox>("List", tk::Bounds{8, 30, 220, 21});
         status = &form->Add<tk::Label>("Status", tk::Bounds{8, 60, 0, 0});
         unit = std::make_unique<ProgramCloseTriggerUnit>(
@@ -50,7 +50,7 @@ protected:
 
     test_support::FakeSession session;
     test_support::Listener listener;
-    TBitCheckBox* box = nullptr;
+    ui::TBitCheckBox* box = nullptr;
     tk::ComboBox* list = nullptr;
     tk::Label* status = nullptr;
     std::unique_ptr<ProgramCloseTriggerUnit> unit;

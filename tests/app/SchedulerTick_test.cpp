@@ -8,13 +8,13 @@
 
 #include "MainFormTestSupport.h"
 #include "app/NetQuietTriggerUnit.h"
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 #include "ui/BtChkBox.h"
 #include "ui/XiProgressBar.h"
 
 class TickTest : public MainFormFixture {
 protected:
-    void UseDateMode(rtl::TDateTime target) {
+    void UseDateMode(core::TDateTime target) {
         form->DateTimePickerDate->SetDateTime(target);
         form->DateTimePickerTime->SetDateTime(target);
         form->RadioButtonDate->SetChecked(true);
@@ -39,7 +39,7 @@ TEST_F(TickTest, ZeroCountdownFiresOnTheNextRunAMillisecondLater) {
 TEST_F(TickTest, ArmedCountdownIsFixedAndFollowsSpanChanges) {
     Create();
     ArmCountdown(1, 1, 30, 0);
-    const rtl::TDateTime expected = rtl::EncodeDateTime(2026, 12, 9, 11, 30, 0, 0);
+    const core::TDateTime expected = core::EncodeDateTime(2026, 12, 9, 11, 30, 0, 0);
     EXPECT_EQ(form->PowerOffTimeLabel->Caption(), Stamp(expected, form->Formats()));
     AdvanceSeconds(600);
     Tick();
@@ -48,29 +48,29 @@ TEST_F(TickTest, ArmedCountdownIsFixedAndFollowsSpanChanges) {
     form->DaysComboBox->SetItemIndex(0);
     Tick();
     EXPECT_EQ(form->PowerOffTimeLabel->Caption(),
-              Stamp(rtl::EncodeDateTime(2026, 12, 8, 11, 30, 0, 0), form->Formats()));
+              Stamp(core::EncodeDateTime(2026, 12, 8, 11, 30, 0, 0), form->Formats()));
     EXPECT_EQ(TakePowerRequests(), 0);
-    now = rtl::EncodeDateTime(2026, 12, 8, 11, 30, 0, 1);
+    now = core::EncodeDateTime(2026, 12, 8, 11, 30, 0, 1);
     Tick();
     EXPECT_EQ(TakePowerRequests(), 1);
 }
 
 TEST_F(TickTest, UnarmedCountdownMovesWithTheClock) {
     Create();
-    form->DateTimePickerReverseTime->SetDateTime(rtl::EncodeDateTime(2003, 6, 21, 0, 30, 0, 0));
+    form->DateTimePickerReverseTime->SetDateTime(core::EncodeDateTime(2003, 6, 21, 0, 30, 0, 0));
     Tick();
     EXPECT_EQ(form->PowerOffTimeLabel->Caption(),
-              Stamp(rtl::EncodeDateTime(2026, 12, 8, 10, 30, 0, 0), form->Formats()));
+              Stamp(core::EncodeDateTime(2026, 12, 8, 10, 30, 0, 0), form->Formats()));
     EXPECT_EQ(form->CurrTimeLabel->Caption(), Stamp(now, form->Formats()));
     AdvanceSeconds(5);
     Tick();
     EXPECT_EQ(form->PowerOffTimeLabel->Caption(),
-              Stamp(rtl::EncodeDateTime(2026, 12, 8, 10, 30, 5, 0), form->Formats()));
+              Stamp(core::EncodeDateTime(2026, 12, 8, 10, 30, 5, 0), form->Formats()));
 }
 
 TEST_F(TickTest, DateModeFiresOnlyAtLeastAMillisecondPastTheTarget) {
     Create();
-    const rtl::TDateTime noon = rtl::EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
+    const core::TDateTime noon = core::EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
     UseDateMode(noon);
     form->CheckBoxTimer->SetChecked(true);
     form->CheckBoxTimerClick();
@@ -78,7 +78,7 @@ TEST_F(TickTest, DateModeFiresOnlyAtLeastAMillisecondPastTheTarget) {
     Tick();
     EXPECT_EQ(TakePowerRequests(), 0);
     EXPECT_TRUE(form->CheckBoxTimer->Checked());
-    now = rtl::EncodeDateTime(2026, 12, 8, 12, 0, 0, 1);
+    now = core::EncodeDateTime(2026, 12, 8, 12, 0, 0, 1);
     Tick();
     EXPECT_EQ(TakePowerRequests(), 1);
     EXPECT_FALSE(form->CheckBoxTimer->Checked());
@@ -86,8 +86,8 @@ TEST_F(TickTest, DateModeFiresOnlyAtLeastAMillisecondPastTheTarget) {
 
 TEST_F(TickTest, PastDateJumpsToNowAndFiresWhenArmed) {
     Create();
-    UseDateMode(rtl::EncodeDateTime(2026, 12, 8, 11, 0, 0, 0));
-    now = rtl::EncodeDateTime(2026, 12, 8, 11, 5, 0, 0);
+    UseDateMode(core::EncodeDateTime(2026, 12, 8, 11, 0, 0, 0));
+    now = core::EncodeDateTime(2026, 12, 8, 11, 5, 0, 0);
     Tick(); // not armed: the pickers only follow the clock
     EXPECT_EQ(form->DateTimePickerDate->DateTime(), now);
     EXPECT_EQ(TakePowerRequests(), 0);
@@ -100,10 +100,10 @@ TEST_F(TickTest, PastDateJumpsToNowAndFiresWhenArmed) {
 
 TEST_F(TickTest, DatePickerCarriesTheWholeTarget) {
     Create();
-    form->DateTimePickerDate->SetDateTime(rtl::EncodeDateTime(2026, 12, 10, 9, 0, 0, 0));
-    form->DateTimePickerTime->SetDateTime(rtl::EncodeDateTime(2026, 12, 8, 18, 45, 0, 0));
-    EXPECT_EQ(form->DateModeTarget(), rtl::EncodeDateTime(2026, 12, 10, 18, 45, 0, 0));
-    EXPECT_EQ(form->DateTimePickerDate->DateTime(), rtl::EncodeDateTime(2026, 12, 10, 18, 45, 0, 0));
+    form->DateTimePickerDate->SetDateTime(core::EncodeDateTime(2026, 12, 10, 9, 0, 0, 0));
+    form->DateTimePickerTime->SetDateTime(core::EncodeDateTime(2026, 12, 8, 18, 45, 0, 0));
+    EXPECT_EQ(form->DateModeTarget(), core::EncodeDateTime(2026, 12, 10, 18, 45, 0, 0));
+    EXPECT_EQ(form->DateTimePickerDate->DateTime(), core::EncodeDateTime(2026, 12, 10, 18, 45, 0, 0));
     EXPECT_FALSE(form->ClampDatePickers());
 }
 
@@ -191,7 +191,7 @@ TEST_F(TickTest, OpenWindowListHoldsTheWindowAndClosingRestartsIt) {
     Create();
     form->Show();
     form->CpuWindow().Restart(now);
-    const rtl::TDateTime started = now;
+    const core::TDateTime started = now;
     SendMessageA(form->ComboBoxCPULoadTime->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
     ASSERT_TRUE(form->ComboBoxCPULoadTime->DroppedDown());
     AdvanceSeconds(40);
@@ -256,8 +256,8 @@ TEST_F(TickTest, FailingSampleDoesNotStopTheTimerTrigger) {
 }
 
 TEST_F(TickTest, EditingTheTimerNeverFiresIt) {
-    const rtl::TDateTime noon = rtl::EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
-    const auto userSets = [](tk::DateTimePicker& picker, rtl::TDateTime value) {
+    const core::TDateTime noon = core::EncodeDateTime(2026, 12, 8, 12, 0, 0, 0);
+    const auto userSets = [](tk::DateTimePicker& picker, core::TDateTime value) {
         picker.SetDateTime(value);
         picker.OnChange(picker);
     };
@@ -285,21 +285,21 @@ TEST_F(TickTest, EditingTheTimerNeverFiresIt) {
          [&] {
              UseDateMode(noon);
              form->CheckBoxTimer->DoDefaultAction(); // as a click does
-             userSets(*form->DateTimePickerTime, rtl::EncodeDateTime(2026, 12, 8, 9, 0, 0, 0));
+             userSets(*form->DateTimePickerTime, core::EncodeDateTime(2026, 12, 8, 9, 0, 0, 0));
          },
          false, true, true},
         {"an armed countdown's span cut below the time gone", "",
          [&] {
              ArmCountdown(0, 1, 0, 0);
              AdvanceSeconds(40 * 60);
-             userSets(*form->DateTimePickerReverseTime, rtl::EncodeDateTime(2003, 6, 21, 0, 30, 0, 0));
+             userSets(*form->DateTimePickerReverseTime, core::EncodeDateTime(2003, 6, 21, 0, 30, 0, 0));
          },
          false, true, false},
         {"an armed date timer moved to another future time", "",
          [&] {
              UseDateMode(noon);
              form->CheckBoxTimer->DoDefaultAction(); // as a click does
-             userSets(*form->DateTimePickerTime, rtl::EncodeDateTime(2026, 12, 8, 11, 0, 0, 0));
+             userSets(*form->DateTimePickerTime, core::EncodeDateTime(2026, 12, 8, 11, 0, 0, 0));
          },
          true, false, true},
         {"the command line still toggles twice", "-countdown=00:30:00 -timer=23:00:00", [] {}, false, false,
@@ -308,7 +308,7 @@ TEST_F(TickTest, EditingTheTimerNeverFiresIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         commandLine = std::string("KalvexNow.exe ") + c.options;
-        now = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+        now = core::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
         messages.clear();
         Create();
         c.edit();

@@ -12,7 +12,7 @@
 #include "SettingsTestFiles.h"
 #include "app/SettingsFile.h"
 #include "app/global.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/Handles.h"
 
 namespace {
@@ -41,7 +41,7 @@ StoredSettings NewSettings() {
 std::string SaveError(ISettingsFileSystem& fileSystem, const std::string& file) {
     try {
         WriteSettings(fileSystem, file, NewSettings());
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         return e.text();
     }
     return "";

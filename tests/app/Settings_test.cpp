@@ -18,16 +18,16 @@
 #include <utility>
 #include <vector>
 
-#include "rtl/DateTime.h"
-#include "rtl/Error.h"
-#include "rtl/SettingsFloat.h"
+#include "core/DateTime.h"
+#include "core/Error.h"
+#include "core/SettingsFloat.h"
 #include "toolkit/Handles.h"
 
 // Readable failure messages.
 void PrintTo(const StoredSettings& s, std::ostream* out) {
     *out << "{Date " << s.RadioButtonDate << ", Counter " << s.RadioButtonCounter << ", Days "
          << s.DaysComboBox << ", Load " << s.ComboBoxCPULoad << ", LoadTime " << s.ComboBoxCPULoadTime
-         << ", Span " << rtl::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action "
+         << ", Span " << core::FormatSettingsFloat(s.DateTimePickerReverseTime) << ", Action "
          << s.ActionComboBox << ", Skin " << s.SkinComboBox << ", SkinFile " << s.SkinFile << ", Net "
          << s.NetQuietLevel << "/" << s.NetQuietSeconds << "/" << s.NetQuietAdapter << "}";
 }
@@ -42,9 +42,9 @@ constexpr int kSkinCount = 3;
 // Values
 
 TEST(SettingsFile, DefaultSpanIsOneHourOnTheTwentyFirstOfJune2003) {
-    EXPECT_EQ(rtl::ParseSettingsFloat(" 3.77930416666667E+0004"), DefaultReverseTime);
-    EXPECT_EQ(rtl::FormatSettingsFloat(DefaultReverseTime), " 3.77930416666667E+0004");
-    EXPECT_NEAR(DefaultReverseTime, rtl::EncodeDateTime(2003, 6, 21, 1, 0, 0, 0), rtl::OneMillisecond);
+    EXPECT_EQ(core::ParseSettingsFloat(" 3.77930416666667E+0004"), DefaultReverseTime);
+    EXPECT_EQ(core::FormatSettingsFloat(DefaultReverseTime), " 3.77930416666667E+0004");
+    EXPECT_NEAR(DefaultReverseTime, core::EncodeDateTime(2003, 6, 21, 1, 0, 0, 0), core::OneMillisecond);
 }
 
 TEST(SettingsFile, MissingFileGivesAllDefaultsAndIsNotCreated) {
@@ -74,7 +74,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     written.DaysComboBox = 365;
     written.ComboBoxCPULoad = 0;
     written.ComboBoxCPULoadTime = 11;
-    written.DateTimePickerReverseTime = rtl::EncodeDateTime(2024, 2, 29, 23, 59, 58, 0);
+    written.DateTimePickerReverseTime = core::EncodeDateTime(2024, 2, 29, 23, 59, 58, 0);
     written.ActionComboBox = 4;
     written.SkinComboBox = 2;
     written.SkinFile = "Caf\xC3\xA9.ini";
@@ -86,7 +86,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
     WriteSettings(file, written);
     StoredSettings read = ReadSettings(file, kSkinCount);
     // Fifteen significant digits keep the moment to far better than a millisecond.
-    EXPECT_TRUE(rtl::IsSameMoment(read.DateTimePickerReverseTime, written.DateTimePickerReverseTime));
+    EXPECT_TRUE(core::IsSameMoment(read.DateTimePickerReverseTime, written.DateTimePickerReverseTime));
     read.DateTimePickerReverseTime = written.DateTimePickerReverseTime;
     EXPECT_EQ(read, written);
 
@@ -97,7 +97,7 @@ TEST(SettingsFile, RoundTripsEveryKeyThroughTheProfileFunctions) {
         "DaysComboBox=365",
         "ComboBoxCPULoad=0",
         "ComboBoxCPULoadTime=11",
-        "DateTimePickerReverseTime=" + rtl::FormatSettingsFloat(written.DateTimePickerReverseTime),
+        "DateTimePickerReverseTime=" + core::FormatSettingsFloat(written.DateTimePickerReverseTime),
         "ActionComboBox=4",
         "SkinComboBox=2",
         "SkinFile=Caf%C3%A9.ini",
@@ -266,9 +266,9 @@ TEST(SettingsFile, ReadsTheSpanAsAPlainOrScientificNumber) {
         {"OtherKey=1", DefaultReverseTime},
         // Outside the picker's range the date moves in and the time of day stays.
         {"DateTimePickerReverseTime=-6.93593062500000E+0005",
-         rtl::CombineDateTime(FirstPickerDate(), rtl::EncodeTime(1, 30, 0, 0))},
+         core::CombineDateTime(FirstPickerDate(), core::EncodeTime(1, 30, 0, 0))},
         {"DateTimePickerReverseTime=2.95846599999999E+0006",
-         rtl::CombineDateTime(LastPickerDate(), rtl::TimeOf(2958465.99999999))},
+         core::CombineDateTime(LastPickerDate(), core::TimeOf(2958465.99999999))},
         {"DateTimePickerReverseTime=1E300", LastPickerDate()},
     };
     TempFolder folder;
@@ -347,7 +347,7 @@ TEST(SettingsFile, WriteIntoAMissingFolderRaises) {
     try {
         WriteSettings(file, StoredSettings{});
         ADD_FAILURE() << "a write into a missing folder went unreported";
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_EQ(e.text(), "Unable to write to " + file);
     }
     EXPECT_FALSE(FileExists(file));
@@ -378,7 +378,7 @@ private:
 std::string CannotCreateText(ISettingsFolderSystem& system) {
     try {
         SettingsFolder(system);
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         return e.text();
     }
     return "(nothing raised)";

@@ -6,10 +6,10 @@
 
 namespace {
 
-using rtl::EncodeDateTime;
-using rtl::OneMillisecond;
+using core::EncodeDateTime;
+using core::OneMillisecond;
 
-const rtl::TDateTime kNow = EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+const core::TDateTime kNow = EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
 
 TEST(TickPlan, RunsAsOftenAsTheMostDemandingTriggerNeeds) {
     struct Case {
@@ -18,7 +18,7 @@ TEST(TickPlan, RunsAsOftenAsTheMostDemandingTriggerNeeds) {
         std::vector<WaitNeed> needs;
         TickPlan plan;
     };
-    const rtl::TDateTime inTenSeconds = kNow + 10'000 * OneMillisecond;
+    const core::TDateTime inTenSeconds = kNow + 10'000 * OneMillisecond;
     const WaitNeed none = WaitNeed::Nothing();
     const WaitNeed samples = WaitNeed::SampleEvery(kTickIntervalMs);
     const WaitNeed everySecond = WaitNeed::SampleEvery(1000);
@@ -73,13 +73,13 @@ TEST(TickPlan, WakesExactlyWhenTheTimerBecomesDue) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const rtl::TDateTime target = kNow + c.targetAfterNowMs * OneMillisecond;
+        const core::TDateTime target = kNow + c.targetAfterNowMs * OneMillisecond;
         const std::uint32_t wait = MillisecondsUntilDue(kNow, target);
         EXPECT_EQ(wait, c.wait);
         if (wait > 0 && wait < 4'000'000'000u) {
-            EXPECT_FALSE(rtl::IsLater(kNow + (wait - 1) * OneMillisecond, target))
+            EXPECT_FALSE(core::IsLater(kNow + (wait - 1) * OneMillisecond, target))
                 << "one ms early is not due";
-            EXPECT_TRUE(rtl::IsLater(kNow + wait * OneMillisecond, target)) << "the wake-up is due";
+            EXPECT_TRUE(core::IsLater(kNow + wait * OneMillisecond, target)) << "the wake-up is due";
         }
     }
 }

@@ -8,15 +8,15 @@
 
 namespace {
 
-using rtl::EncodeDate;
-using rtl::EncodeDateTime;
-using rtl::TDateTime;
+using core::EncodeDate;
+using core::EncodeDateTime;
+using core::TDateTime;
 
-constexpr TDateTime kMs = rtl::OneMillisecond;
+constexpr TDateTime kMs = core::OneMillisecond;
 
 // The steady clock of these tests runs with the local one unless a case moves that.
 SteadyMs Steady(TDateTime local) {
-    return static_cast<SteadyMs>(std::llround((local - EncodeDate(2026, 1, 1)) * rtl::MSecsPerDay));
+    return static_cast<SteadyMs>(std::llround((local - EncodeDate(2026, 1, 1)) * core::MSecsPerDay));
 }
 
 TDateTime Span(int h, int m, int s, int ms = 0) {
@@ -120,7 +120,7 @@ TEST(TimerTriggerTest, DatePickersCombineAndPassByAMillisecond) {
     EXPECT_FALSE(DatePickersPassed(target, target));
     EXPECT_FALSE(DatePickersPassed(target + kMs / 2, target));
     EXPECT_TRUE(DatePickersPassed(target + kMs, target));
-    EXPECT_FALSE(DatePickersPassed(target - rtl::OneMillisecond * 1000, target));
+    EXPECT_FALSE(DatePickersPassed(target - core::OneMillisecond * 1000, target));
 }
 
 TEST(TimerTriggerTest, ArmedCountdownIsALengthOfTimeShownInLocalTime) {

@@ -64,7 +64,7 @@ TEST_F(TrayTest, BalloonAMinuteBeforeTheTimersEndOnce) {
     }
     ASSERT_EQ(Calls(NIM_MODIFY, true), 1);
     EXPECT_EQ(shellCalls.back().info,
-              "Turn off at " + rtl::TimeText(rtl::EncodeTime(10, 5, 0, 0), form->Formats()));
+              "Turn off at " + core::TimeText(core::EncodeTime(10, 5, 0, 0), form->Formats()));
 }
 
 TEST_F(TrayTest, LaterFromTheConfirmationToItsEnd) {
@@ -81,7 +81,7 @@ TEST_F(TrayTest, LaterFromTheConfirmationToItsEnd) {
     EXPECT_TRUE(form->Snoozing());
     EXPECT_TRUE(power->calls.empty());
     EXPECT_FALSE(form->CheckBoxTimer->Checked()) << "the trigger that fired stays disarmed";
-    const rtl::TDateTime end = rtl::IncMinute(now, 10);
+    const core::TDateTime end = core::IncMinute(now, 10);
     Tick();
     EXPECT_EQ(form->PowerOffTimeLabel->Caption(), Stamp(end, form->Formats()) + " (later)");
 

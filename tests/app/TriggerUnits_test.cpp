@@ -22,8 +22,8 @@ public:
                : step == 'S' ? TriggerVerdict::Skipped
                              : TriggerVerdict::Quiet;
     }
-    WaitNeed HiddenNeed(rtl::TDateTime) override { return WaitNeed::Nothing(); }
-    std::string Describe(rtl::TDateTime) const override { return script_; }
+    WaitNeed HiddenNeed(core::TDateTime) override { return WaitNeed::Nothing(); }
+    std::string Describe(core::TDateTime) const override { return script_; }
     void Disarm() override {}
 
 private:

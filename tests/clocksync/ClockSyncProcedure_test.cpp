@@ -13,16 +13,16 @@ using namespace clocksync;
 
 namespace {
 
-constexpr double kSecond = 1.0 / rtl::SecondsPerDay;
-const rtl::TDateTime kServer = rtl::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
+constexpr double kSecond = 1.0 / core::SecondsPerDay;
+const core::TDateTime kServer = core::EncodeDateTime(2026, 12, 8, 10, 0, 0, 0);
 
 // Records what the procedure does to the window and the engine, in order.
 class Recorder : public IClockSyncWindow, public IClockSyncEngine {
 public:
     std::vector<std::string> events;
-    rtl::TDateTime now = kServer;
+    core::TDateTime now = kServer;
     ClockSetResult setResult{true, ""};
-    std::vector<rtl::TDateTime> clockSetTo;
+    std::vector<core::TDateTime> clockSetTo;
     bool failStart = false;
     bool failTick = false;
 
@@ -33,7 +33,7 @@ public:
         events.push_back("tick");
         if (failTick) throw std::runtime_error("tick failed");
     }
-    rtl::TDateTime Now() override {
+    core::TDateTime Now() override {
         events.push_back("now");
         return now;
     }
@@ -42,7 +42,7 @@ public:
         events.push_back("query");
     }
     void CancelQuery() override { events.push_back("cancel"); }
-    ClockSetResult SetLocalClock(rtl::TDateTime value) override {
+    ClockSetResult SetLocalClock(core::TDateTime value) override {
         events.push_back("set");
         clockSetTo.push_back(value);
         return setResult;
@@ -77,7 +77,7 @@ TEST_F(ClockSyncProcedureTest, FirstAnswerSetsTheClockAndReports) {
                                                "now",     "set",   "report:Clock match! The clock is right.",
                                                "tick",    "enable"};
     EXPECT_EQ(rec.events, expected);
-    EXPECT_EQ(rec.clockSetTo, std::vector<rtl::TDateTime>{kServer});
+    EXPECT_EQ(rec.clockSetTo, std::vector<core::TDateTime>{kServer});
     EXPECT_FALSE(sync.Running());
 }
 

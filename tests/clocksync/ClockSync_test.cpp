@@ -29,21 +29,21 @@ public:
     std::vector<std::string> reports;
     bool buttonEnabled = true;
     int ticks = 0;
-    rtl::TDateTime now = 0.0;
+    core::TDateTime now = 0.0;
 
     void EnableSyncButton(bool enabled) override { buttonEnabled = enabled; }
     void ShowAttempt(const std::string& text) override { labels.push_back(text); }
     void PostReport(const std::string& report) override { reports.push_back(report); }
     void RunTick() override { ++ticks; }
-    rtl::TDateTime Now() override { return now; }
+    core::TDateTime Now() override { return now; }
 };
 
 class ClockSyncTest : public ::testing::Test {
 protected:
     RecordingWindow window;
-    std::vector<rtl::TDateTime> clockSetTo;
+    std::vector<core::TDateTime> clockSetTo;
     ClockSetResult setResult{true, ""};
-    std::unique_ptr<TClockSync> sync = std::make_unique<TClockSync>(window, [this](rtl::TDateTime t) {
+    std::unique_ptr<TClockSync> sync = std::make_unique<TClockSync>(window, [this](core::TDateTime t) {
         clockSetTo.push_back(t);
         return setResult;
     });

@@ -8,7 +8,7 @@
 #include "LoopbackTimeServer.h"
 #include "clocksync/IdTime.h"
 #include "clocksync/LocalClock.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/SystemError.h"
 
 using namespace clocksync;
@@ -28,7 +28,7 @@ struct Client : TIdTime {
 std::string FailureOf(TIdTime& client) {
     try {
         client.QueryServerSeconds();
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         return e.what();
     }
     return "";
@@ -126,11 +126,11 @@ TEST(IdTime, SlowAnswerAddsWholeSecondsOfHalfTheExchange) {
     LoopbackTimeServer server({{Pause(2400), Send(WireBytes(kOct2012))}});
     Client client(server);
     client.SetTimeout(kDefaultTimeoutMs);
-    const rtl::TDateTime t = client.QueryServerTime();
+    const core::TDateTime t = client.QueryServerTime();
     EXPECT_GE(client.ReplyDelay(), 1200u - 20);
     EXPECT_LT(client.ReplyDelay(), 1600u);
     // One second added, in the local zone.
-    EXPECT_NEAR(t, 41183.5 + 1.0 / rtl::SecondsPerDay - LocalZoneOffset(), 1e-9);
+    EXPECT_NEAR(t, 41183.5 + 1.0 / core::SecondsPerDay - LocalZoneOffset(), 1e-9);
 }
 
 TEST(IdTime, QuickAnswerAddsNothing) {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "clocksync/LocalClock.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 #include "toolkit/Event.h"
 #include "toolkit/SystemError.h"
 
@@ -17,11 +17,11 @@ namespace {
 
 bool UnderWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
 
-rtl::TDateTime LocalNow() {
+core::TDateTime LocalNow() {
     SYSTEMTIME st;
     GetLocalTime(&st);
-    return rtl::EncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                               st.wMilliseconds);
+    return core::EncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
+                                st.wMilliseconds);
 }
 
 // The system-time privilege's attributes in this process's token.
@@ -76,7 +76,8 @@ TEST(LocalZoneOffset, MatchesTheClocks) {
     GetLocalTime(&local);
     GetSystemTime(&utc);
     const double localDays =
-        rtl::EncodeDateTime(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, 0, 0);
-    const double utcDays = rtl::EncodeDateTime(utc.wYear, utc.wMonth, utc.wDay, utc.wHour, utc.wMinute, 0, 0);
-    EXPECT_NEAR(localDays + LocalZoneOffset(), utcDays, 1.5 / rtl::MinutesPerDay);
+        core::EncodeDateTime(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, 0, 0);
+    const double utcDays =
+        core::EncodeDateTime(utc.wYear, utc.wMonth, utc.wDay, utc.wHour, utc.wMinute, 0, 0);
+    EXPECT_NEAR(localDays + LocalZoneOffset(), utcDays, 1.5 / core::MinutesPerDay);
 }

@@ -4,20 +4,20 @@
 #include <cstdint>
 
 #include "clocksync/TimeProtocol.h"
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
 using namespace clocksync;
 
 namespace {
 constexpr std::int64_t kEra = std::int64_t{1} << 32;
-constexpr double kSecond = 1.0 / rtl::SecondsPerDay;
+constexpr double kSecond = 1.0 / core::SecondsPerDay;
 } // namespace
 
 TEST(TimeProtocol, WorkedExampleIsNoonOnTheFirstOfOctober2012) {
     // D4 14 04 40, an exchange under two seconds, zone offset 0.
-    const rtl::TDateTime t = ServerDateTime(0xD4140440u, 999, rtl::TimeProtocolEpoch, 0.0);
+    const core::TDateTime t = ServerDateTime(0xD4140440u, 999, core::TimeProtocolEpoch, 0.0);
     EXPECT_DOUBLE_EQ(t, 41183.5);
-    EXPECT_DOUBLE_EQ(t, rtl::EncodeDateTime(2012, 10, 1, 12, 0, 0, 0));
+    EXPECT_DOUBLE_EQ(t, core::EncodeDateTime(2012, 10, 1, 12, 0, 0, 0));
 }
 
 TEST(TimeProtocol, EraRuleAt2036) {
@@ -33,27 +33,27 @@ TEST(TimeProtocol, EraRuleAt2036) {
     };
     for (const Case& c : cases) EXPECT_EQ(SecondsSince1900(c.wire), c.seconds) << std::hex << c.wire;
 
-    const rtl::TDateTime lastOfFirstEra = ServerDateTime(0xFFFFFFFFu, 0, rtl::TimeProtocolEpoch, 0.0);
-    EXPECT_NEAR(lastOfFirstEra, rtl::EncodeDateTime(2036, 2, 7, 6, 28, 15, 0), 1e-9);
-    const rtl::TDateTime nextEra = ServerDateTime(0x00000001u, 0, rtl::TimeProtocolEpoch, 0.0);
-    EXPECT_NEAR(nextEra, rtl::EncodeDateTime(2036, 2, 7, 6, 28, 17, 0), 1e-9);
+    const core::TDateTime lastOfFirstEra = ServerDateTime(0xFFFFFFFFu, 0, core::TimeProtocolEpoch, 0.0);
+    EXPECT_NEAR(lastOfFirstEra, core::EncodeDateTime(2036, 2, 7, 6, 28, 15, 0), 1e-9);
+    const core::TDateTime nextEra = ServerDateTime(0x00000001u, 0, core::TimeProtocolEpoch, 0.0);
+    EXPECT_NEAR(nextEra, core::EncodeDateTime(2036, 2, 7, 6, 28, 17, 0), 1e-9);
     // A reply delay that carries the count over into the next era: two seconds added.
-    EXPECT_NEAR(ServerDateTime(0xFFFFFFFFu, 2000, rtl::TimeProtocolEpoch, 0.0), nextEra, 1e-9);
-    EXPECT_NEAR(ServerDateTime(0xFFFFFFFFu, 1000, rtl::TimeProtocolEpoch, 0.0), nextEra - kSecond, 1e-9);
+    EXPECT_NEAR(ServerDateTime(0xFFFFFFFFu, 2000, core::TimeProtocolEpoch, 0.0), nextEra, 1e-9);
+    EXPECT_NEAR(ServerDateTime(0xFFFFFFFFu, 1000, core::TimeProtocolEpoch, 0.0), nextEra - kSecond, 1e-9);
 }
 
 TEST(TimeProtocol, ZeroMeansNoAnswer) {
-    EXPECT_EQ(ServerDateTime(0, 5000, rtl::TimeProtocolEpoch, -0.5), 0.0);
+    EXPECT_EQ(ServerDateTime(0, 5000, core::TimeProtocolEpoch, -0.5), 0.0);
 }
 
 TEST(TimeProtocol, OnlyWholeSecondsOfTheReplyDelayCount) {
-    const rtl::TDateTime base = ServerDateTime(0xD4140440u, 0, rtl::TimeProtocolEpoch, 0.0);
+    const core::TDateTime base = ServerDateTime(0xD4140440u, 0, core::TimeProtocolEpoch, 0.0);
     struct Case {
         std::uint32_t delayMs;
         int addedSeconds;
     } const cases[] = {{0, 0}, {950, 0}, {999, 0}, {1000, 1}, {1200, 1}, {1999, 1}, {2000, 2}};
     for (const Case& c : cases)
-        EXPECT_NEAR(ServerDateTime(0xD4140440u, c.delayMs, rtl::TimeProtocolEpoch, 0.0),
+        EXPECT_NEAR(ServerDateTime(0xD4140440u, c.delayMs, core::TimeProtocolEpoch, 0.0),
                     base + c.addedSeconds * kSecond, 1e-9)
             << c.delayMs;
 }
@@ -82,9 +82,9 @@ TEST(TimeProtocol, ZoneOffsetShiftsToLocalTime) {
     const auto minutes = ZoneOffsetMinutes(2, -60, 0, -60);
     ASSERT_TRUE(minutes);
     EXPECT_EQ(*minutes, -120);
-    const double offset = static_cast<double>(*minutes) / rtl::MinutesPerDay;
+    const double offset = static_cast<double>(*minutes) / core::MinutesPerDay;
     EXPECT_DOUBLE_EQ(offset, -120.0 / 1440);
-    EXPECT_DOUBLE_EQ(ServerDateTime(0xD4140440u, 0, rtl::TimeProtocolEpoch, offset), 41183.5 + 2.0 / 24);
+    EXPECT_DOUBLE_EQ(ServerDateTime(0xD4140440u, 0, core::TimeProtocolEpoch, offset), 41183.5 + 2.0 / 24);
 }
 
 TEST(TimeProtocol, ZoneOffsetFollowsTheZoneState) {

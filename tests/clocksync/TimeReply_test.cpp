@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "clocksync/TimeReply.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 using clocksync::TimeReply;
 
@@ -51,7 +51,7 @@ TEST(TimeReply, ClosedEarly) {
     try {
         TimeReply().ClosedEarly();
         FAIL() << "closing without data must fail";
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_STREQ(e.what(), "Connection Closed Gracefully.");
     }
 }

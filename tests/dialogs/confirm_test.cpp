@@ -63,7 +63,7 @@ TEST_F(ConfirmFormTest, StartsWithItsDescription) {
     EXPECT_EQ(dialog.ModalResult(), tk::mrCancel);
     EXPECT_FALSE(dialog.AsyncTimer1.Enabled()) << "the countdown waits until the dialog is shown";
     EXPECT_EQ(dialog.AsyncTimer1.Interval(), 125);
-    EXPECT_EQ(dialog.AsyncTimer1.ThreadPriority(), TThreadPriority::TimeCritical);
+    EXPECT_EQ(dialog.AsyncTimer1.ThreadPriority(), tk::TThreadPriority::TimeCritical);
 }
 
 TEST_F(ConfirmFormTest, NamesTheActionChosenAtCreation) {

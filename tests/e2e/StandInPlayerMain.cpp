@@ -9,7 +9,7 @@
 
 #include "../monitors/StandInPlayer.h"
 #include "app/CommandLineSplit.h"
-#include "rtl/IntConv.h"
+#include "core/IntConv.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ stand_in::Answers AnswersFrom(const std::vector<std::string>& arguments) {
         for (const Name& n : kNames) {
             std::int32_t value = 0;
             if (std::string_view(argument).starts_with(n.name) &&
-                rtl::TryStrToInt(std::string_view(argument).substr(n.name.size()), value))
+                core::TryStrToInt(std::string_view(argument).substr(n.name.size()), value))
                 answers[static_cast<std::size_t>(n.field)] = value;
         }
     }

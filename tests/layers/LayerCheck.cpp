@@ -23,7 +23,7 @@ namespace {
 
 // Higher ranks may include lower ones; equal ranks (siblings) may not include each other.
 const std::map<std::string, int> kLayerRank = {
-    {"rtl", 0}, {"toolkit", 1}, {"ui", 2}, {"monitors", 3}, {"clocksync", 3}, {"dialogs", 4}, {"app", 5},
+    {"core", 0}, {"toolkit", 1}, {"ui", 2}, {"monitors", 3}, {"clocksync", 3}, {"dialogs", 4}, {"app", 5},
 };
 constexpr char kTopLayer[] = "app";
 constexpr char kResourceHeader[] = "resource.h";

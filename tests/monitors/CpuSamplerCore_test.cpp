@@ -2,7 +2,7 @@
 
 #include "monitors/CpuSamples.h"
 #include "monitors/ProcessorTimes.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 #include "PerfDataBuilder.h"
 
@@ -30,7 +30,7 @@ void Record(CpuSamplerCore& core, std::int64_t time, const std::vector<std::int6
 std::string ErrorText(const std::function<void()>& call) {
     try {
         call();
-    } catch (const rtl::Error& error) {
+    } catch (const core::Error& error) {
         return error.what();
     }
     return "no error";

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "support/MessagePump.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
@@ -68,8 +68,8 @@ BOOL CALLBACK ConfirmDialog(HWND window, LPARAM) {
 struct TickLog {
     std::vector<Clock::time_point> times;
     std::size_t Count() const { return times.size(); }
-    void Attach(TAsyncTimer& timer, std::function<void(TAsyncTimer&)> also = {}) {
-        timer.SetOnTimer([this, also](TAsyncTimer& sender) {
+    void Attach(tk::TAsyncTimer& timer, std::function<void(tk::TAsyncTimer&)> also = {}) {
+        timer.SetOnTimer([this, also](tk::TAsyncTimer& sender) {
             times.push_back(Clock::now());
             if (also) also(sender);
         });
@@ -110,7 +110,7 @@ protected:
 };
 
 TEST_F(AsyncTimerTest, FirstTickComesOneIntervalAfterEnabling) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(250);
     log_.Attach(timer);
     const auto enabled = Clock::now();
@@ -120,9 +120,9 @@ TEST_F(AsyncTimerTest, FirstTickComesOneIntervalAfterEnabling) {
 }
 
 TEST_F(AsyncTimerTest, SlowHandlerSpacesTicksByIntervalPlusHandlerTime) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(250);
-    log_.Attach(timer, [](TAsyncTimer&) { Sleep(100); });
+    log_.Attach(timer, [](tk::TAsyncTimer&) { Sleep(100); });
     timer.SetEnabled(true);
     ASSERT_TRUE(log_.WaitFor(5));
     for (std::size_t i = 1; i < log_.Count(); ++i) {
@@ -132,7 +132,7 @@ TEST_F(AsyncTimerTest, SlowHandlerSpacesTicksByIntervalPlusHandlerTime) {
 }
 
 TEST_F(AsyncTimerTest, IntervalChangeWaitsForTheWaitUnderWay) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(400);
     log_.Attach(timer);
     const auto enabled = Clock::now();
@@ -145,7 +145,7 @@ TEST_F(AsyncTimerTest, IntervalChangeWaitsForTheWaitUnderWay) {
 }
 
 TEST_F(AsyncTimerTest, ReenablingRestartsTheInterval) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(250);
     log_.Attach(timer);
     timer.SetEnabled(true);
@@ -160,7 +160,7 @@ TEST_F(AsyncTimerTest, ReenablingRestartsTheInterval) {
 // The worker has already handed a tick over when the timer is switched; the
 // window thread only sees it afterwards.
 TEST_F(AsyncTimerTest, TickQueuedBeforeASwitchIsDropped) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(100);
     log_.Attach(timer);
     timer.SetEnabled(true);
@@ -181,7 +181,7 @@ TEST_F(AsyncTimerTest, TickQueuedBeforeASwitchIsDropped) {
 // Parked after a tick, the timer's next interval runs out while nobody waits
 // for it; enabling again must still wait a full interval.
 TEST_F(AsyncTimerTest, IntervalThatRanOutWhileParkedBringsNoTick) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(100);
     log_.Attach(timer);
     timer.SetEnabled(true);
@@ -196,9 +196,9 @@ TEST_F(AsyncTimerTest, IntervalThatRanOutWhileParkedBringsNoTick) {
 }
 
 TEST_F(AsyncTimerTest, HandlerCanDisableAndLaterResumeItsTimer) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(100);
-    log_.Attach(timer, [](TAsyncTimer& sender) { sender.SetEnabled(false); });
+    log_.Attach(timer, [](tk::TAsyncTimer& sender) { sender.SetEnabled(false); });
     timer.SetEnabled(true);
     PumpFor(400);
     EXPECT_EQ(log_.Count(), 1u);
@@ -211,7 +211,7 @@ TEST_F(AsyncTimerTest, HandlerCanDisableAndLaterResumeItsTimer) {
 }
 
 TEST_F(AsyncTimerTest, ZeroIntervalMeansNoTicks) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(0);
     log_.Attach(timer);
     timer.SetEnabled(true);
@@ -240,10 +240,10 @@ TEST_F(AsyncTimerTest, FailingHandlerIsReportedOnceAndTheTimerGoesOn) {
         PumpFor(350);
         ticksWhileBoxOpen = log_.Count() - before;
     });
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(100);
-    log_.Attach(timer, [&](TAsyncTimer&) {
-        if (log_.Count() == 1) throw rtl::Error("Tick failed");
+    log_.Attach(timer, [&](tk::TAsyncTimer&) {
+        if (log_.Count() == 1) throw core::Error("Tick failed");
     });
     timer.SetEnabled(true);
     ASSERT_TRUE(log_.WaitFor(3));
@@ -252,9 +252,9 @@ TEST_F(AsyncTimerTest, FailingHandlerIsReportedOnceAndTheTimerGoesOn) {
 }
 
 TEST_F(AsyncTimerTest, TicksContinueInsideAMessageBox) {
-    TAsyncTimer timer;
+    tk::TAsyncTimer timer;
     timer.SetInterval(100);
-    log_.Attach(timer, [&](TAsyncTimer&) {
+    log_.Attach(timer, [&](tk::TAsyncTimer&) {
         if (log_.Count() != 3) return;
         EnumThreadWindows(GetCurrentThreadId(), &ConfirmDialog, 0);
     });
@@ -270,28 +270,28 @@ TEST_F(AsyncTimerTest, TicksContinueInsideAMessageBox) {
 TEST_F(AsyncTimerTest, DestructionInEveryStateEndsQuietly) {
     constexpr DWORD kInterval = 100;
     constexpr long kPromptMs = 500;
-    const std::vector<std::pair<const char*, std::function<void(TAsyncTimer&)>>> states = {
-        {"never enabled", [](TAsyncTimer&) { PumpFor(kInterval * 2); }},
+    const std::vector<std::pair<const char*, std::function<void(tk::TAsyncTimer&)>>> states = {
+        {"never enabled", [](tk::TAsyncTimer&) { PumpFor(kInterval * 2); }},
         {"disabled after ticking",
-         [&](TAsyncTimer& t) {
+         [&](tk::TAsyncTimer& t) {
              t.SetEnabled(true);
              ASSERT_TRUE(log_.WaitFor(1));
              t.SetEnabled(false);
          }},
         {"enabled, mid-interval",
-         [](TAsyncTimer& t) {
+         [](tk::TAsyncTimer& t) {
              t.SetEnabled(true);
              PumpFor(kInterval / 2);
          }},
         {"enabled, worker waiting for a queued tick",
-         [](TAsyncTimer& t) {
+         [](tk::TAsyncTimer& t) {
              t.SetEnabled(true);
              ASSERT_TRUE(WaitForQueuedTick());
          }},
     };
     for (const auto& [name, prepare] : states) {
         SCOPED_TRACE(name);
-        auto timer = std::make_unique<TAsyncTimer>();
+        auto timer = std::make_unique<tk::TAsyncTimer>();
         timer->SetInterval(kInterval);
         log_.Attach(*timer);
         prepare(*timer);
@@ -305,9 +305,9 @@ TEST_F(AsyncTimerTest, DestructionInEveryStateEndsQuietly) {
 }
 
 TEST_F(AsyncTimerTest, HandlerCanDestroyItsOwnTimer) {
-    auto timer = std::make_unique<TAsyncTimer>();
+    auto timer = std::make_unique<tk::TAsyncTimer>();
     timer->SetInterval(50);
-    log_.Attach(*timer, [&](TAsyncTimer&) { timer.reset(); });
+    log_.Attach(*timer, [&](tk::TAsyncTimer&) { timer.reset(); });
     timer->SetEnabled(true);
     ASSERT_TRUE(PumpUntil([&] { return !timer; }, kPatienceMs));
     PumpFor(200);

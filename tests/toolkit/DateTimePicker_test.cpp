@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "support/FormFixture.h"
-#include "rtl/DateTime.h"
-#include "rtl/Error.h"
+#include "core/DateTime.h"
+#include "core/Error.h"
 
 namespace {
 
-using rtl::EncodeDateTime;
+using core::EncodeDateTime;
 
 class DateTimePickerTest : public test_support::FormTest {
 protected:
@@ -21,7 +21,7 @@ protected:
         picker->OnChange = [this](tk::DateTimePicker&) { ++changes; };
     }
     // What the control itself shows, to the second.
-    rtl::TDateTime Shown() const {
+    core::TDateTime Shown() const {
         SYSTEMTIME st{};
         SendMessageA(picker->Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
         st.wMilliseconds = 0;
@@ -33,17 +33,17 @@ protected:
 };
 
 // The minimum is a whole day: its time of day does not count.
-const rtl::TDateTime kMinimum = EncodeDateTime(2024, 3, 10, 15, 30, 0, 0);
-const rtl::TDateTime kBefore = EncodeDateTime(2024, 3, 12, 8, 0, 0, 0);
+const core::TDateTime kMinimum = EncodeDateTime(2024, 3, 10, 15, 30, 0, 0);
+const core::TDateTime kBefore = EncodeDateTime(2024, 3, 12, 8, 0, 0, 0);
 
 TEST_F(DateTimePickerTest, TheMinimumDateIsAWholeDayAndAValueBelowItIsRefused) {
     picker->SetDateTime(kBefore);
     picker->SetMinDate(kMinimum);
     ASSERT_TRUE(picker->MinDate());
-    EXPECT_EQ(*picker->MinDate(), rtl::EncodeDate(2024, 3, 10));
+    EXPECT_EQ(*picker->MinDate(), core::EncodeDate(2024, 3, 10));
     struct Case {
         const char* what;
-        rtl::TDateTime value;
+        core::TDateTime value;
         bool accepted;
     };
     const Case cases[] = {
@@ -59,7 +59,7 @@ TEST_F(DateTimePickerTest, TheMinimumDateIsAWholeDayAndAValueBelowItIsRefused) {
             EXPECT_NO_THROW(picker->SetDateTime(c.value)) << c.what;
             EXPECT_EQ(picker->DateTime(), c.value) << c.what;
         } else {
-            EXPECT_THROW(picker->SetDateTime(c.value), rtl::Error) << c.what;
+            EXPECT_THROW(picker->SetDateTime(c.value), core::Error) << c.what;
             EXPECT_EQ(picker->DateTime(), kBefore) << c.what << ": the value stays";
             EXPECT_EQ(Shown(), kBefore) << c.what << ": and so does the control";
         }
@@ -68,14 +68,14 @@ TEST_F(DateTimePickerTest, TheMinimumDateIsAWholeDayAndAValueBelowItIsRefused) {
 }
 
 TEST_F(DateTimePickerTest, TheRefusalNamesTheMinimumInTheRegionalFormat) {
-    rtl::TFormatSettings formats;
+    core::TFormatSettings formats;
     formats.ShortDateFormat = "dd/MM/yyyy";
     picker->SetFormatSettings(formats);
     picker->SetMinDate(kMinimum);
     try {
         picker->SetDateTime(EncodeDateTime(2024, 3, 1, 0, 0, 0, 0));
         FAIL() << "accepted";
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_STREQ(e.what(), "Date is less than minimum of 10/03/2024");
     }
 }
@@ -111,7 +111,7 @@ protected:
     }
 
     // What the common control itself holds, to the second.
-    static rtl::TDateTime InControl(const tk::DateTimePicker& picker) {
+    static core::TDateTime InControl(const tk::DateTimePicker& picker) {
         SYSTEMTIME st{};
         SendMessageA(picker.Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&st));
         st.wMilliseconds = 0;
@@ -119,7 +119,7 @@ protected:
     }
 
     // The user changes the control: it reports its whole value.
-    void UserPicks(tk::DateTimePicker& picker, rtl::TDateTime value) {
+    void UserPicks(tk::DateTimePicker& picker, core::TDateTime value) {
         NMDATETIMECHANGE change{};
         change.nmhdr.hwndFrom = picker.Handle();
         change.nmhdr.code = DTN_DATETIMECHANGE;
@@ -133,7 +133,7 @@ TEST_F(PickerKindsTest, TellsTheControlOnlyOfChangesItShows) {
     struct Case {
         const char* name;
         tk::PickerKind kind;
-        rtl::TDateTime first, second;
+        core::TDateTime first, second;
         bool controlFollows;
     };
     const Case cases[] = {

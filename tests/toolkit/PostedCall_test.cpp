@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "support/MessagePump.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
@@ -65,7 +65,7 @@ TEST(PostedCall, AFailingCallIsReportedAndTheNextOneRuns) {
     int calls = 0;
     tk::PostedCall call([&](WPARAM tag) {
         ++calls;
-        if (tag == 1) throw rtl::Error("first call failed");
+        if (tag == 1) throw core::Error("first call failed");
     });
     call.Post(1);
     call.Post(2);

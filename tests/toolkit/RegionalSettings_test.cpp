@@ -1,13 +1,13 @@
 #include "toolkit/RegionalSettings.h"
 
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-using namespace rtl;
+using namespace core;
 using tk::ReadRegionalSettings;
 
 namespace {

@@ -18,14 +18,14 @@ namespace {
 constexpr tk::TColor kBackground = tk::RGBColor(0x20, 0x40, 0x60);
 constexpr tk::TColor kTransparent = tk::clTeal;
 constexpr tk::TColor kFirst = tk::clRed, kSecond = tk::clLime, kThird = tk::clBlue;
-constexpr int kW = TBitCheckBox::kDefaultWidth, kH = TBitCheckBox::kDefaultHeight;
+constexpr int kW = ui::TBitCheckBox::kDefaultWidth, kH = ui::TBitCheckBox::kDefaultHeight;
 constexpr int kImageMiddle = (kH - 12) / 2 + 5; // a row inside a 12-pixel-high image
 constexpr LPARAM kRepeatedKey = LPARAM(1) << 30;
 constexpr LPARAM kAltContext = LPARAM(1) << 29;
 
 LPARAM At(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
-void Press(TBitCheckBox& b) { SendMessageA(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)); }
-void Release(TBitCheckBox& b, int x = 5) { SendMessageA(b.Handle(), WM_LBUTTONUP, 0, At(x, 5)); }
+void Press(ui::TBitCheckBox& b) { SendMessageA(b.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5)); }
+void Release(ui::TBitCheckBox& b, int x = 5) { SendMessageA(b.Handle(), WM_LBUTTONUP, 0, At(x, 5)); }
 
 // Equal images side by side, each a solid square in a one-pixel border of
 // the transparent colour, so the bottom-left pixel is that colour.
@@ -41,11 +41,11 @@ tk::Bitmap Strip(int width, int height, const std::vector<tk::TColor>& images) {
     return picture;
 }
 
-std::vector<const tk::Bitmap*> Glyphs(const TBitCheckBox& box) {
+std::vector<const tk::Bitmap*> Glyphs(const ui::TBitCheckBox& box) {
     return {&box.CheckedGlyph(), &box.UncheckedGlyph(), &box.GrayedGlyph()};
 }
 
-tk::Bitmap Render(TBitCheckBox& box) {
+tk::Bitmap Render(ui::TBitCheckBox& box) {
     tk::Bitmap surface(box.Width(), box.Height());
     box.Paint(surface.GetCanvas());
     return surface;
@@ -77,9 +77,9 @@ class BitCheckBoxTest : public test_support::FormTest {
 protected:
     void SetUp() override {
         FormTest::SetUp();
-        other = &form->Add<TBitCheckBox>("Other", tk::Bounds{8, 40, kW, kH});
+        other = &form->Add<ui::TBitCheckBox>("Other", tk::Bounds{8, 40, kW, kH});
         other->SetCaption("&Other");
-        box = &form->Add<TBitCheckBox>("CheckBoxTimer", tk::Bounds{8, 8, kW, kH});
+        box = &form->Add<ui::TBitCheckBox>("CheckBoxTimer", tk::Bounds{8, 8, kW, kH});
         box->SetCaption("&Timer");
         box->SetColor(kBackground);
         box->OnClick = [this](tk::Control&) {
@@ -92,15 +92,15 @@ protected:
         other->SetFocus();
     }
 
-    TBitCheckBox* other = nullptr;
-    TBitCheckBox* box = nullptr;
+    ui::TBitCheckBox* other = nullptr;
+    ui::TBitCheckBox* box = nullptr;
     int clicks = 0;
-    TCheckBoxState stateInClick = cbUnchecked;
+    ui::TCheckBoxState stateInClick = ui::cbUnchecked;
     bool checkedInClick = false;
 };
 
 TEST_F(BitCheckBoxTest, StartsUncheckedWithBuiltInPictures) {
-    EXPECT_EQ(box->State(), cbUnchecked);
+    EXPECT_EQ(box->State(), ui::cbUnchecked);
     EXPECT_TRUE(box->TabStop());
     for (const tk::Bitmap* glyph : Glyphs(*box)) {
         EXPECT_EQ(glyph->Width(), 19);
@@ -114,18 +114,18 @@ TEST_F(BitCheckBoxTest, StartsUncheckedWithBuiltInPictures) {
 }
 
 TEST_F(BitCheckBoxTest, ClicksCycleStatesAndOnClickSeesTheNewOne) {
-    const std::pair<bool, std::vector<TCheckBoxState>> cases[] = {
-        {false, {cbChecked, cbUnchecked, cbChecked}},
-        {true, {cbUnchecked, cbGrayed, cbChecked, cbUnchecked}}, // starts from checked
+    const std::pair<bool, std::vector<ui::TCheckBoxState>> cases[] = {
+        {false, {ui::cbChecked, ui::cbUnchecked, ui::cbChecked}},
+        {true, {ui::cbUnchecked, ui::cbGrayed, ui::cbChecked, ui::cbUnchecked}}, // starts from checked
     };
     for (const auto& [allowGrayed, states] : cases) {
         box->SetAllowGrayed(allowGrayed);
-        for (TCheckBoxState expected : states) {
+        for (ui::TCheckBoxState expected : states) {
             Press(*box);
             Release(*box);
             EXPECT_EQ(box->State(), expected) << "allowGrayed " << allowGrayed;
             EXPECT_EQ(stateInClick, expected);
-            EXPECT_EQ(checkedInClick, expected == cbChecked);
+            EXPECT_EQ(checkedInClick, expected == ui::cbChecked);
         }
     }
     EXPECT_EQ(clicks, 7);
@@ -139,7 +139,7 @@ TEST_F(BitCheckBoxTest, DoubleClickTogglesTwice) {
         Release(*box);
     }
     EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(box->State(), cbUnchecked);
+    EXPECT_EQ(box->State(), ui::cbUnchecked);
 }
 
 TEST_F(BitCheckBoxTest, OnlyAPressAndReleaseInsideClick) {
@@ -150,18 +150,18 @@ TEST_F(BitCheckBoxTest, OnlyAPressAndReleaseInsideClick) {
     SendMessageA(box->Handle(), WM_MOUSEMOVE, 0, At(6, 6)); // the button went up elsewhere
     Release(*box);
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(box->State(), cbUnchecked);
+    EXPECT_EQ(box->State(), ui::cbUnchecked);
 }
 
 TEST_F(BitCheckBoxTest, SpaceClicksAfterOnKeyPress) {
-    box->OnKeyPress = [](TBitCheckBox&, char& key) {
+    box->OnKeyPress = [](ui::TBitCheckBox&, char& key) {
         if (key == 'x') key = ' ';
         if (key == 'n') key = 0;
     };
     const std::pair<WPARAM, LPARAM> keys[] = {{' ', 0}, {' ', kRepeatedKey}, {'a', 0}, {'x', 0}, {'n', 0}};
     for (const auto& [ch, flags] : keys) SendMessageA(box->Handle(), WM_CHAR, ch, 1 | flags);
     EXPECT_EQ(clicks, 2) << "Space, and x turned into Space; a held Space clicks once";
-    EXPECT_EQ(box->State(), cbUnchecked);
+    EXPECT_EQ(box->State(), ui::cbUnchecked);
 }
 
 TEST_F(BitCheckBoxTest, CodeChangesRepaintOnlyWhenDifferentAndNeverFire) {
@@ -172,16 +172,16 @@ TEST_F(BitCheckBoxTest, CodeChangesRepaintOnlyWhenDifferentAndNeverFire) {
     box->SetChecked(true);
     EXPECT_TRUE(pending());
 
-    box->SetState(cbGrayed); // allowed without AllowGrayed
+    box->SetState(ui::cbGrayed); // allowed without AllowGrayed
     EXPECT_FALSE(box->Checked());
     box->Toggle();
-    EXPECT_EQ(box->State(), cbChecked);
+    EXPECT_EQ(box->State(), ui::cbChecked);
     EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(BitCheckBoxTest, AnswersGetCheckLikeAStandardCheckBox) {
-    const std::pair<TCheckBoxState, LRESULT> cases[] = {
-        {cbUnchecked, BST_UNCHECKED}, {cbChecked, BST_CHECKED}, {cbGrayed, BST_INDETERMINATE}};
+    const std::pair<ui::TCheckBoxState, LRESULT> cases[] = {
+        {ui::cbUnchecked, BST_UNCHECKED}, {ui::cbChecked, BST_CHECKED}, {ui::cbGrayed, BST_INDETERMINATE}};
     for (const auto& [state, answer] : cases) {
         box->SetState(state);
         EXPECT_EQ(SendMessageA(box->Handle(), BM_GETCHECK, 0, 0), answer);
@@ -192,14 +192,14 @@ TEST_F(BitCheckBoxTest, AcceleratorFocusesAndTogglesWithoutClick) {
     MSG msg{other->Handle(), WM_SYSCHAR, 't', 1 | kAltContext, 0, {}};
     tk::Application::Instance().ProcessMessage(msg);
     EXPECT_TRUE(box->Focused());
-    EXPECT_EQ(box->State(), cbChecked);
+    EXPECT_EQ(box->State(), ui::cbChecked);
 
     EXPECT_FALSE(box->DialogChar('x'));
     box->SetEnabled(false);
     EXPECT_FALSE(box->DialogChar('T'));
     box->SetEnabled(true);
     EXPECT_TRUE(box->DialogChar('T')) << "either case";
-    EXPECT_EQ(box->State(), cbUnchecked);
+    EXPECT_EQ(box->State(), ui::cbUnchecked);
     EXPECT_EQ(clicks, 0);
 }
 
@@ -218,7 +218,7 @@ TEST_F(BitCheckBoxTest, PictureSetsCountWhenWidthIsWholeMultipleOfHeight) {
         box->SetGrayedGlyph(&picture);
         EXPECT_EQ(box->GrayedNumGlyphs(), c.after) << c.width << " x " << c.height;
     }
-    box->SetState(cbGrayed);
+    box->SetState(ui::cbGrayed);
     Render(*box); // without a picture there is nothing to copy
 
     box->SetGrayedGlyph(nullptr);
@@ -263,7 +263,7 @@ TEST_F(BitCheckBoxTest, AlignmentPlacesPictureAndCaption) {
     EXPECT_TRUE(ColumnIsPlain(right, 12 + 3));
     EXPECT_FALSE(ColumnIsPlain(right, 12 + 4));
 
-    box->SetAlignment(taLeftJustify);
+    box->SetAlignment(ui::taLeftJustify);
     const tk::Bitmap left = Render(*box);
     EXPECT_EQ(left.Pixel(kW - 12 + 5, kImageMiddle), kFirst);
     EXPECT_TRUE(ColumnIsPlain(left, kW - 12 - 1));
@@ -307,7 +307,7 @@ TEST_F(BitCheckBoxTest, CaptionInFontColourOrEmbossedWhenDisabled) {
 }
 
 TEST_F(BitCheckBoxTest, MainWindowPicturesAreSingleTwelvePixelImages) {
-    for (void (*use)(TBitCheckBox&) : {&UseBoxPictures, &UseRadioPictures}) {
+    for (void (*use)(ui::TBitCheckBox&) : {&ui::UseBoxPictures, &ui::UseRadioPictures}) {
         box->SetCheckedNumGlyphs(2);
         use(*box);
         for (const tk::Bitmap* glyph : Glyphs(*box)) {

@@ -17,9 +17,9 @@ class KindsForm : public tk::Form {
 public:
     KindsForm();
 
-    TBitCheckBox* Plain = nullptr;
-    TBitCheckBox* Boxed = nullptr;
-    TBitCheckBox* Round = nullptr;
+    ui::TBitCheckBox* Plain = nullptr;
+    ui::TBitCheckBox* Boxed = nullptr;
+    ui::TBitCheckBox* Round = nullptr;
     ui::TXiButton* Go = nullptr;
     ui::TXiButton* Ok = nullptr;
     ui::TXiProgressBar* Bar = nullptr;
@@ -65,7 +65,7 @@ TEST(FormKindsTest, CheckBoxesTakeTheirPicturesAndKeyEvent) {
     form.Plain->OnKeyPress(*form.Plain, key);
     EXPECT_EQ(key, 0);
     // The program's 12 x 12 pictures replace the built-in ones.
-    for (const TBitCheckBox* box : {form.Boxed, form.Round}) {
+    for (const ui::TBitCheckBox* box : {form.Boxed, form.Round}) {
         EXPECT_EQ(box->CheckedGlyph().Height(), 12) << box->Name();
         EXPECT_EQ(box->UncheckedGlyph().Height(), 12) << box->Name();
     }

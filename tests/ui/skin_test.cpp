@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "SkinFolder.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ TEST_F(SkinTest, AKeylessFileIsListedButCannotBeSelected) {
     std::string error;
     try {
         ui::SelectSkin(0);
-    } catch (const rtl::Error& e) {
+    } catch (const core::Error& e) {
         error = e.text();
     }
     const std::string start = "Cannot open file \"" + folder_.Root() + "skins\\backfones\\\". ";

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "../BitmapFile.h"
@@ -107,6 +108,46 @@ void Bars(tk::Form& form, Sheet& sheet, int left, int top) {
     }
 }
 
+// A small picture for the glyph positions: a green disc on a corner colour
+// the button leaves transparent.
+tk::Bitmap DiscGlyph() {
+    constexpr int kSize = 16;
+    tk::Bitmap glyph(kSize, kSize);
+    tk::Canvas& canvas = glyph.GetCanvas();
+    canvas.SetBrushColor(tk::clWhite);
+    canvas.FillRect(RECT{0, 0, kSize, kSize});
+    canvas.SetBrushColor(tk::clGreen);
+    canvas.SetPenColor(tk::clBlack);
+    canvas.RoundRect(2, 2, kSize - 2, kSize - 2, kSize, kSize);
+    return glyph;
+}
+
+void GlyphPositions(tk::Form& form, Sheet& sheet, int left, int top) {
+    sheet.Text(left, top, "Glyph left, right, top, bottom; spacing 0 and 10", true);
+    using Layout = ui::TXiButton::TButtonLayout;
+    struct Sample {
+        Layout layout;
+        int spacing;
+    };
+    const Sample samples[] = {{Layout::blGlyphLeft, ui::TXiButton::kDefaultSpacing},
+                              {Layout::blGlyphRight, ui::TXiButton::kDefaultSpacing},
+                              {Layout::blGlyphTop, ui::TXiButton::kDefaultSpacing},
+                              {Layout::blGlyphBottom, ui::TXiButton::kDefaultSpacing},
+                              {Layout::blGlyphLeft, 0},
+                              {Layout::blGlyphLeft, 10}};
+    const tk::Bitmap glyph = DiscGlyph();
+    constexpr int kColumnsPerRow = 4, kCellWidth = 95, kCellHeight = 50;
+    for (std::size_t i = 0; i < std::size(samples); ++i) {
+        auto& b = form.Add<ui::TXiButton>("g", tk::Bounds{0, 0, 89, 44});
+        b.SetCaption("Execute");
+        b.SetGlyph(glyph);
+        b.SetLayout(samples[i].layout);
+        b.SetSpacing(samples[i].spacing);
+        sheet.Place(b, left + int(i % kColumnsPerRow) * kCellWidth,
+                    top + 20 + int(i / kColumnsPerRow) * kCellHeight);
+    }
+}
+
 void CheckBoxes(tk::Form& form, Sheet& sheet, int top) {
     sheet.Text(kMargin, top, "Bitmap check boxes: unchecked, checked, grayed; enabled and disabled", true);
     const char* kinds[] = {"Built-in", "Square", "Round"};
@@ -115,11 +156,11 @@ void CheckBoxes(tk::Form& form, Sheet& sheet, int top) {
             const int y = top + 20 + (kind * 2 + disabled) * 22;
             sheet.Text(kMargin, y + 2, std::string(kinds[kind]) + (disabled ? ", disabled" : ""));
             for (int state = 0; state < 3; ++state) {
-                auto& box = form.Add<TBitCheckBox>("c", tk::Bounds{0, 0, 150, 17});
-                if (kind == 1) UseBoxPictures(box);
-                if (kind == 2) UseRadioPictures(box);
+                auto& box = form.Add<ui::TBitCheckBox>("c", tk::Bounds{0, 0, 150, 17});
+                if (kind == 1) ui::UseBoxPictures(box);
+                if (kind == 2) ui::UseRadioPictures(box);
                 box.SetCaption(state == 0 ? "Unchecked" : state == 1 ? "Checked" : "Grayed");
-                box.SetState(static_cast<TCheckBoxState>(state));
+                box.SetState(static_cast<ui::TCheckBoxState>(state));
                 box.SetEnabled(disabled == 0);
                 sheet.Place(box, kMargin + kLabelWidth + 40 + state * 160, y);
             }
@@ -143,6 +184,7 @@ int main(int argc, char** argv) {
     Sheet sheet;
     Buttons(form, sheet, kMargin);
     Bars(form, sheet, 600, kMargin);
+    GlyphPositions(form, sheet, 600, 340);
     CheckBoxes(form, sheet, 500);
     if (!sheet.Save(argv[1])) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

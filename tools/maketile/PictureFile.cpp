@@ -5,7 +5,7 @@
 #include <wrl/client.h>
 
 #include "TileFit.h"
-#include "rtl/Error.h"
+#include "core/Error.h"
 #include "toolkit/Handles.h"
 #include "toolkit/SystemError.h"
 
@@ -42,7 +42,7 @@ std::wstring Wide(const std::string& text) {
 }
 
 void Check(HRESULT result, const std::string& what) {
-    if (FAILED(result)) throw rtl::Error(what + " " + SystemErrorMessage(DWORD(result)));
+    if (FAILED(result)) throw core::Error(what + " " + SystemErrorMessage(DWORD(result)));
 }
 
 } // namespace
@@ -67,7 +67,7 @@ DecodedPicture LoadPicture(const std::string& path) {
     UINT width = 0, height = 0;
     Check(converter->GetSize(&width, &height), cannot);
     if (width == 0 || height == 0 || std::uint64_t(width) * height > kMaxPixels)
-        throw rtl::Error(cannot + " It is empty or too large.");
+        throw core::Error(cannot + " It is empty or too large.");
 
     DecodedPicture picture;
     picture.width = int(width);
@@ -84,10 +84,10 @@ void MakeTileFile(const std::string& picturePath, const std::string& tilePath) {
     tk::KernelHandle file(CreateFileA(tilePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
-        throw rtl::Error("Cannot create file \"" + tilePath + "\". " + SystemErrorMessage(GetLastError()));
+        throw core::Error("Cannot create file \"" + tilePath + "\". " + SystemErrorMessage(GetLastError()));
     DWORD written = 0;
     if (!WriteFile(file.Get(), tile.data(), DWORD(tile.size()), &written, nullptr) || written != tile.size())
-        throw rtl::Error("Cannot write file \"" + tilePath + "\". " + SystemErrorMessage(GetLastError()));
+        throw core::Error("Cannot write file \"" + tilePath + "\". " + SystemErrorMessage(GetLastError()));
 }
 
 } // namespace tiletool

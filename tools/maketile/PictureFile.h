@@ -13,7 +13,7 @@ struct DecodedPicture {
 };
 
 // Decodes any picture the system's imaging component reads (PNG, BMP, and
-// more). Raises rtl::Error with a text for the user when it cannot.
+// more). Raises core::Error with a text for the user when it cannot.
 DecodedPicture LoadPicture(const std::string& path);
 
 // Reads the picture and writes its tile file: 49,152 bytes, column by column.

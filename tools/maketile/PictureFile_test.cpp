@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "rtl/Error.h"
+#include "core/Error.h"
 
 namespace {
 
@@ -140,7 +140,7 @@ TEST(MakeTileFile, ReportsWhatItCannotRead) {
         try {
             tiletool::MakeTileFile(path, TempPath("never.rgb"));
             ADD_FAILURE() << "no error for " << path;
-        } catch (const rtl::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_EQ(e.text().rfind("Cannot read the picture \"" + path + "\".", 0), 0u) << e.text();
         }
     }

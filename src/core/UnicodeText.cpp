@@ -1,8 +1,8 @@
-#include "rtl/UnicodeText.h"
+#include "core/UnicodeText.h"
 
 #include <optional>
 
-namespace rtl {
+namespace core {
 namespace {
 
 constexpr char32_t kLastCodePoint = 0x10FFFF;
@@ -101,4 +101,4 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
-} // namespace rtl
+} // namespace core

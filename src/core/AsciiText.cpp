@@ -1,8 +1,8 @@
-#include "rtl/AsciiText.h"
+#include "core/AsciiText.h"
 
 #include <algorithm>
 
-namespace rtl {
+namespace core {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -22,4 +22,4 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
                                               [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
 }
 
-} // namespace rtl
+} // namespace core

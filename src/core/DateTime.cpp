@@ -1,13 +1,13 @@
-#include "rtl/DateTime.h"
+#include "core/DateTime.h"
 
-#include "rtl/Error.h"
-#include "rtl/Rounding.h"
+#include "core/Error.h"
+#include "core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace rtl {
+namespace core {
 namespace {
 
 constexpr int MonthsPerYear = 12;
@@ -186,4 +186,4 @@ DateTimeParts DecodeDateTime(TDateTime t) {
     return parts;
 }
 
-} // namespace rtl
+} // namespace core

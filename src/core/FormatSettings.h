@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace rtl {
+namespace core {
 
 // The regional formats the program shows and reads dates, times and numbers in.
 // Member defaults are the US-like formats used when nothing better is known.
@@ -21,4 +21,4 @@ struct TFormatSettings {
 
 inline const TFormatSettings DefaultFormatSettings{};
 
-} // namespace rtl
+} // namespace core

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace rtl {
+namespace core {
 
 // Toward zero. Values beyond the 64-bit range give its nearest end; a value that is no number
 // gives 0. The same holds for RoundHalfEven.
@@ -18,4 +18,4 @@ std::int64_t RoundHalfEven(double value);
 // Values that are no number give "NAN", "INF" or "-INF".
 std::string FormatFixed3(double value, char decimalSeparator);
 
-} // namespace rtl
+} // namespace core

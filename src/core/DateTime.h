@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace rtl {
+namespace core {
 
 // Days since 30 December 1899 00:00; the fraction is the time of day. Before that day the
 // whole part counts back and the fraction still runs forward from midnight, so 29 Dec 1899
@@ -49,7 +49,7 @@ bool IsLeapYear(int year);
 int DaysInMonth(int year, int month); // 0 for a month outside 1..12
 
 // The Try forms return false for a field out of range (month 13, 29 Feb 1900, hour 24 ...);
-// the plain forms raise rtl::Error.
+// the plain forms raise core::Error.
 bool TryEncodeDate(int year, int month, int day, TDateTime& result);
 bool TryEncodeTime(int hour, int minute, int second, int msec, TDateTime& result);
 bool TryEncodeDateTime(int year, int month, int day, int hour, int minute, int second, int msec,
@@ -72,8 +72,8 @@ struct DateTimeParts {
 };
 
 // The time of day is rounded to the nearest millisecond; 23:59:59.9996 is the next day's
-// midnight. False (or rtl::Error) outside years 1..9999 and for values that are no number.
+// midnight. False (or core::Error) outside years 1..9999 and for values that are no number.
 bool TryDecodeDateTime(TDateTime t, DateTimeParts& parts);
 DateTimeParts DecodeDateTime(TDateTime t);
 
-} // namespace rtl
+} // namespace core

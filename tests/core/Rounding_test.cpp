@@ -1,11 +1,11 @@
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-using namespace rtl;
+using namespace core;
 
 namespace {
 

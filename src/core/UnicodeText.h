@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace rtl {
+namespace core {
 
 bool IsValidUtf8(std::string_view text);
 
@@ -16,4 +16,4 @@ std::string Utf8FromLatin1(std::string_view text);
 // Text that is not UTF-8 compares byte by byte.
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
-} // namespace rtl
+} // namespace core

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-namespace rtl {
+namespace core {
 
 // The program's general failure: a fixed English text that the error box shows as it is.
 class Error : public std::exception {
@@ -17,4 +17,4 @@ private:
     std::string text_;
 };
 
-} // namespace rtl
+} // namespace core

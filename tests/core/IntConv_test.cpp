@@ -1,10 +1,10 @@
-#include "rtl/IntConv.h"
+#include "core/IntConv.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-using rtl::TryStrToInt;
+using core::TryStrToInt;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "rtl/SettingsFloat.h"
+#include "core/SettingsFloat.h"
 
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
-namespace rtl {
+namespace core {
 namespace {
 
 constexpr int FractionDigits = 14; // 15 significant digits
@@ -81,4 +81,4 @@ double ParseSettingsFloat(std::string_view text) {
     return value;
 }
 
-} // namespace rtl
+} // namespace core

@@ -1,5 +1,5 @@
-#include "rtl/DateTime.h"
-#include "rtl/SettingsFloat.h"
+#include "core/DateTime.h"
+#include "core/SettingsFloat.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-using namespace rtl;
+using namespace core;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "rtl/IntConv.h"
+#include "core/IntConv.h"
 
 #include <limits>
 
-namespace rtl {
+namespace core {
 namespace {
 
 constexpr int DecimalBase = 10;
@@ -63,4 +63,4 @@ bool TryStrToInt(std::string_view text, std::int32_t& value) {
     return true;
 }
 
-} // namespace rtl
+} // namespace core

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace rtl {
+namespace core {
 
 // A signed 32-bit integer: leading blanks (spaces), an optional sign, then decimal digits or
 // hexadecimal digits after "$", "x", "X", "0x" or "0X". Decimal values must fit the signed
@@ -12,4 +12,4 @@ namespace rtl {
 // included, gives false and leaves `value` alone.
 bool TryStrToInt(std::string_view text, std::int32_t& value);
 
-} // namespace rtl
+} // namespace core

@@ -1,6 +1,6 @@
-#include "rtl/PercentEncoding.h"
+#include "core/PercentEncoding.h"
 
-namespace rtl {
+namespace core {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::string PercentDecode(std::string_view text) {
     return out;
 }
 
-} // namespace rtl
+} // namespace core

@@ -1,12 +1,12 @@
-#include "rtl/DateTime.h"
-#include "rtl/Error.h"
+#include "core/DateTime.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-using namespace rtl;
+using namespace core;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace rtl {
+namespace core {
 
 // Every byte but the unreserved characters (letters, digits, "-", ".", "_",
 // "~") as "%" and two upper-case hexadecimal digits.
@@ -13,4 +13,4 @@ std::string PercentEncode(std::string_view text);
 // The bytes back; a "%" without two hexadecimal digits after it stays as it is.
 std::string PercentDecode(std::string_view text);
 
-} // namespace rtl
+} // namespace core

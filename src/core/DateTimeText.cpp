@@ -1,14 +1,14 @@
-#include "rtl/DateTimeText.h"
+#include "core/DateTimeText.h"
 
-#include "rtl/AsciiText.h"
-#include "rtl/Error.h"
+#include "core/AsciiText.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
 
-namespace rtl {
+namespace core {
 namespace {
 
 constexpr std::array<const char*, 12> ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -289,4 +289,4 @@ std::string DateIsLessThanMinimumText(TDateTime minimum, const TFormatSettings& 
     return "Date is less than minimum of " + DateText(minimum, fs);
 }
 
-} // namespace rtl
+} // namespace core

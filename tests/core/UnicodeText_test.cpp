@@ -1,4 +1,4 @@
-#include "rtl/UnicodeText.h"
+#include "core/UnicodeText.h"
 
 #include <gtest/gtest.h>
 
@@ -28,14 +28,15 @@ TEST(UnicodeText, NamesCompareWithoutCaseInEveryScriptTheFileSystemFolds) {
         {"a\xFF", "A\xFF", false}, // not UTF-8: byte by byte
         {"\xFF", "\xFF", true},
     };
-    for (const Case& c : cases) EXPECT_EQ(rtl::SameNameIgnoringCase(c.a, c.b), c.same) << c.a << " / " << c.b;
+    for (const Case& c : cases)
+        EXPECT_EQ(core::SameNameIgnoringCase(c.a, c.b), c.same) << c.a << " / " << c.b;
 }
 
 TEST(UnicodeText, TextThatIsNoUtf8IsReadAsLatin1) {
-    EXPECT_TRUE(rtl::IsValidUtf8("Ren\xC3\xA9.exe"));
+    EXPECT_TRUE(core::IsValidUtf8("Ren\xC3\xA9.exe"));
     for (const char* bad : {"Ren\xE9.exe", "\xC3", "\xED\xA0\x80", "\xC0\xAF"})
-        EXPECT_FALSE(rtl::IsValidUtf8(bad)) << bad;
-    EXPECT_EQ(rtl::Utf8FromLatin1("Ren\xE9.exe"), "Ren\xC3\xA9.exe");
+        EXPECT_FALSE(core::IsValidUtf8(bad)) << bad;
+    EXPECT_EQ(core::Utf8FromLatin1("Ren\xE9.exe"), "Ren\xC3\xA9.exe");
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace rtl {
+namespace core {
 
 // The settings file's number text: a blank or '-', one digit, '.', 14 digits, 'E', the
 // exponent's sign and four exponent digits, 23 characters, rounded to 15 significant digits
@@ -17,4 +17,4 @@ std::string FormatSettingsFloat(double value);
 // value beyond the range of a double, give 0.
 double ParseSettingsFloat(std::string_view text);
 
-} // namespace rtl
+} // namespace core

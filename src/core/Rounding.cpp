@@ -1,11 +1,11 @@
-#include "rtl/Rounding.h"
+#include "core/Rounding.h"
 
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
 
-namespace rtl {
+namespace core {
 namespace {
 
 constexpr std::size_t Decimals = 3;
@@ -69,4 +69,4 @@ std::string FormatFixed3(double value, char decimalSeparator) {
     return out;
 }
 
-} // namespace rtl
+} // namespace core

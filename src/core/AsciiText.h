@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace rtl {
+namespace core {
 
 // The text without the blanks (spaces and tabs) around it.
 std::string_view TrimBlanks(std::string_view s);
@@ -11,4 +11,4 @@ std::string_view TrimBlanks(std::string_view s);
 // files and designators in regional formats compare.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 
-} // namespace rtl
+} // namespace core

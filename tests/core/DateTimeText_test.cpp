@@ -1,11 +1,11 @@
-#include "rtl/DateTimeText.h"
-#include "rtl/Error.h"
+#include "core/DateTimeText.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-using namespace rtl;
+using namespace core;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "rtl/PercentEncoding.h"
+#include "core/PercentEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ TEST(PercentEncoding, EveryByteOutsideTheUnreservedSetIsEncodedAndComesBack) {
         char hex[4];
         std::snprintf(hex, sizeof hex, "%%%02X", c);
         const std::string expected = unreserved.find(one) != std::string::npos ? one : hex;
-        EXPECT_EQ(rtl::PercentEncode(one), expected) << c;
-        EXPECT_EQ(rtl::PercentDecode(expected), one) << c;
+        EXPECT_EQ(core::PercentEncode(one), expected) << c;
+        EXPECT_EQ(core::PercentDecode(expected), one) << c;
     }
 }
 
@@ -29,7 +29,7 @@ TEST(PercentEncoding, DecodingKeepsWhatIsNoEscape) {
         {"%G1x", "%G1x"},
         {"%%41", "%A"},
     };
-    for (const auto& [text, bytes] : cases) EXPECT_EQ(rtl::PercentDecode(text), bytes) << text;
+    for (const auto& [text, bytes] : cases) EXPECT_EQ(core::PercentDecode(text), bytes) << text;
 }
 
 } // namespace
