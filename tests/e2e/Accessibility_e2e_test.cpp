@@ -246,8 +246,12 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         SCOPED_TRACE("child " + std::to_string(i + 1) + " \"" + nodes[i].name + "\"");
         EXPECT_EQ(nodes[i].role, expected[i].role);
-        if (expected[i].name) EXPECT_EQ(nodes[i].name, expected[i].name);
-        if (expected[i].value) EXPECT_EQ(nodes[i].value, expected[i].value);
+        if (expected[i].name) {
+            EXPECT_EQ(nodes[i].name, expected[i].name);
+        }
+        if (expected[i].value) {
+            EXPECT_EQ(nodes[i].value, expected[i].value);
+        }
         EXPECT_EQ(nodes[i].state & STATE_SYSTEM_INVISIBLE, 0);
         // Without skins beside the program its skin list is disabled.
         const bool focusable =
@@ -256,8 +260,11 @@ TEST_F(AccessibilityEndToEnd, MainWindowReadsInOrderAndTicksStayQuiet) {
         EXPECT_EQ((nodes[i].state & STATE_SYSTEM_FOCUSABLE) != 0, focusable);
     }
     // A load reads as its percentage.
-    for (const Node& bar : nodes)
-        if (bar.role == ROLE_SYSTEM_PROGRESSBAR) EXPECT_EQ(bar.value.back(), '%') << bar.name;
+    for (const Node& bar : nodes) {
+        if (bar.role == ROLE_SYSTEM_PROGRESSBAR) {
+            EXPECT_EQ(bar.value.back(), '%') << bar.name;
+        }
+    }
 }
 
 TEST_F(AccessibilityEndToEnd, ArmingIsAnnouncedAndTheConfirmationReadsAsAnAlert) {

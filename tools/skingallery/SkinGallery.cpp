@@ -1,10 +1,14 @@
 // Shows the windows in every skin found beside a program folder: the main
 // window and the About box of each skin side by side, in one picture; with a
-// second output, every window at 150 % display scale in the first skin.
-//   skin_gallery.exe <program folder> <output.bmp> [<scaled.bmp>]
+// second output, every window at 150 % display scale in the first skin; with a
+// third, the README's picture: three skins, main window and About box, at 100 %.
+//   skin_gallery.exe <program folder> <output.bmp> [<scaled.bmp> [<readme.bmp>]]
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <optional>
 #include <exception>
 #include <string>
 #include <vector>
@@ -26,7 +30,10 @@ namespace {
 
 constexpr int kMargin = 10;
 constexpr int kCaptionHeight = 20;
-constexpr int kColumns = 4; // two skins a row: main window, About box
+constexpr int kSkinColumns = 4; // two skins a row: main window, About box
+constexpr int kReadmeColumns = 2;
+// The README shows a light, a dark and the system's own look.
+const char* const kReadmeSkins[] = {"Sand", "Night", "System"};
 
 // What a window shows on the screen now, frame included.
 tk::Bitmap Capture(HWND window) {
@@ -65,14 +72,14 @@ Shot Scaled(const std::string& title, tk::Form& form) {
     return {title + " at 150 %", Capture(form.Handle())};
 }
 
-tk::Bitmap Sheet(std::vector<Shot>& shots) {
+tk::Bitmap Sheet(const std::vector<Shot>& shots, int columns) {
     int cellWidth = 0, cellHeight = 0;
     for (const Shot& s : shots) {
         cellWidth = std::max(cellWidth, s.picture.Width());
         cellHeight = std::max(cellHeight, s.picture.Height());
     }
-    const int rows = (int(shots.size()) + kColumns - 1) / kColumns;
-    const int width = kMargin + kColumns * (cellWidth + kMargin);
+    const int rows = (int(shots.size()) + columns - 1) / columns;
+    const int width = kMargin + columns * (cellWidth + kMargin);
     const int height = kMargin + rows * (cellHeight + kCaptionHeight + kMargin);
     tk::Bitmap sheet(width, height);
     tk::Canvas& canvas = sheet.GetCanvas();
@@ -82,8 +89,8 @@ tk::Bitmap Sheet(std::vector<Shot>& shots) {
     font.bold = true;
     font.color = tk::clBlack;
     for (std::size_t i = 0; i < shots.size(); ++i) {
-        const int x = kMargin + int(i % kColumns) * (cellWidth + kMargin);
-        const int y = kMargin + int(i / kColumns) * (cellHeight + kCaptionHeight + kMargin);
+        const int x = kMargin + int(i % columns) * (cellWidth + kMargin);
+        const int y = kMargin + int(i / columns) * (cellHeight + kCaptionHeight + kMargin);
         canvas.SetFont(font);
         canvas.SetBrushStyle(tk::BrushStyle::Clear);
         canvas.TextOut(x, y, shots[i].title);
@@ -110,14 +117,27 @@ std::vector<Shot> ScaledWindows(TMainForm& form) {
     return shots;
 }
 
-bool Save(std::vector<Shot>& shots, const char* output) {
-    tk::Bitmap sheet = Sheet(shots);
+bool Save(const std::vector<Shot>& shots, int columns, const char* output) {
+    tk::Bitmap sheet = Sheet(shots, columns);
     if (tools::SaveBitmapFile(sheet, output)) return true;
     std::fprintf(stderr, "Cannot write %s\n", output);
     return false;
 }
 
-int Run(const std::string& programFolder, const char* output, const char* scaledOutput) {
+// The skin's place in the README's picture, if it has one.
+std::optional<std::size_t> ReadmePlace(const std::string& skin) {
+    const auto found = std::find(std::begin(kReadmeSkins), std::end(kReadmeSkins), skin);
+    if (found == std::end(kReadmeSkins)) return std::nullopt;
+    return std::size_t(found - std::begin(kReadmeSkins));
+}
+
+struct Outputs {
+    const char* skins = nullptr;
+    const char* scaled = nullptr; // optional, as is the next
+    const char* readme = nullptr;
+};
+
+int Run(const std::string& programFolder, const Outputs& outputs) {
     tk::Application::Instance().Initialize();
     tk::Application::Instance().SetIdentity(
         {.icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON)),
@@ -127,6 +147,7 @@ int Run(const std::string& programFolder, const char* output, const char* scaled
     auto form = tools::StillMainForm(settings);
     form->Show();
     std::vector<Shot> shots;
+    std::vector<Shot> readme(2 * std::size(kReadmeSkins)); // in the README's order
     const int count = static_cast<int>(ui::Skins().size());
     for (int i = 0; i < count; ++i) {
         // As the user chooses it in the list.
@@ -136,13 +157,22 @@ int Run(const std::string& programFolder, const char* output, const char* scaled
         shots.push_back({name, Capture(form->Handle())});
         TAboutBox box;
         shots.push_back({name + ": About box", Capture(box.Handle())});
+        if (const auto place = ReadmePlace(name))
+            std::copy(shots.end() - 2, shots.end(), readme.begin() + 2 * *place);
+    }
+    if (outputs.readme &&
+        std::any_of(readme.begin(), readme.end(), [](const Shot& s) { return s.title.empty(); })) {
+        std::fputs("The README's skins are not all shipped\n", stderr);
+        return 1;
     }
     std::vector<Shot> scaled;
-    if (scaledOutput) scaled = ScaledWindows(*form);
+    if (outputs.scaled) scaled = ScaledWindows(*form);
     form.reset();
     tk::Application::Instance().SetMainForm(nullptr);
     DeleteFileA(settings.c_str());
-    if (!Save(shots, output) || (scaledOutput && !Save(scaled, scaledOutput))) return 1;
+    if (!Save(shots, kSkinColumns, outputs.skins)) return 1;
+    if (outputs.scaled && !Save(scaled, kSkinColumns, outputs.scaled)) return 1;
+    if (outputs.readme && !Save(readme, kReadmeColumns, outputs.readme)) return 1;
     std::printf("%d skins\n", count);
     return 0;
 }
@@ -150,14 +180,15 @@ int Run(const std::string& programFolder, const char* output, const char* scaled
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4) {
-        std::fputs("Usage: skin_gallery <program folder> <output.bmp> [<scaled.bmp>]\n", stderr);
+    if (argc < 3 || argc > 5) {
+        std::fputs("Usage: skin_gallery <program folder> <output.bmp> [<scaled.bmp> [<readme.bmp>]]\n",
+                   stderr);
         return 2;
     }
     try {
         std::string folder = argv[1];
         if (!folder.empty() && folder.back() != '\\') folder += '\\';
-        return Run(folder, argv[2], argc == 4 ? argv[3] : nullptr);
+        return Run(folder, {argv[2], argc > 3 ? argv[3] : nullptr, argc > 4 ? argv[4] : nullptr});
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
