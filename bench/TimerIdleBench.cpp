@@ -11,8 +11,8 @@
 #include <exception>
 #include <set>
 
-#include "toolkit/AsyncTimer.h"
 #include "core/Error.h"
+#include "toolkit/AsyncTimer.h"
 #include "toolkit/Handles.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include "app/ActionIndex.h"
 #include "app/CommandLineSplit.h"
 #include "app/ListRanges.h"
-#include "monitors/ProgramCloseRule.h"
 #include "core/DateTimeText.h"
 #include "core/Error.h"
 #include "core/IntConv.h"
+#include "monitors/ProgramCloseRule.h"
 
 namespace cmdline {
 namespace {

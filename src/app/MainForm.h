@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/CpuLoadWindow.h"
-#include "app/SettingsFile.h"
 #include "app/NetQuietTrigger.h"
+#include "app/SettingsFile.h"
 #include "app/TickScheduler.h"
 #include "app/TimerTrigger.h"
 #include "app/TrayIcon.h"
@@ -17,9 +17,9 @@
 #include "app/TriggerUnit.h"
 #include "clocksync/ClockSyncProcedure.h"
 #include "clocksync/ClockSyncReport.h"
-#include "toolkit/AsyncTimer.h"
 #include "core/DateTime.h"
 #include "core/FormatSettings.h"
+#include "toolkit/AsyncTimer.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
 #include "toolkit/Form.h"

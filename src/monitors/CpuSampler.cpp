@@ -1,9 +1,9 @@
 #include "monitors/CpuSampler.h"
 
+#include "core/Error.h"
 #include "monitors/CpuErrors.h"
 #include "monitors/CpuSamples.h"
 #include "monitors/ProcessorTimes.h"
-#include "core/Error.h"
 
 #include <algorithm>
 

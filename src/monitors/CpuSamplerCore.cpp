@@ -1,7 +1,7 @@
 #include "monitors/CpuSamplerCore.h"
 
-#include "monitors/CpuErrors.h"
 #include "core/Error.h"
+#include "monitors/CpuErrors.h"
 
 #include <algorithm>
 #include <cstddef>

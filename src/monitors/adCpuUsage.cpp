@@ -1,7 +1,7 @@
 #include "monitors/adCpuUsage.h"
 
-#include "monitors/CpuSampler.h"
 #include "core/Error.h"
+#include "monitors/CpuSampler.h"
 
 #include <optional>
 

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "MainFormTestSupport.h"
+#include "core/DateTimeText.h"
 #include "dialogs/aboutUnit.h"
 #include "dialogs/confirm.h"
-#include "core/DateTimeText.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/Font.h"
 #include "toolkit/GraphicControls.h"

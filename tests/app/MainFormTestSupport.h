@@ -16,13 +16,13 @@
 #include "RecordingPowerSystem.h"
 #include "app/MainForm.h"
 #include "clocksync/LocalClock.h"
-#include "dialogs/messageUnit.h"
-#include "monitors/WinampWindow.h"
 #include "core/DateTime.h"
 #include "core/DateTimeText.h"
-#include "ui/BtChkBox.h"
+#include "dialogs/messageUnit.h"
+#include "monitors/WinampWindow.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorReport.h"
+#include "ui/BtChkBox.h"
 
 inline std::string Stamp(core::TDateTime t, const core::TFormatSettings& fs) {
     return core::DateText(t, fs) + " " + core::TimeText(t, fs);

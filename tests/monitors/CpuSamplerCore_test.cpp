@@ -1,8 +1,8 @@
 #include "monitors/CpuSamplerCore.h"
 
+#include "core/Error.h"
 #include "monitors/CpuSamples.h"
 #include "monitors/ProcessorTimes.h"
-#include "core/Error.h"
 
 #include "PerfDataBuilder.h"
 
