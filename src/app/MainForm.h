@@ -25,6 +25,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
+#include "ui/skin.h"
 
 class IPowerSystem;
 namespace clocksync {
@@ -328,6 +329,7 @@ private:
     ProgramCloseTriggerUnit* programUnit_ = nullptr;
     TickScheduler scheduler_{SystemTimePingTimer, triggers_};
     core::TFormatSettings formats_;
+    ui::PaintedLook look_; // high contrast or the skin
     // The window as the clock synchronisation sees it, and the synchronisation.
     class ClockSyncView final : public clocksync::IClockSyncWindow {
     public:

@@ -48,6 +48,7 @@ void TMainForm::ApplySkin() {
                                    BevelProgram->GetBounds().Rect()};
     SkinForm(*this, *Image1, level1, level2,
              {NetTimeSpeedButton, AboutSpeedButton, PowerSpeedButton, CloseSpeedButton});
+    look_.Painted();
     for (ui::TXiProgressBar* bar : {ProgressBarCPUCurrent, ProgressBarCPUByTime, ProgressBarNetByTime})
         bar->SetColorScheme(ui::BarSchemeFor());
 }
@@ -62,7 +63,7 @@ void TMainForm::SkinComboBoxSelect() {
 }
 
 void TMainForm::FollowHighContrast() {
-    if (ui::FollowHighContrast()) RepaintInSkin();
+    if (look_.Outdated()) RepaintInSkin();
 }
 
 void TMainForm::RepaintInSkin() {

@@ -21,6 +21,19 @@ tk::FormDescription DialogDescription(tk::FormArgs args, std::span<const tk::Con
     return {.form = std::move(args), .actions = kDialogActions, .controls = controls};
 }
 
+void SkinnedDialog::FormSettingChange() {
+    if (!look_.Outdated()) return;
+    ApplySkin();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void SkinnedDialog::SkinDialog(tk::Image& background, const std::vector<RECT>& level1,
+                               const std::vector<RECT>& level2,
+                               std::initializer_list<ui::TXiButton*> buttons) {
+    SkinForm(*this, background, level1, level2, buttons);
+    look_.Painted();
+}
+
 void SkinForm(const tk::Form& form, tk::Image& background, const std::vector<RECT>& level1,
               const std::vector<RECT>& level2, std::initializer_list<ui::TXiButton*> buttons) {
     RECT window{};

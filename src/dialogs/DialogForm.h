@@ -12,6 +12,28 @@
 #include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
 #include "ui/XiButton.h"
+#include "ui/skin.h"
+
+// A dialog in the skin that follows the system's high-contrast mode while
+// it is open, and its display scale.
+class SkinnedDialog : public tk::Form {
+public:
+    using tk::Form::Form;
+
+protected:
+    // Paints the background for the window's current size and gives the
+    // buttons the skin's scheme, through SkinDialog.
+    virtual void ApplySkin() = 0;
+    void FormDpiChanged() override { ApplySkin(); }
+    void FormSettingChange() override;
+
+    // SkinForm for this dialog, remembering the look it painted in.
+    void SkinDialog(tk::Image& background, const std::vector<RECT>& level1, const std::vector<RECT>& level2,
+                    std::initializer_list<ui::TXiButton*> buttons);
+
+private:
+    ui::PaintedLook look_;
+};
 
 // The Ok button's caption, the same in every language.
 inline constexpr char kOkCaption[] = "Ok";

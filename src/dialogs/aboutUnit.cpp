@@ -99,7 +99,7 @@ const tk::FormDescription& TAboutBox::Description() {
     return description;
 }
 
-TAboutBox::TAboutBox(AboutSystem system) : tk::Form(Description().form), system_(std::move(system)) {
+TAboutBox::TAboutBox(AboutSystem system) : SkinnedDialog(Description().form), system_(std::move(system)) {
     tk::BuildForm(*this, Description(), LoadText);
     FormCreate();
 }
@@ -110,15 +110,13 @@ void TAboutBox::FormCreate() {
     const tk::Bounds icon = ProgramIcon->DesignBounds();
     Bevel->SetDesignBounds({icon.left - kIconFrameSpace, icon.top - kIconFrameSpace,
                             icon.width + 2 * kIconFrameSpace, icon.height + 2 * kIconFrameSpace});
-    PaintIconAndSkin();
+    ApplySkin();
 }
 
-void TAboutBox::PaintIconAndSkin() {
+void TAboutBox::ApplySkin() {
     PaintProgramIcon(ProgramIcon->Picture(), ProgramIcon->Width());
-    SkinForm(*this, *Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    SkinDialog(*Image1, {Bevel->GetBounds().Rect()}, {Bevel1->GetBounds().Rect()}, {OkBtn});
 }
-
-void TAboutBox::FormDpiChanged() { PaintIconAndSkin(); }
 
 void TAboutBox::WEBLinkClick() { system_.openUrl(about::WebUrl(about::kWebHost)); }
 

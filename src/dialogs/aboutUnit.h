@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/DialogForm.h"
 #include "toolkit/Form.h"
 #include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
@@ -23,7 +24,7 @@ AboutSystem WindowsAboutSystem();
 
 // The program's icon, name, version, author, thanks and two links over the
 // active skin. Ok, Esc and the close box end it.
-class TAboutBox : public tk::Form {
+class TAboutBox : public SkinnedDialog {
 public:
     explicit TAboutBox(AboutSystem system = WindowsAboutSystem());
 
@@ -50,11 +51,11 @@ public:
     void EMailLinkClick();
 
 protected:
-    void FormDpiChanged() override;
+    // The icon too is drawn for the scale.
+    void ApplySkin() override;
 
 private:
     void FormCreate();
-    void PaintIconAndSkin();
 
     AboutSystem system_;
 };

@@ -84,7 +84,7 @@ const tk::FormDescription& TConfirmForm::Description() {
     return description;
 }
 
-TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Form(Description().form) {
+TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : SkinnedDialog(Description().form) {
     tk::BuildForm(*this, Description(), LoadText);
     AsyncTimer1.SetThreadPriority(tk::TThreadPriority::TimeCritical);
     AsyncTimer1.SetOnTimer([this](tk::TAsyncTimer&) { Timer1Timer(); });
@@ -94,7 +94,7 @@ TConfirmForm::TConfirmForm(int actionIndex, std::uint16_t tickInterval) : tk::Fo
 void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
     // The other texts come with the description.
     SetCaption(LoadText(lang::ConfirmCaption));
-    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
+    ApplySkin();
     ShowBanner(countdown::kDesignColors);
 
     TicksLeft = countdown::kStartTicks;
@@ -111,8 +111,8 @@ void TConfirmForm::FormCreate(int actionIndex, std::uint16_t tickInterval) {
         ActionLabel->SetCaption(LoadText(kActionSentences[static_cast<std::size_t>(actionIndex)]));
 }
 
-void TConfirmForm::FormDpiChanged() {
-    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
+void TConfirmForm::ApplySkin() {
+    SkinDialog(*Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn, LaterBtn, CancelButton});
 }
 
 void TConfirmForm::FormShow() {

@@ -3,8 +3,9 @@
 
 #include <cstdint>
 
-#include "toolkit/AsyncTimer.h"
 #include "dialogs/Countdown.h"
+#include "dialogs/DialogForm.h"
+#include "toolkit/AsyncTimer.h"
 #include "toolkit/Form.h"
 #include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
@@ -20,7 +21,7 @@ bool ConfirmOpen();
 // The 30-second countdown before a power action. Ends with OK when the
 // countdown runs out or on Ok, with Cancel on Cancel, Esc or the close box,
 // with mrLater on Later.
-class TConfirmForm : public tk::Form {
+class TConfirmForm : public SkinnedDialog {
 public:
     // actionIndex: the main window's action, whose sentence the dialog shows.
     // tickInterval exists for tests that want the countdown in less than 30 s.
@@ -50,7 +51,7 @@ public:
 
 protected:
     void FormShow() override;
-    void FormDpiChanged() override;
+    void ApplySkin() override;
     void FormActivate() override;
     void FormDeactivate() override;
 

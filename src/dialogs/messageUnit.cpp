@@ -54,7 +54,7 @@ const tk::FormDescription& TMyMessageDlg::Description() {
     return description;
 }
 
-TMyMessageDlg::TMyMessageDlg() : tk::Form(Description().form) {
+TMyMessageDlg::TMyMessageDlg() : SkinnedDialog(Description().form) {
     SetCaption(LoadText(lang::MessageCaption));
     tk::BuildForm(*this, Description(), LoadText);
 }
@@ -90,15 +90,17 @@ void TMyMessageDlg::FormShow() {
     const int shift = ((after.right - after.left) - (before.right - before.left)) / 2;
     SetWindowPos(Handle(), nullptr, before.left - shift, before.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    ApplySkin();
 }
 
 // The text and the rest follow the new scale, and the window fits them.
 void TMyMessageDlg::FormDpiChanged() {
     const SIZE client = LayOut();
     SetClientSize(client.cx, client.cy);
-    SkinForm(*this, *Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn});
+    ApplySkin();
 }
+
+void TMyMessageDlg::ApplySkin() { SkinDialog(*Image1, {}, {Bevel1->GetBounds().Rect()}, {OkBtn}); }
 
 void ShowMessageDlg(const std::string& text) {
     // The dialog goes whichever way ShowModal ends.

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "dialogs/DialogForm.h"
 #include "toolkit/Form.h"
 #include "toolkit/FormDescription.h"
 #include "toolkit/GraphicControls.h"
@@ -11,7 +12,7 @@
 // One line of text in a framed panel above a centred Ok button; the dialog
 // takes the width of its text when shown, and the height of a text of
 // several lines.
-class TMyMessageDlg : public tk::Form {
+class TMyMessageDlg : public SkinnedDialog {
 public:
     TMyMessageDlg();
 
@@ -26,6 +27,7 @@ public:
 protected:
     void FormShow() override;
     void FormDpiChanged() override;
+    void ApplySkin() override;
 
 private:
     // Fits the window to the text and places the rest; returns the client size.

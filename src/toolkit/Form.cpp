@@ -420,6 +420,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CLOSE: Close(); return 0;
+    case WM_SETTINGCHANGE: FormSettingChange(); break;
     case WM_DPICHANGED: {
         // The DPI comes with the message: the window may not be on that
         // monitor yet, and a query could still tell the old one. The window

@@ -98,6 +98,8 @@ protected:
     virtual void FormClose() {}
     // After ApplyDpi: the form places what it laid out by itself at run time.
     virtual void FormDpiChanged() {}
+    // A system setting changed (WM_SETTINGCHANGE, sent to every top-level window).
+    virtual void FormSettingChange() {}
 
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

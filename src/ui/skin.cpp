@@ -141,6 +141,11 @@ bool FollowHighContrast() {
     const bool on = state.readHighContrast();
     return std::exchange(state.highContrast, on) != on;
 }
+bool PaintedLook::Outdated() {
+    FollowHighContrast();
+    return highContrast_ != HighContrastInForce();
+}
+
 const skin::Tile& BackgroundTile() { return State().tile; }
 
 void BlendBackground(tk::Bitmap& picture, int width, int height, const std::vector<RECT>& level1Rects,

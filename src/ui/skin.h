@@ -3,6 +3,7 @@
 // background tile, and the blend every window paints its background with.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,20 @@ bool FollowHighContrast();
 using HighContrastReader = bool (*)();
 bool SystemHighContrast();
 void SetHighContrastReader(HighContrastReader reader);
+
+// The look one window last painted in. Every window hears of a setting
+// change, in no set order, so each compares the mode with its own picture
+// rather than trusting the first of them to have noticed the change.
+class PaintedLook {
+public:
+    // Reads the mode; true when the window's picture no longer matches it.
+    bool Outdated();
+    // The window has just painted itself in the current look.
+    void Painted() { highContrast_ = HighContrastInForce(); }
+
+private:
+    std::optional<bool> highContrast_; // nothing until the window has painted
+};
 const skin::Tile& BackgroundTile();
 
 // Computes a window's background picture at the window's outer size from the

@@ -211,6 +211,7 @@ TEST_F(MainFormSkinTest, HighContrastTakesTheSystemLookAndGivesTheSkinBack) {
     };
     for (const Step& step : steps) {
         g_highContrast = step.on;
+        ui::FollowHighContrast(); // an open dialog heard of the change first
         SendMessageA(form->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
         SCOPED_TRACE(step.on ? "on" : "off");
         EXPECT_EQ(ui::HighContrastInForce(), step.on);
