@@ -21,6 +21,7 @@
 #include "clocksync/ClockSync.h"
 #include "clocksync/LocalClock.h"
 #include "clocksync/ServerList.h"
+#include "monitors/BackgroundAdapterReader.h"
 #include "monitors/NetworkCounters.h"
 #include "monitors/WinampWindow.h"
 #include "monitors/adCpuUsage.h"
@@ -83,6 +84,7 @@ MainFormServices DefaultMainFormServices() {
                IDYES;
     };
     s.readAdapters = [counters = std::make_shared<monitors::NetworkCounters>()] { return counters->Read(); };
+    s.readAdaptersInBackground = true;
     return s;
 }
 
@@ -106,6 +108,14 @@ TMainForm::~TMainForm() {
     WinAmpPingTimer.SetEnabled(false);
 }
 
+AdapterSource TMainForm::TickAdapterSource() {
+    if (!services_.readAdaptersInBackground) return ReadAtOnce(services_.readAdapters);
+    // The reading wakes the tick, which takes it at once, shown or hidden.
+    auto reader = std::make_shared<monitors::BackgroundAdapterReader>(
+        services_.readAdapters, [window = Handle()] { PostMessageA(window, WM_TRIGGER_WAKE, 0, 0); });
+    return [reader] { return reader->Take(); };
+}
+
 void TMainForm::RegisterTriggers() {
     // The processor part runs first, so that one run can request its action
     // before the timer's.
@@ -118,7 +128,7 @@ void TMainForm::RegisterTriggers() {
                              .message = WM_PROGRAM_CLOSED,
                              .requestAction = [this] { PostPowerAction(); },
                              .showMessage = [this](const std::string& text) { ShowMessageDlg(text); }});
-    auto net = std::make_unique<NetQuietTriggerUnit>(*this, services_.readAdapters);
+    auto net = std::make_unique<NetQuietTriggerUnit>(*this, services_.readAdapters, TickAdapterSource());
     // Last, so that while it runs its end shows in the timer's label.
     auto snooze = std::make_unique<SnoozeUnit>(*this);
     cpuUnit_ = cpu.get();

@@ -81,6 +81,7 @@ struct MainFormServices {
     ShellNotify notifyIcon;                              // the notification-area icon's calls
     std::function<bool(const std::string&)> askYesNo;    // a question; true for yes
     AdapterReader readAdapters;                          // the network adapters' counters
+    bool readAdaptersInBackground = false;               // for the tick: off the window's thread
 };
 
 // Real services: the local clock, the platform the program runs on, the
@@ -304,6 +305,8 @@ private:
     void FillTrayIconData();
     // Every trigger unit, in the order the tick asks them.
     void RegisterTriggers();
+    // Where the network trigger's tick takes its readings.
+    AdapterSource TickAdapterSource();
 
     // When the next run comes, after every hidden run and on hiding or restoring.
     void PlanTicks(core::TDateTime now);

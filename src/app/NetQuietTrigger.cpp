@@ -1,6 +1,7 @@
 #include "app/NetQuietTrigger.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/Rounding.h"
 
@@ -10,6 +11,10 @@ constexpr int kFullBar = 100;
 constexpr double kOneDecimalBelowKB = 10.0;
 
 } // namespace
+
+AdapterSource ReadAtOnce(AdapterReader read) {
+    return [read = std::move(read)] { return monitors::AdapterReading{.pending = false, .rows = read()}; };
+}
 
 int NetBarPosition(std::optional<double> averageKB, int levelKB) {
     if (!averageKB || levelKB <= 0) return 0;
@@ -37,11 +42,13 @@ NetQuietVerdict NetQuietTrigger::Tick(const NetQuietSettings& settings, std::uin
     }
     if (window_.SampleDue(nowMs)) {
         // Without a reader (tests, previews) every query counts as failed.
-        std::optional<std::vector<monitors::AdapterRow>> chosen;
-        if (const auto rows = read_ ? read_() : std::nullopt)
-            chosen = monitors::SelectAdapters(*rows, adapter_);
-        window_.Add(nowMs, counter_.Next(std::move(chosen)));
-        verdict.sampled = true;
+        const monitors::AdapterReading reading = read_ ? read_() : monitors::AdapterReading{};
+        if (!reading.pending) {
+            std::optional<std::vector<monitors::AdapterRow>> chosen;
+            if (reading.rows) chosen = monitors::SelectAdapters(*reading.rows, adapter_);
+            window_.Add(nowMs, counter_.Next(std::move(chosen)));
+            verdict.sampled = true;
+        }
     }
     verdict.averageKB = window_.AverageKBPerSecond(settings.seconds);
     verdict.due = settings.armed && verdict.sampled && window_.Quiet(settings.seconds, settings.levelKB);

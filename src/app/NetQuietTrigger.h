@@ -12,7 +12,11 @@
 #include "monitors/NetTraffic.h"
 
 // Every adapter with its counters, or nothing when the query failed.
-using AdapterReader = std::function<std::optional<std::vector<monitors::AdapterRow>>()>;
+using AdapterReader = std::function<monitors::AdapterRows()>;
+// The same as the tick takes it: at once, or from another thread when it has landed.
+using AdapterSource = std::function<monitors::AdapterReading()>;
+// Reads on the spot: tests and pictures, where the answer is at hand.
+AdapterSource ReadAtOnce(AdapterReader read);
 
 // What the group's controls say on one run.
 struct NetQuietSettings {
@@ -36,19 +40,20 @@ std::string NetRateText(std::optional<double> averageKB, char decimalSeparator, 
 
 class NetQuietTrigger {
 public:
-    explicit NetQuietTrigger(AdapterReader read) : read_(std::move(read)) {}
+    explicit NetQuietTrigger(AdapterSource read) : read_(std::move(read)) {}
 
     // A whole window must be measured from now on before it may fire.
     void Arm() { window_.Restart(); }
 
-    // Takes a reading when one is due at `nowMs` (a monotonic clock) and decides.
+    // Takes a reading when one is due at `nowMs` (a monotonic clock) and
+    // decides. A reading on its way is taken on a later run, which it wakes.
     NetQuietVerdict Tick(const NetQuietSettings& settings, std::uint64_t nowMs);
 
     // Milliseconds until the next reading is due; 0 when it is.
     std::uint32_t MsUntilNextReading(std::uint64_t nowMs) const;
 
 private:
-    AdapterReader read_;
+    AdapterSource read_;
     monitors::TrafficCounter counter_;
     netquiet::NetQuietWindow window_;
     std::string adapter_;

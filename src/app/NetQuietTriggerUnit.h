@@ -5,6 +5,7 @@
 // the command line give and take as they are.
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/NetQuietTrigger.h"
 #include "app/TriggerUnit.h"
@@ -13,8 +14,9 @@ class TMainForm;
 
 class NetQuietTriggerUnit final : public TriggerUnit {
 public:
-    NetQuietTriggerUnit(TMainForm& form, const AdapterReader& read)
-        : form_(form), read_(read), trigger_(read) {}
+    // `read` lists the adapters when the list opens; the tick's readings come from `source`.
+    NetQuietTriggerUnit(TMainForm& form, const AdapterReader& read, AdapterSource source)
+        : form_(form), read_(read), trigger_(std::move(source)) {}
 
     bool Armed() const override;
     TriggerVerdict Run(const TickRun& run) override;

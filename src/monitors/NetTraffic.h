@@ -22,6 +22,16 @@ struct AdapterRow {
     std::uint64_t sent = 0;
 };
 
+// Every adapter with its counters, or nothing when the query failed.
+using AdapterRows = std::optional<std::vector<AdapterRow>>;
+
+// What the tick gets when it asks for the counters: a reading, or word that
+// one is on its way (it is read on another thread) and the tick should ask again.
+struct AdapterReading {
+    bool pending = false;
+    AdapterRows rows;
+};
+
 // The adapter word that picks the loopback adapter, whatever its name.
 inline constexpr std::string_view kLoopbackChoice = "loopback";
 

@@ -3,6 +3,6 @@ kn_win_sources(CpuDataSource.cpp CpuSampler.cpp PlatformLayout.cpp adCpuUsage.cp
 kn_pure_sources(WinampPoll.cpp)
 kn_win_sources(WinampWindow.cpp)
 kn_pure_sources(NetTraffic.cpp)
-kn_win_sources(NetworkCounters.cpp)
+kn_win_sources(NetworkCounters.cpp BackgroundAdapterReader.cpp)
 kn_pure_sources(ProgramCloseRule.cpp)
 kn_win_sources(ProcessWaits.cpp ProgramCloseWatch.cpp UserPrograms.cpp)

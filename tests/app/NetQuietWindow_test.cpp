@@ -90,7 +90,7 @@ struct FakeAdapters {
 
 TEST(NetQuietTriggerTest, FiresAWholeWindowAfterArmingOnlyWhileArmed) {
     FakeAdapters adapters;
-    NetQuietTrigger trigger([&] { return adapters(); });
+    NetQuietTrigger trigger(ReadAtOnce([&] { return adapters(); }));
     NetQuietSettings settings{.armed = true, .levelKB = 1, .seconds = 5, .adapter = ""};
     std::uint64_t now = 10'000;
     const auto secondsUntilDue = [&](int limit) {
@@ -115,6 +115,28 @@ TEST(NetQuietTriggerTest, FiresAWholeWindowAfterArmingOnlyWhileArmed) {
     settings = {.armed = false, .levelKB = 1, .seconds = 5, .adapter = ""};
     EXPECT_EQ(secondsUntilDue(10), -1);
     EXPECT_EQ(trigger.MsUntilNextReading(now - 1000 + 250), 750u);
+}
+
+// A reading on its way is neither a reading nor a failure: the run takes
+// nothing, and the next run, which the landing wakes, takes it.
+TEST(NetQuietTriggerTest, AReadingOnItsWayIsTakenByALaterRun) {
+    FakeAdapters adapters;
+    bool pending = false;
+    NetQuietTrigger trigger([&] { return monitors::AdapterReading{.pending = pending, .rows = adapters()}; });
+    const NetQuietSettings settings{.armed = true, .levelKB = 1, .seconds = 5, .adapter = ""};
+    trigger.Arm();
+    int due = -1;
+    for (int s = 0; s < 10 && due < 0; ++s) {
+        const std::uint64_t second = 10'000 + 1000 * std::uint64_t(s);
+        pending = true;
+        EXPECT_FALSE(trigger.Tick(settings, second).sampled);
+        EXPECT_EQ(trigger.MsUntilNextReading(second + 3), 0u); // still due
+        pending = false;
+        const NetQuietVerdict verdict = trigger.Tick(settings, second + 3);
+        EXPECT_TRUE(verdict.sampled);
+        if (verdict.due) due = s;
+    }
+    EXPECT_EQ(due, 5); // no start lost, no window restarted
 }
 
 } // namespace
