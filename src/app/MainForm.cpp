@@ -109,11 +109,14 @@ TMainForm::~TMainForm() {
 }
 
 AdapterSource TMainForm::TickAdapterSource() {
-    if (!services_.readAdaptersInBackground) return ReadAtOnce(services_.readAdapters);
-    // The reading wakes the tick, which takes it at once, shown or hidden.
+    AdapterSource atOnce = ReadAtOnce(services_.readAdapters);
+    if (!services_.readAdaptersInBackground) return atOnce;
+    // Shown, the window must stay quick to answer: the pool reads, and the
+    // reading wakes the tick, which takes it. Hidden, nobody waits on the
+    // window, and reading on the spot costs less than a thread's round trip.
     auto reader = std::make_shared<monitors::BackgroundAdapterReader>(
         services_.readAdapters, [window = Handle()] { PostMessageA(window, WM_TRIGGER_WAKE, 0, 0); });
-    return [reader] { return reader->Take(); };
+    return [this, reader, atOnce = std::move(atOnce)] { return tray_.Shown() ? atOnce() : reader->Take(); };
 }
 
 void TMainForm::RegisterTriggers() {

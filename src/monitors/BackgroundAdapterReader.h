@@ -24,12 +24,13 @@ public:
     BackgroundAdapterReader(Read read, std::function<void()> landed, SteadyClock clock = GetTickCount64);
 
     // The reading that landed since the last call, or pending: then one is
-    // asked for unless it already is. A reading older than kFreshMs is
+    // asked for unless it already is. A reading that landed over kFreshMs ago is
     // dropped and asked for anew, so a window never pairs an old reading with
     // the time of the question.
     AdapterReading Take();
 
-    static constexpr std::uint64_t kFreshMs = 500;
+    // Longer than the wake takes, shorter than a second's reading interval.
+    static constexpr std::uint64_t kFreshMs = 300;
 
 private:
     // Shared by this object and the reading under way.
