@@ -11,6 +11,7 @@
 #include "dialogs/aboutUnit.h"
 #include "dialogs/confirm.h"
 #include "dialogs/messageUnit.h"
+#include "ui/skin.h"
 
 namespace {
 
