@@ -1,5 +1,6 @@
 #include "monitors/BackgroundAdapterReader.h"
 
+#include <memory>
 #include <utility>
 
 namespace monitors {
@@ -35,13 +36,13 @@ AdapterReading BackgroundAdapterReader::Take() {
                 return {.pending = false, .rows = std::move(state.reading)};
         }
         if (state.inFlight) return {.pending = true, .rows = std::nullopt};
-        // The pool thread owns this reference until it is done.
-        auto* forWork = new std::shared_ptr<State>(state_);
-        if (QueueUserWorkItem(Work, forWork, WT_EXECUTEDEFAULT)) {
+        // Once queued, the pool thread owns this reference until it is done.
+        auto forWork = std::make_unique<std::shared_ptr<State>>(state_);
+        if (QueueUserWorkItem(Work, forWork.get(), WT_EXECUTEDEFAULT)) {
+            forWork.release(); // now the pool's
             state.inFlight = true;
             return {.pending = true, .rows = std::nullopt};
         }
-        delete forWork;
     }
     // No pool to read on: read here rather than never.
     return {.pending = false, .rows = state.read()};
