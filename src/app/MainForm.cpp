@@ -309,7 +309,6 @@ LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMECHANGE: WMTimeChange(); return 0;
     case WM_POWERBROADCAST: WMPowerBroadcast(wParam); return TRUE;
     case WM_TRIGGER_WAKE: SystemTimePingTimerTimer(); return 0;
-    case WM_SETTINGCHANGE: WMSettingChange(); break;
     default:
         if (msg == tray_.TaskbarCreatedMessage()) tray_.ShellRestarted();
         break;

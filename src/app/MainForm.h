@@ -287,7 +287,6 @@ public:
     // trigger can fire (TickPlan) and paints nothing; these bring it back.
     void WMTimeChange();
     void WMPowerBroadcast(WPARAM event);
-    void WMSettingChange();
 
     core::TDateTime Now() const { return services_.now(); }
     SteadyMs SteadyNow() const { return services_.steadyMs(); }
@@ -296,6 +295,8 @@ public:
 protected:
     void FormClose() override;
     void FormDpiChanged() override;
+    // Regional formats and high contrast are read again.
+    void FormSettingChange() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -24,7 +24,7 @@ void TMainForm::WMPowerBroadcast(WPARAM event) {
     if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) WMTimeChange();
 }
 
-void TMainForm::WMSettingChange() {
+void TMainForm::FormSettingChange() {
     // Read once here rather than on every run; the labels follow at the next run.
     formats_ = tk::ReadRegionalSettings();
     for (tk::DateTimePicker* p : {DateTimePickerDate, DateTimePickerTime, DateTimePickerReverseTime})
